@@ -1,0 +1,46 @@
+#include "core/app_state.h"
+
+#include "core/path_helpers.h"
+
+namespace tarnwick::core {
+namespace {
+
+bool EndsWithExeExtension(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string extension = path.substr(path.size() - 4);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension == ".exe";
+}
+
+}  // namespace
+
+void InitAppPaths(AppState& state, const platform::ExecutableLocation& executable) {
+  state.AppDir = executable.directory;
+  EnsureTrailingBackslash(state.AppDir);
+  state.ExeName = platform::WithoutExtension(executable.fileName);
+}
+
+void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable) {
+  state.AppTitle = kAppTitle;
+#ifdef _WIN32
+  // The long form keeps the letter case that the file system stores.
+  const std::string executablePath = LongPathName(state.AppDir + state.ExeName + ".exe");
+#else
+  // On a case-sensitive file system only the real path names the right file.
+  std::string directory = executable.directory;
+  EnsureTrailingBackslash(directory);
+  const std::string executablePath = directory + executable.fileName;
+#endif
+  state.SettingsPath = SettingsPathFor(executablePath);
+}
+
+std::string SettingsPathFor(const std::string& executablePath) {
+  if (EndsWithExeExtension(executablePath)) {
+    return executablePath.substr(0, executablePath.size() - 3) + "ini";
+  }
+  return executablePath + ".ini";
+}
+
+}  // namespace tarnwick::core

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/executable_location.h"
+
+namespace tarnwick::core {
+
+// Section name of the settings file and the default title of messages.
+inline constexpr const char* kAppTitle = "Kelvane Tarnwick";
+// The main window's caption, and the title of a message box that is given none.
+inline constexpr const char* kApplicationCaption = "Kelvane Tarn Wick";
+
+// The program-wide state, one instance for the whole run.
+struct AppState {
+  std::string AppDir;           // the executable's directory, ending in one separator
+  std::string AppTitle;         // kAppTitle once the settings path is set
+  std::string ExeName;          // the executable's file name without its extension
+  std::string SettingsPath;     // the settings file beside the executable
+  std::string CommandLinePath;  // the command-line text, when there is one
+  int16_t NameAccepted = 0;     // 1 once the name entry dialog was accepted
+  std::string PendingName;      // a file name on its way into the list
+  std::string SearchRoot;       // where the delete pass starts, ending in one separator
+};
+
+// Fills AppDir and ExeName from where the executable lives.
+void InitAppPaths(AppState& state, const platform::ExecutableLocation& executable);
+
+// Fills AppTitle and SettingsPath: the executable's path with the extension "ini".
+void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable);
+
+// The settings file of an executable: a ".exe" extension (any letter case) becomes ".ini";
+// a name without it, as programs have on POSIX, gets ".ini" appended.
+std::string SettingsPathFor(const std::string& executablePath);
+
+}  // namespace tarnwick::core

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <system_error>
+
+#include "core/app_state.h"
+#include "core/name_list.h"
+
+namespace tarnwick::core {
+
+// Fills `names` from the settings file and returns the stored count. A missing or unreadable
+// file, or a count that is not a positive 16-bit number, loads nothing.
+int16_t LoadNameList(const AppState& state, NameList& names);
+
+// Writes the list into the settings file in one atomic replacement. A list that never held an
+// entry in this run writes nothing; an emptied one writes a count of 0. Keys beyond the count
+// stay in the file. Returns what kept the list from being saved.
+std::error_code SaveNameList(const AppState& state, const NameList& names);
+
+}  // namespace tarnwick::core

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "platform/path_separator.h"
+
+namespace tarnwick::core {
+
+// Appends the separator to `path` itself when its last character is not one (the empty path
+// included) and returns a copy of the result. Nothing else in the path changes.
+std::string EnsureTrailingBackslash(std::string& path,
+                                    char separator = platform::kPathSeparator);
+
+// The last component of the path: the text after the last separator, once one trailing
+// separator has been set aside; the whole path when it holds no separator.
+std::string FileNamePart(const std::string& path, char separator = platform::kPathSeparator);
+
+// The path's long form from the platform; when the platform cannot resolve the path, the path
+// with its letter case rebuilt: upper case at the start and after a blank, '-', '(', '_' or the
+// separator, lower case elsewhere (ASCII letters only).
+std::string LongPathName(std::string path, char separator = platform::kPathSeparator);
+
+}  // namespace tarnwick::core

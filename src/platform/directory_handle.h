@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace tarnwick::platform {
+
+// An open directory. Everything below a search root is reached relative to such handles, so a
+// directory renamed or replaced by a link while a pass runs can never lead it elsewhere.
+class DirectoryHandle {
+ public:
+  DirectoryHandle() = default;
+  explicit DirectoryHandle(int fd) : fd_(fd) {}
+  DirectoryHandle(DirectoryHandle&& other) noexcept;
+  DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
+  DirectoryHandle(const DirectoryHandle&) = delete;
+  DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+  ~DirectoryHandle();
+
+  bool IsOpen() const { return fd_ >= 0; }
+  int NativeHandle() const { return fd_; }
+  void Close();
+
+ private:
+  int fd_ = -1;
+};
+
+enum class EntryKind {
+  kDirectory,  // a real directory, never a link to one
+  kFile,       // a regular file
+  kLink,       // a symbolic link, whatever it points to; never followed
+  kSpecial,    // FIFO, socket or device node; removable, never opened
+};
+
+struct DirectoryEntry {
+  std::string name;
+  EntryKind kind;
+};
+
+// Opens a directory by path, following links: used only for the root that the user chose.
+std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory);
+
+// Opens the subdirectory `name` of `parent`; a link in its place is refused, never followed.
+std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::string& name,
+                                   DirectoryHandle& child);
+
+// Opens the directory at `relativePath` (components separated by '/', no leading separator,
+// empty for `base` itself) below `base`, one component at a time, refusing links on the way.
+std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
+                                   DirectoryHandle& directory);
+
+// Every entry of the directory except "." and "..", in the order the file system gives.
+std::error_code ReadDirectory(const DirectoryHandle& directory,
+                              std::vector<DirectoryEntry>& entries);
+
+// Removes the non-directory entry `name` of `parent` (a link itself, not its target). Clears
+// attributes that would prevent the removal where the platform has such attributes, and puts
+// them back when the removal fails.
+std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name);
+
+// Lets the process hold as many open directories as the system allows, for very deep trees.
+void RaiseOpenFileLimit();
+
+}  // namespace tarnwick::platform

@@ -1,0 +1,144 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <utility>
+
+#include "platform/directory_handle.h"
+
+namespace tarnwick::platform {
+namespace {
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+constexpr int kChildFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+EntryKind KindFromMode(mode_t mode) {
+  if (S_ISDIR(mode)) return EntryKind::kDirectory;
+  if (S_ISREG(mode)) return EntryKind::kFile;
+  if (S_ISLNK(mode)) return EntryKind::kLink;
+  return EntryKind::kSpecial;
+}
+
+// The type the directory itself reports; asks the file system only when it reports none.
+EntryKind KindOf(int directoryFd, const char* name, unsigned char type) {
+  switch (type) {
+    case DT_DIR:
+      return EntryKind::kDirectory;
+    case DT_REG:
+      return EntryKind::kFile;
+    case DT_LNK:
+      return EntryKind::kLink;
+    case DT_UNKNOWN:
+      break;
+    default:
+      return EntryKind::kSpecial;
+  }
+  struct stat info {};
+  if (::fstatat(directoryFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::kSpecial;
+  return KindFromMode(info.st_mode);
+}
+
+bool IsDotOrDotDot(const char* name) {
+  return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+}  // namespace
+
+DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)) {}
+
+DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
+DirectoryHandle::~DirectoryHandle() { Close(); }
+
+void DirectoryHandle::Close() {
+  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+}
+
+std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return LastError();
+  directory = DirectoryHandle(fd);
+  return {};
+}
+
+std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::string& name,
+                                   DirectoryHandle& child) {
+  const int fd = ::openat(parent.NativeHandle(), name.c_str(), kChildFlags);
+  if (fd < 0) return LastError();
+  child = DirectoryHandle(fd);
+  return {};
+}
+
+std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
+                                   DirectoryHandle& directory) {
+  DirectoryHandle current(::openat(base.NativeHandle(), ".", kChildFlags));
+  if (!current.IsOpen()) return LastError();
+  while (!relativePath.empty()) {
+    const size_t slash = relativePath.find('/');
+    const std::string component(relativePath.substr(0, slash));
+    relativePath = slash == std::string_view::npos ? std::string_view() : relativePath.substr(slash + 1);
+    // "." and ".." never come from a listing; refusing them keeps a path from climbing out.
+    if (component.empty() || component == "." || component == "..") {
+      return std::make_error_code(std::errc::invalid_argument);
+    }
+    DirectoryHandle next;
+    if (auto error = OpenChildDirectory(current, component, next)) return error;
+    current = std::move(next);
+  }
+  directory = std::move(current);
+  return {};
+}
+
+std::error_code ReadDirectory(const DirectoryHandle& directory,
+                              std::vector<DirectoryEntry>& entries) {
+  entries.clear();
+  const int fd = directory.NativeHandle();
+  if (::lseek(fd, 0, SEEK_SET) != 0) return LastError();
+
+  alignas(struct dirent64) char buffer[32768];
+  for (;;) {
+    const ssize_t length = ::getdents64(fd, buffer, sizeof buffer);
+    if (length == 0) return {};
+    if (length < 0) {
+      if (errno == EINTR) continue;
+      return LastError();
+    }
+    for (ssize_t offset = 0; offset < length;) {
+      struct dirent64 record;
+      // The records are packed; copy the fixed head rather than read through a misaligned cast.
+      std::memcpy(&record, buffer + offset, offsetof(struct dirent64, d_name));
+      const char* name = buffer + offset + offsetof(struct dirent64, d_name);
+      if (!IsDotOrDotDot(name)) entries.push_back({name, KindOf(fd, name, record.d_type)});
+      offset += record.d_reclen;
+    }
+  }
+}
+
+std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name) {
+  // Unlinking needs no change of the file's mode on POSIX, so none is made.
+  if (::unlinkat(parent.NativeHandle(), name.c_str(), 0) != 0) return LastError();
+  return {};
+}
+
+void RaiseOpenFileLimit() {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+  }
+}
+
+}  // namespace tarnwick::platform

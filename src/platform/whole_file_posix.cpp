@@ -1,0 +1,114 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/whole_file.h"
+
+namespace tarnwick::platform {
+namespace {
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+std::error_code WriteAll(int fd, const std::string& content) {
+  size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastError();
+    }
+    written += static_cast<size_t>(n);
+  }
+  return {};
+}
+
+// A settings file reached through a link is replaced where it really lives, so the link stays.
+std::string ResolveLink(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char resolved[PATH_MAX];
+  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::error_code ReadWholeFile(const std::string& path, std::string& content) {
+  content.clear();
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) return LastError();
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) return LastError();
+  if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+  if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+    if (n == 0) return {};
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastError();
+    }
+    content.append(buffer, static_cast<size_t>(n));
+  }
+}
+
+std::error_code ReplaceWholeFile(const std::string& requestedPath, const std::string& content) {
+  const std::string path = ResolveLink(requestedPath);
+  mode_t mode = 0644;
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) {
+    if (!S_ISREG(existing.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return LastError();
+    mode = existing.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return LastError();
+  }
+
+  const std::string directory = DirectoryOf(path);
+  std::string temporary = path + ".XXXXXX";
+  FileDescriptor file(::mkstemp(temporary.data()));
+  if (file.get() < 0) return LastError();
+
+  auto fail = [&temporary](std::error_code error) {
+    ::unlink(temporary.c_str());
+    return error;
+  };
+  if (auto error = WriteAll(file.get(), content)) return fail(error);
+  if (::fchmod(file.get(), mode) != 0 || ::fsync(file.get()) != 0) return fail(LastError());
+  if (::close(file.release()) != 0) return fail(LastError());
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return fail(LastError());
+
+  // Make the rename itself durable; a failure here no longer endangers the file.
+  FileDescriptor parent(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (parent.get() >= 0) ::fsync(parent.get());
+  return {};
+}
+
+}  // namespace tarnwick::platform

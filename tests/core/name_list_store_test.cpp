@@ -1,0 +1,149 @@
+#include "core/name_list_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/temp_dir.h"
+
+namespace tarnwick::core {
+namespace {
+
+using tarnwick::testing::ReadFile;
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+
+class NameListStore : public ::testing::Test {
+ protected:
+  NameListStore() {
+    state_.AppTitle = kAppTitle;
+    state_.SettingsPath = dir_ / "tarnwick.ini";
+  }
+
+  void WriteSettings(const std::string& body) {
+    WriteFile(state_.SettingsPath, "[Kelvane Tarnwick]\n" + body);
+  }
+
+  std::vector<std::string> Load(int16_t* count = nullptr) {
+    NameList names;
+    const int16_t stored = LoadNameList(state_, names);
+    if (count != nullptr) *count = stored;
+    return names.Entries();
+  }
+
+  TempDir dir_;
+  AppState state_;
+};
+
+TEST_F(NameListStore, NoFileLoadsNothing) {
+  int16_t count = -1;
+  EXPECT_TRUE(Load(&count).empty());
+  EXPECT_EQ(count, 0);
+}
+
+TEST_F(NameListStore, StoredCountDecidesHowManyEntriesLoad) {
+  const struct {
+    const char* files;
+    size_t loaded;
+  } cases[] = {{"2.5", 2}, {"3.5", 4}, {"3abc", 3}, {"", 0},     {"word", 0},
+               {"-3", 0},  {"40000", 0}, {"0", 0},  {" 1", 1}};
+  for (const auto& c : cases) {
+    WriteSettings(std::string("Files=") + c.files + "\nEintrag0=a\nEintrag1=b\nEintrag2=c\n");
+    EXPECT_EQ(Load().size(), c.loaded) << c.files;
+  }
+}
+
+TEST_F(NameListStore, MissingEntriesLoadAsEmptyAndExtraEntriesAreNotRead) {
+  WriteSettings("Files=3\nEintrag0=x\n");
+  EXPECT_EQ(Load(), (std::vector<std::string>{"x", "", ""}));
+  WriteSettings("Files=1\nEintrag0=a\nEintrag1=b\nEintrag2=c\n");
+  EXPECT_EQ(Load(), (std::vector<std::string>{"a"}));
+}
+
+TEST_F(NameListStore, FindsNamesInAnyLetterCase) {
+  WriteFile(state_.SettingsPath, "[kelvane tarnwick]\nFILES=1\neintrag0=x\n");
+  EXPECT_EQ(Load(), (std::vector<std::string>{"x"}));
+}
+
+TEST_F(NameListStore, SavesInTheStoredFormat) {
+  NameList names;
+  names.Append("Mscreate.dir");
+  names.Append("Setup.log");
+  ASSERT_FALSE(SaveNameList(state_, names));
+  EXPECT_EQ(ReadFile(state_.SettingsPath),
+            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=Mscreate.dir\nEintrag1=Setup.log\n");
+}
+
+TEST_F(NameListStore, ShrinkingLeavesOldEntriesBeyondTheCount) {
+  WriteSettings("Files=5\nEintrag0=a\nEintrag1=b\nEintrag2=c\nEintrag3=d\nEintrag4=e\n");
+  NameList names;
+  names.Append("x");
+  names.Append("y");
+  ASSERT_FALSE(SaveNameList(state_, names));
+  EXPECT_EQ(ReadFile(state_.SettingsPath),
+            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=x\nEintrag1=y\nEintrag2=c\nEintrag3=d\n"
+            "Eintrag4=e\n");
+  EXPECT_EQ(Load(), (std::vector<std::string>{"x", "y"}));
+}
+
+TEST_F(NameListStore, AListThatNeverHeldEntriesWritesNothing) {
+  NameList names;
+  ASSERT_FALSE(SaveNameList(state_, names));
+  EXPECT_FALSE(std::filesystem::exists(state_.SettingsPath));
+}
+
+TEST_F(NameListStore, AnEmptiedListIsSavedSoRemovedNamesStayRemoved) {
+  WriteSettings("Files=1\nEintrag0=a\n");
+  NameList names;
+  LoadNameList(state_, names);
+  names.RemoveEvery("a");
+  ASSERT_FALSE(SaveNameList(state_, names));
+  EXPECT_TRUE(Load().empty());
+  EXPECT_EQ(ReadFile(state_.SettingsPath), "[Kelvane Tarnwick]\nFiles=0\nEintrag0=a\n");
+}
+
+TEST_F(NameListStore, HostileEntriesSurviveARoundTrip) {
+  const std::vector<std::string> hostile = {
+      " leading", "trailing ", "\"quoted\"", "'single'", "a=b.txt", "x ; comment", "",
+      "[Kelvane Tarnwick]", "\xC3\xA4rger.txt", "\xFF\xFE\x80", "Mscreate.dir", "Mscreate.dir"};
+  NameList names;
+  for (const auto& entry : hostile) ASSERT_TRUE(names.Append(entry));
+  names.Append(std::string(3000, 'n'));
+  ASSERT_FALSE(SaveNameList(state_, names));
+
+  std::vector<std::string> expected = hostile;
+  expected.push_back(std::string(2047, 'n'));  // reads are cut at 2047 characters
+  EXPECT_EQ(Load(), expected);
+}
+
+TEST_F(NameListStore, ASaveThatFailsIsReportedAndTheFileStaysIntact) {
+  WriteSettings("Files=1\nEintrag0=a\n");
+  const std::string before = ReadFile(state_.SettingsPath);
+  NameList names;
+  names.Append("b");
+  AppState badPath = state_;
+  badPath.SettingsPath = dir_ / "no-such-dir/tarnwick.ini";
+  EXPECT_TRUE(SaveNameList(badPath, names));
+  badPath.SettingsPath.clear();
+  EXPECT_TRUE(SaveNameList(badPath, names));
+
+  if (::geteuid() != 0) {  // root may write anything
+    ASSERT_EQ(::chmod(state_.SettingsPath.c_str(), 0444), 0);
+    EXPECT_TRUE(SaveNameList(state_, names));
+  }
+  EXPECT_EQ(ReadFile(state_.SettingsPath), before);
+}
+
+TEST(NameList, RefusesNamesTheFileCannotHoldAndRemovesExactMatches) {
+  NameList names;
+  EXPECT_FALSE(names.Append("two\nlines"));
+  EXPECT_FALSE(names.Append(std::string("nul\0", 4)));
+  EXPECT_FALSE(names.HasHeldEntries());
+  for (const char* name : {"b", "x", "B", "b", ""}) names.Append(name);
+  EXPECT_EQ(names.RemoveEvery("b"), 2);
+  EXPECT_EQ(names.Entries(), (std::vector<std::string>{"x", "B", ""}));
+  EXPECT_TRUE(names.HasHeldEntries());
+}
+
+}  // namespace
+}  // namespace tarnwick::core

@@ -1,0 +1,56 @@
+#include "platform/whole_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace tarnwick::platform {
+namespace {
+
+using tarnwick::testing::ReadFile;
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+
+TEST(WholeFile, ReadsMissingFileAsAnError) {
+  TempDir dir;
+  std::string content = "stale";
+  EXPECT_EQ(ReadWholeFile(dir / "missing", content), std::errc::no_such_file_or_directory);
+  EXPECT_TRUE(content.empty());
+  EXPECT_EQ(ReadWholeFile(dir.path().string(), content), std::errc::is_a_directory);
+}
+
+TEST(WholeFile, ReplaceKeepsModeAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  const std::string path = dir / "settings.ini";
+  WriteFile(path, "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  ASSERT_FALSE(ReplaceWholeFile(path, "new"));
+  EXPECT_EQ(ReadFile(path), "new");
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(WholeFile, ReplaceThroughALinkKeepsTheLink) {
+  TempDir dir;
+  WriteFile(dir / "real.ini", "old");
+  std::filesystem::create_symlink(dir / "real.ini", dir / "link.ini");
+  ASSERT_FALSE(ReplaceWholeFile(dir / "link.ini", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.ini"));
+  EXPECT_EQ(ReadFile(dir / "real.ini"), "new");
+}
+
+TEST(WholeFile, ReplaceRefusesADirectoryAndAMissingParent) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "sub");
+  EXPECT_TRUE(ReplaceWholeFile(dir / "sub", "x"));
+  EXPECT_TRUE(ReplaceWholeFile(dir / "no/such/file", "x"));
+}
+
+}  // namespace
+}  // namespace tarnwick::platform
