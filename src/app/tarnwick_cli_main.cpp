@@ -1,0 +1,32 @@
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+#include "core/app_state.h"
+#include "platform/executable_location.h"
+
+namespace {
+
+// The desktop program beside this one; its settings file holds the list both share.
+constexpr const char* kDesktopProgramName = "tarnwick";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace tarnwick;
+  cli::CliEnvironment environment;
+  if (const auto executable = platform::CurrentExecutable()) {
+    core::AppState state;
+    core::InitAppPaths(state, *executable);
+    platform::ExecutableLocation desktopProgram{executable->directory, kDesktopProgramName};
+    core::InitSettingsPath(state, desktopProgram);
+    environment.programDirectory = state.AppDir;
+    environment.settingsPath = state.SettingsPath;
+  }
+  environment.escapeOutput = ::isatty(STDOUT_FILENO) != 0 || ::isatty(STDERR_FILENO) != 0;
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  return cli::RunCli(arguments, environment, std::cout, std::cerr);
+}

@@ -1,0 +1,159 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <ostream>
+
+#include "cli/terminal_text.h"
+#include "core/app_state.h"
+#include "core/name_list_store.h"
+#include "engine/delete_pass.h"
+
+namespace tarnwick::cli {
+namespace {
+
+struct Options {
+  std::string root;
+  std::string settings;
+  bool dryRun = false;
+  bool verbose = false;
+  bool list = false;
+  std::string add;
+  std::string remove;
+};
+
+class PrintingObserver : public engine::PassObserver {
+ public:
+  PrintingObserver(bool verbose, bool escape, std::ostream& out, std::ostream& err)
+      : verbose_(verbose), escape_(escape), out_(out), err_(err) {}
+
+  void OnDirectoryFailed(std::string_view path, std::error_code error) override {
+    if (verbose_) err_ << "nicht durchsucht: " << Shown(path) << ": " << error.message() << '\n';
+  }
+  void OnDeleted(std::string_view path) override {
+    if (verbose_) out_ << "gelöscht: " << Shown(path) << '\n';
+  }
+  void OnDeleteFailed(std::string_view path, std::error_code error) override {
+    if (verbose_) err_ << "nicht gelöscht: " << Shown(path) << ": " << error.message() << '\n';
+  }
+
+  std::string Shown(std::string_view text) const {
+    return escape_ ? EscapeControlCharacters(text) : std::string(text);
+  }
+
+ private:
+  bool verbose_;
+  bool escape_;
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
+  if (const std::error_code error = core::SaveNameList(state, names)) {
+    err << "Die Liste konnte nicht gespeichert werden: " << state.SettingsPath << " ("
+        << error.message() << ")\n";
+    return kExitIncomplete;
+  }
+  return kExitDone;
+}
+
+int RootUnreadable(const core::AppState& state, const PrintingObserver& observer,
+                   std::ostream& err) {
+  err << "Der Ordner kann nicht gelesen werden: " << observer.Shown(state.SearchRoot) << '\n';
+  return kExitUsageOrRoot;
+}
+
+int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
+            PrintingObserver& observer, std::ostream& out, std::ostream& err) {
+  if (names.Count() == 0) {
+    out << "Die Liste ist leer; es wurde nichts gesucht.\n";
+    return kExitDone;
+  }
+  engine::HelperObjects& helpers = engine::BindHelperObjects();
+  engine::DeleteReport report;
+  if (options.dryRun) {
+    const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
+    if (report.rootUnreadable) return RootUnreadable(state, observer, err);
+    for (const size_t index : matches) out << observer.Shown(helpers.resultList.List(index)) << '\n';
+    out << "'" << matches.size() << "' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n";
+    return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
+  }
+
+  report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer);
+  if (report.rootUnreadable) return RootUnreadable(state, observer, err);
+  out << report.Text() << '\n';
+  return report.MessageKind() == 1 ? kExitDone : kExitIncomplete;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment,
+           std::ostream& out, std::ostream& err) {
+  CLI::App app("Löscht Dateien mit gelisteten Namen in einem Ordnerbaum.", "tarnwick-cli");
+  app.option_defaults()->group("Optionen");
+  Options options;
+  app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)");
+  app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste");
+  auto* dryRun = app.add_flag("--dry-run", options.dryRun,
+                              "nur auflisten, was gelöscht würde; nichts löschen");
+  app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
+  auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
+  auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen");
+  auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen");
+  app.set_help_flag("-h,--help", "diese Hilfe ausgeben");
+  app.set_version_flag("--version", std::string("tarnwick-cli ") + TARNWICK_VERSION,
+                       "die Version ausgeben");
+  auto formatter = app.get_formatter();
+  formatter->label("Usage", "Aufruf");
+  formatter->label("OPTIONS", "OPTIONEN");
+  formatter->label("TEXT", "TEXT");
+  formatter->label("Excludes", "schließt aus");
+  list->excludes(add, remove, dryRun);
+  add->excludes(remove, dryRun);
+  remove->excludes(dryRun);
+
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitDone;
+  } catch (const CLI::CallForVersion&) {
+    out << app.version() << '\n';
+    return kExitDone;
+  } catch (const CLI::ParseError& error) {
+    err << "tarnwick-cli: " << error.what() << "\n(--help zeigt die Aufrufform)\n";
+    return kExitUsageOrRoot;
+  }
+
+  core::AppState state;
+  state.AppTitle = core::kAppTitle;
+  state.SettingsPath = options.settings.empty() ? environment.settingsPath : options.settings;
+  state.SearchRoot = options.root.empty() ? environment.programDirectory : options.root;
+  core::NameList names;
+  core::LoadNameList(state, names);
+  PrintingObserver printer(options.verbose, environment.escapeOutput, out, err);
+
+  if (options.list) {
+    for (const auto& name : names.Entries()) out << printer.Shown(name) << '\n';
+    return kExitDone;
+  }
+  if (add->count() > 0) {
+    if (!names.Append(options.add)) {
+      err << "Dieser Name kann nicht gespeichert werden (Zeilenumbruch, oder die Liste ist voll).\n";
+      return kExitUsageOrRoot;
+    }
+    return Save(state, names, err);
+  }
+  if (remove->count() > 0) {
+    if (names.RemoveEvery(options.remove) == 0) {
+      err << "Der Name steht nicht in der Liste: " << printer.Shown(options.remove) << '\n';
+      return kExitDone;
+    }
+    return Save(state, names, err);
+  }
+  return RunPass(options, state, names, printer, out, err);
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarnwick::cli {
+
+// Exit statuses of tarnwick-cli.
+inline constexpr int kExitDone = 0;            // everything matched was deleted
+inline constexpr int kExitIncomplete = 1;      // some deletions or searches failed
+inline constexpr int kExitUsageOrRoot = 2;     // bad arguments, or a root that cannot be read
+
+struct CliEnvironment {
+  std::string programDirectory;  // default search root, ending in a separator
+  std::string settingsPath;      // default settings file: the desktop program's
+  bool escapeOutput = false;     // output goes to a terminal: escape control characters
+};
+
+// Runs the command line `arguments` (without the program name) and returns the exit status.
+int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment,
+           std::ostream& out, std::ostream& err);
+
+}  // namespace tarnwick::cli

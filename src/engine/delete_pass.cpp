@@ -1,0 +1,112 @@
+#include "engine/delete_pass.h"
+
+#include <optional>
+
+#include "core/path_helpers.h"
+#include "engine/file_collection.h"
+#include "engine/name_matcher.h"
+
+namespace tarnwick::engine {
+namespace {
+
+// Deletes collected paths below one root, reusing the handle of the last directory while
+// consecutive paths share it.
+class RootedDeleter {
+ public:
+  RootedDeleter(const platform::DirectoryHandle& root, std::string rootPrefix)
+      : root_(root), rootPrefix_(std::move(rootPrefix)) {}
+
+  std::error_code Delete(std::string_view path) {
+    if (path.substr(0, rootPrefix_.size()) != rootPrefix_) {
+      return std::make_error_code(std::errc::invalid_argument);
+    }
+    const std::string_view relative = path.substr(rootPrefix_.size());
+    const size_t lastSeparator = relative.rfind(platform::kPathSeparator);
+    const std::string_view directory =
+        lastSeparator == std::string_view::npos ? std::string_view() : relative.substr(0, lastSeparator);
+    const std::string name(lastSeparator == std::string_view::npos ? relative
+                                                                   : relative.substr(lastSeparator + 1));
+    if (!directoryHandle_.IsOpen() || directory != directoryPath_) {
+      directoryHandle_.Close();
+      if (auto error = platform::OpenDirectoryBelow(root_, directory, directoryHandle_)) return error;
+      directoryPath_ = directory;
+    }
+    return platform::RemoveFileEntry(directoryHandle_, name);
+  }
+
+ private:
+  const platform::DirectoryHandle& root_;
+  const std::string rootPrefix_;
+  std::string directoryPath_;
+  platform::DirectoryHandle directoryHandle_;
+};
+
+}  // namespace
+
+std::string DeleteReport::Text() const {
+  std::string text;
+  if (stopped) text += "Der Vorgang wurde abgebrochen.\n";
+  text += "Es wurden '" + std::to_string(deleted) + "' Dateien gefunden und gelöscht.   ";
+  if (failed > 0) {
+    text += "\n'" + std::to_string(failed) +
+            "' Dateien wurden gefunden, konnten aber nicht gelöscht werden.";
+  }
+  if (unreadableDirectories > 0) {
+    text += "\n'" + std::to_string(unreadableDirectories) +
+            "' Ordner konnten nicht durchsucht werden.";
+  }
+  return text;
+}
+
+int16_t DeleteReport::MessageKind() const {
+  return failed > 0 || unreadableDirectories > 0 ? 2 : 1;
+}
+
+std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
+                                    HelperObjects& helpers, PassObserver& observer,
+                                    DeleteReport& report) {
+  std::string pattern = "*.*";
+  const CollectionOutcome outcome =
+      CollectFiles(searchRoot, pattern, helpers.directoryLister, helpers.fileLister,
+                   helpers.resultList, observer);
+  report.unreadableDirectories = outcome.unreadableDirectories;
+  report.rootUnreadable = !outcome.rootOpened;
+  report.stopped = outcome.stopped;
+  std::vector<size_t> matches;
+  if (outcome.stopped) return matches;
+
+  const NameMatcher matcher(names.Entries());
+  const ResultList& results = helpers.resultList;
+  for (size_t r = 0; r < results.ListCount(); ++r) {
+    const std::string path(results.List(r));
+    if (matcher.Matches(core::FileNamePart(path))) matches.push_back(r);
+  }
+  return matches;
+}
+
+std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
+                                              const core::NameList& names, HelperObjects& helpers,
+                                              PassObserver& observer) {
+  if (names.Count() == 0) return std::nullopt;
+  DeleteReport report;
+  const std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
+  if (matches.empty()) return report;
+
+  // The walk's own root handle: the root is resolved once, when the walk starts.
+  std::string rootPrefix = helpers.directoryLister.Path();
+  core::EnsureTrailingBackslash(rootPrefix);
+  RootedDeleter deleter(helpers.directoryLister.Handle(), rootPrefix);
+  for (const size_t index : matches) {
+    const std::string_view path = helpers.resultList.List(index);
+    if (const std::error_code error = deleter.Delete(path)) {
+      ++report.failed;
+      observer.OnDeleteFailed(path, error);
+    } else {
+      ++report.deleted;
+      observer.OnDeleted(path);
+    }
+  }
+  return report;
+}
+
+}  // namespace tarnwick::engine

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/name_list.h"
+#include "engine/helper_objects.h"
+#include "engine/pass_observer.h"
+
+namespace tarnwick::engine {
+
+// What a delete pass did, told truthfully.
+struct DeleteReport {
+  uint64_t deleted = 0;                // matching files that are gone
+  uint64_t failed = 0;                 // matching files that could not be deleted
+  uint64_t unreadableDirectories = 0;  // directories that could not be searched, the root included
+  bool rootUnreadable = false;         // the root itself could not be searched
+  bool stopped = false;                // the user stopped the pass
+
+  // The closing message: the count of deleted files, and a line for each kind of failure.
+  std::string Text() const;
+  // The message kind: 1 (information) when everything went, 2 (warning) otherwise.
+  int16_t MessageKind() const;
+};
+
+// Collects every file under `searchRoot` and gives the indices, in the result list, of those
+// whose name equals a listed name without regard to case; each file once.
+std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
+                                    HelperObjects& helpers, PassObserver& observer,
+                                    DeleteReport& report);
+
+// The main action: finds the listed names under `searchRoot` and deletes them, read-only and
+// hidden files included. Every file is deleted through the directory handles of the walk's
+// root, so nothing outside the root can be reached. Nothing is deleted when the observer stops
+// the walk. Returns nothing, and does nothing, when the list is empty.
+std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
+                                              const core::NameList& names, HelperObjects& helpers,
+                                              PassObserver& observer);
+
+}  // namespace tarnwick::engine

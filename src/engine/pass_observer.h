@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <system_error>
+
+namespace tarnwick::engine {
+
+struct WalkProgress {
+  uint64_t directories = 0;  // directories entered so far, the current one included
+  uint64_t files = 0;        // files seen so far
+  std::string_view currentDirectory;  // valid only during the call that receives it
+};
+
+// What a front end hears of a pass while it runs. Every method has a default that does nothing.
+class PassObserver {
+ public:
+  virtual ~PassObserver() = default;
+
+  // Called once for every directory the walk enters, before it is listed: the place to process
+  // pending window events and show progress. Returning false stops the pass.
+  virtual bool OnDirectory(const WalkProgress&) { return true; }
+  // A directory that could not be opened or read; the walk goes on without it.
+  virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
+  virtual void OnDeleted(std::string_view /*path*/) {}
+  virtual void OnDeleteFailed(std::string_view /*path*/, std::error_code) {}
+};
+
+}  // namespace tarnwick::engine
