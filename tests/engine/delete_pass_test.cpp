@@ -1,0 +1,202 @@
+#include "engine/delete_pass.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+#include "support/unprivileged.h"
+
+namespace tarnwick::engine {
+namespace {
+
+namespace fs = std::filesystem;
+using tarnwick::testing::RunUnprivileged;
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+
+core::NameList Names(std::initializer_list<const char*> entries) {
+  core::NameList names;
+  for (const char* entry : entries) names.Append(entry);
+  return names;
+}
+
+class RecordingObserver : public PassObserver {
+ public:
+  void OnDeleted(std::string_view path) override { deleted.emplace_back(path); }
+  void OnDeleteFailed(std::string_view path, std::error_code) override { failed.emplace_back(path); }
+  std::vector<std::string> deleted;
+  std::vector<std::string> failed;
+};
+
+DeleteReport RunPass(const std::string& root, const core::NameList& names,
+                 PassObserver& observer) {
+  HelperObjects helpers;
+  std::string searchRoot = root;
+  const auto report = DeleteListedFiles(searchRoot, names, helpers, observer);
+  EXPECT_TRUE(report.has_value());
+  return report.value_or(DeleteReport{});
+}
+
+DeleteReport RunPass(const std::string& root, const core::NameList& names) {
+  PassObserver quiet;
+  return RunPass(root, names, quiet);
+}
+
+TEST(DeleteListedFiles, DeletesMixedCaseMatchesAnywhereReadOnlyAndHiddenIncluded) {
+  TempDir dir;
+  for (const char* file : {"Mscreate.dir", "a/MSCREATE.DIR", "a/b/mscreate.DIR", "a/keep.txt",
+                           "a/.hidden", "Mscreate.dir.bak"}) {
+    WriteFile(dir / file, "x");
+  }
+  ASSERT_EQ(::chmod((dir / "a/MSCREATE.DIR").c_str(), 0444), 0);
+  ASSERT_EQ(::chmod((dir / "a/b").c_str(), 0555), 0);  // the file's directory is read-only
+
+  const DeleteReport report = RunPass(dir.path().string(), Names({"mscreate.dir", ".HIDDEN"}));
+  if (::geteuid() == 0) {
+    EXPECT_EQ(report.deleted, 4u);
+    EXPECT_FALSE(fs::exists(dir / "a/b/mscreate.DIR"));
+  }
+  EXPECT_FALSE(fs::exists(dir / "Mscreate.dir"));
+  EXPECT_FALSE(fs::exists(dir / "a/MSCREATE.DIR"));
+  EXPECT_FALSE(fs::exists(dir / "a/.hidden"));
+  EXPECT_TRUE(fs::exists(dir / "a/keep.txt"));
+  EXPECT_TRUE(fs::exists(dir / "Mscreate.dir.bak"));
+}
+
+TEST(DeleteListedFiles, CountsAFileOnceHoweverManyEntriesMatchIt) {
+  TempDir dir;
+  WriteFile(dir / "x/Setup.log", "");
+  WriteFile(dir / "y/Setup.log", "");
+  WriteFile(dir / "Setup.log", "");
+  const DeleteReport report = RunPass(dir.path().string(), Names({"setup.log", "Setup.log", "SETUP.LOG"}));
+  EXPECT_EQ(report.deleted, 3u);
+  EXPECT_EQ(report.Text(), "Es wurden '3' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(report.MessageKind(), 1);
+}
+
+TEST(DeleteListedFiles, UnicodeNamesMatchWithoutRegardToCase) {
+  TempDir dir;
+  WriteFile(dir / "\xC3\x84RGER.TXT", "");  // ÄRGER.TXT
+  WriteFile(dir / "bad\xFF.txt", "");
+  const DeleteReport report = RunPass(dir.path().string(), Names({"\xC3\xA4rger.txt", "BAD\xFF.TXT"}));
+  EXPECT_EQ(report.deleted, 2u);
+}
+
+TEST(DeleteListedFiles, EntriesThatCannotNameAFileMatchNothing) {
+  TempDir dir;
+  for (const char* file : {"a", "b", "c.txt", "sub/d"}) WriteFile(dir / file, "");
+  const DeleteReport report = RunPass(dir.path().string(), Names({"", "*", "*.*", "?", "sub/d", "\\"}));
+  EXPECT_EQ(report.deleted, 0u);
+  EXPECT_EQ(report.Text(), "Es wurden '0' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), 5);
+}
+
+TEST(DeleteListedFiles, AnEmptyListDoesNothingAtAll) {
+  TempDir dir;
+  WriteFile(dir / "a", "");
+  HelperObjects helpers;
+  helpers.resultList.AddItem("kept");
+  PassObserver observer;
+  std::string root = dir.path().string();
+  EXPECT_FALSE(DeleteListedFiles(root, core::NameList(), helpers, observer).has_value());
+  EXPECT_EQ(helpers.resultList.ListCount(), 1u);
+}
+
+TEST(DeleteListedFiles, NothingOutsideTheRootIsTouchedThroughLinks) {
+  TempDir dir;
+  WriteFile(dir / "outside/Mscreate.dir", "keep");
+  WriteFile(dir / "target.txt", "keep");
+  fs::create_directories(dir / "root");
+  fs::create_directory_symlink(dir / "outside", dir / "root/into-outside");
+  fs::create_symlink(dir / "target.txt", dir / "root/Mscreate.dir");
+  ASSERT_EQ(::mkfifo((dir / "root/sub.fifo").c_str(), 0600), 0);
+
+  RecordingObserver observer;
+  const DeleteReport report =
+      RunPass(dir / "root", Names({"Mscreate.dir", "into-outside", "sub.fifo"}), observer);
+  EXPECT_EQ(report.deleted, 3u);  // the two links and the FIFO, as entries
+  EXPECT_TRUE(fs::exists(dir / "outside/Mscreate.dir"));
+  EXPECT_TRUE(fs::exists(dir / "target.txt"));
+  EXPECT_TRUE(fs::is_empty(dir / "root"));
+}
+
+// Swaps an already collected directory for a link to the outside before the deletions start.
+class SwappingObserver : public PassObserver {
+ public:
+  SwappingObserver(std::string swapped, std::string outside, std::string trigger)
+      : swapped_(std::move(swapped)), outside_(std::move(outside)), trigger_(std::move(trigger)) {}
+  bool OnDirectory(const WalkProgress& progress) override {
+    if (progress.currentDirectory == trigger_) {
+      fs::rename(swapped_, swapped_ + ".old");
+      fs::create_directory_symlink(outside_, swapped_);
+    }
+    return true;
+  }
+  void OnDeleteFailed(std::string_view, std::error_code) override { ++failures; }
+  int failures = 0;
+
+ private:
+  std::string swapped_, outside_, trigger_;
+};
+
+TEST(DeleteListedFiles, ADirectorySwappedForALinkAfterCollectionCannotRedirectDeletion) {
+  TempDir dir;
+  WriteFile(dir / "outside/Mscreate.dir", "keep");
+  WriteFile(dir / "root/B/Mscreate.dir", "");
+  WriteFile(dir / "root/A/other", "");
+  // B is walked before A, so B is collected by the time A is entered.
+  SwappingObserver observer(dir / "root/B", dir / "outside", dir / "root/A/");
+  const DeleteReport report = RunPass(dir / "root", Names({"Mscreate.dir"}), observer);
+  EXPECT_TRUE(fs::exists(dir / "outside/Mscreate.dir"));
+  EXPECT_EQ(report.deleted, 0u);
+  EXPECT_EQ(report.failed, 1u);
+  EXPECT_EQ(observer.failures, 1);
+  EXPECT_EQ(report.MessageKind(), 2);
+}
+
+TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
+  TempDir dir;
+  WriteFile(dir / "a/Mscreate.dir", "");
+  WriteFile(dir / "Mscreate.dir", "");
+  class Stopper : public PassObserver {
+    bool OnDirectory(const WalkProgress& progress) override { return progress.directories < 2; }
+  } stopper;
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), stopper);
+  EXPECT_TRUE(report.stopped);
+  EXPECT_EQ(report.deleted, 0u);
+  EXPECT_TRUE(fs::exists(dir / "a/Mscreate.dir"));
+  EXPECT_TRUE(fs::exists(dir / "Mscreate.dir"));
+  EXPECT_EQ(report.Text(),
+            "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   ");
+}
+
+TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all);
+  WriteFile(dir / "locked/Mscreate.dir", "");
+  WriteFile(dir / "closed/Mscreate.dir", "");
+  WriteFile(dir / "open/Mscreate.dir", "");
+  fs::permissions(dir.path() / "open", fs::perms::all);
+  ASSERT_EQ(::chmod((dir / "locked").c_str(), 0555), 0);  // no write permission
+  ASSERT_EQ(::chmod((dir / "closed").c_str(), 0000), 0);  // cannot be listed
+
+  const int status = RunUnprivileged([&] {
+    const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}));
+    const bool truthful = report.deleted == 1 && report.failed == 1 &&
+                          report.unreadableDirectories == 1 && report.MessageKind() == 2 &&
+                          report.Text() ==
+                              "Es wurden '1' Dateien gefunden und gelöscht.   \n"
+                              "'1' Dateien wurden gefunden, konnten aber nicht gelöscht werden.\n"
+                              "'1' Ordner konnten nicht durchsucht werden.";
+    return truthful ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(fs::exists(dir / "locked/Mscreate.dir"));
+  EXPECT_FALSE(fs::exists(dir / "open/Mscreate.dir"));
+}
+
+}  // namespace
+}  // namespace tarnwick::engine

@@ -1,0 +1,174 @@
+#include "engine/file_collection.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace tarnwick::engine {
+namespace {
+
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+
+struct Collected {
+  std::vector<std::string> paths;
+  CollectionOutcome outcome;
+};
+
+class CountingObserver : public PassObserver {
+ public:
+  bool OnDirectory(const WalkProgress& progress) override {
+    ++calls;
+    return stopAfter == 0 || progress.directories < stopAfter;
+  }
+  int calls = 0;
+  uint64_t stopAfter = 0;
+};
+
+Collected Collect(std::string root, HelperObjects& helpers, PassObserver& observer) {
+  std::string pattern;
+  Collected collected;
+  collected.outcome = CollectFiles(root, pattern, helpers.directoryLister, helpers.fileLister,
+                                   helpers.resultList, observer);
+  for (size_t i = 0; i < helpers.resultList.ListCount(); ++i) {
+    collected.paths.emplace_back(helpers.resultList.List(i));
+  }
+  return collected;
+}
+
+TEST(CollectFiles, FollowsTheWalkOrderOfTheWorkedExample) {
+  TempDir dir;
+  const std::string r = dir / "R";
+  for (const char* file : {"R/r1", "R/r2", "R/A/a1", "R/A/A1/x", "R/B/b1"}) WriteFile(dir / file, "");
+  HelperObjects helpers;
+  CountingObserver observer;
+  const Collected collected = Collect(r, helpers, observer);
+  const std::vector<std::string> expected = {r + "/B/b1", r + "/A/A1/x", r + "/A/a1", r + "/r1",
+                                             r + "/r2"};
+  EXPECT_EQ(collected.paths, expected);
+  EXPECT_EQ(observer.calls, 4);  // R, B, A, A1: once per directory
+  EXPECT_EQ(collected.outcome.directories, 4u);
+  EXPECT_EQ(helpers.directoryLister.Path(), r + "/");
+  EXPECT_EQ(helpers.fileLister.Path(), r + "/");
+  EXPECT_EQ(helpers.fileLister.Pattern(), "*.*");
+}
+
+TEST(CollectFiles, AddsTheSeparatorToTheCallersRootAndStartsAfresh) {
+  TempDir dir;
+  WriteFile(dir / "one/a", "");
+  WriteFile(dir / "two/sub/b", "");
+  HelperObjects helpers;
+  CountingObserver observer;
+  std::string root = dir / "one";
+  std::string pattern;
+  CollectFiles(root, pattern, helpers.directoryLister, helpers.fileLister, helpers.resultList,
+               observer);
+  EXPECT_EQ(root, dir / "one/");
+  EXPECT_EQ(pattern, "*.*");
+
+  const Collected second = Collect(dir / "two", helpers, observer);
+  EXPECT_EQ(second.paths, std::vector<std::string>{dir / "two/sub/b"});
+}
+
+TEST(CollectFiles, AFileSystemRootGetsExactlyOneSeparator) {
+  HelperObjects helpers;
+  CountingObserver observer;
+  observer.stopAfter = 1;  // the root's own listing is enough
+  std::string root = "/";
+  std::string pattern = "*.*";
+  const CollectionOutcome outcome = CollectFiles(root, pattern, helpers.directoryLister,
+                                                 helpers.fileLister, helpers.resultList, observer);
+  EXPECT_TRUE(outcome.rootOpened);
+  EXPECT_EQ(root, "/");
+}
+
+TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResult) {
+  TempDir dir;
+  WriteFile(dir / "file", "");
+  HelperObjects helpers;
+  CountingObserver observer;
+  helpers.resultList.AddItem("stale");
+  for (const std::string& root : {dir / "missing", dir / "file"}) {
+    const Collected collected = Collect(root, helpers, observer);
+    EXPECT_TRUE(collected.paths.empty());
+    EXPECT_FALSE(collected.outcome.rootOpened);
+    EXPECT_EQ(collected.outcome.unreadableDirectories, 1u);
+  }
+}
+
+TEST(CollectFiles, NeverWalksIntoALinkAndListsItAsAnEntry) {
+  TempDir dir;
+  WriteFile(dir / "outside/Mscreate.dir", "");
+  WriteFile(dir / "root/a", "");
+  std::filesystem::create_directory_symlink(dir / "outside", dir / "root/link");
+  std::filesystem::create_directory_symlink(dir / "root", dir / "root/loop");
+  HelperObjects helpers;
+  CountingObserver observer;
+  const Collected collected = Collect(dir / "root", helpers, observer);
+  const std::vector<std::string> expected = {dir / "root/a", dir / "root/link",
+                                             dir / "root/loop"};
+  EXPECT_EQ(collected.paths, expected);
+}
+
+TEST(CollectFiles, ARootThatIsALinkIsResolvedOnce) {
+  TempDir dir;
+  WriteFile(dir / "real/sub/a", "");
+  std::filesystem::create_directory_symlink(dir / "real", dir / "link");
+  HelperObjects helpers;
+  CountingObserver observer;
+  EXPECT_EQ(Collect(dir / "link", helpers, observer).paths,
+            std::vector<std::string>{dir / "link/sub/a"});
+}
+
+TEST(CollectFiles, StopsWhenTheObserverAsks) {
+  TempDir dir;
+  for (const char* file : {"a/1", "b/2", "c/3"}) WriteFile(dir / file, "");
+  HelperObjects helpers;
+  CountingObserver observer;
+  observer.stopAfter = 2;
+  const Collected collected = Collect(dir.path().string(), helpers, observer);
+  EXPECT_TRUE(collected.outcome.stopped);
+  EXPECT_EQ(observer.calls, 2);
+}
+
+TEST(CollectFiles, WalksATreeTenThousandLevelsDeep) {
+  TempDir dir;
+  constexpr int kDepth = 10000;
+  int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  for (int level = 0; level < kDepth; ++level) {
+    ASSERT_EQ(::mkdirat(fd, "d", 0755), 0);
+    const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    fd = next;
+  }
+  ::close(::openat(fd, "leaf", O_CREAT | O_WRONLY, 0644));
+  ::close(fd);
+
+  HelperObjects helpers;
+  CountingObserver observer;
+  const Collected collected = Collect(dir.path().string(), helpers, observer);
+  EXPECT_EQ(collected.outcome.directories, static_cast<uint64_t>(kDepth + 1));
+  EXPECT_EQ(collected.outcome.unreadableDirectories, 0u);
+  ASSERT_EQ(collected.paths.size(), 1u);
+  EXPECT_EQ(collected.paths[0].size(), dir.path().string().size() + 2 * kDepth + 5);
+
+  // Paths this long are beyond the file system's path limit; take the tree down by handles.
+  const int top = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  for (int level = 0; level < kDepth; ++level) {
+    const int child = ::openat(top, "d", O_RDONLY | O_DIRECTORY);
+    ::unlinkat(child, "leaf", 0);
+    ::renameat(child, "d", top, "next");
+    ::close(child);
+    ASSERT_EQ(::unlinkat(top, "d", AT_REMOVEDIR), 0);
+    ::renameat(top, "next", top, "d");
+  }
+  ::close(top);
+}
+
+}  // namespace
+}  // namespace tarnwick::engine
