@@ -57,11 +57,19 @@ bool FitsOnOneLine(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
+std::string Enclose(char open, std::string_view text, char close) {
+  std::string enclosed;
+  enclosed.reserve(text.size() + 2);
+  enclosed += open;
+  enclosed += text;
+  enclosed += close;
+  return enclosed;
+}
+
 std::string EncodeValue(std::string_view value) {
   const bool needsQuotes = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
                                               HasEnclosingQuotes(value));
-  if (!needsQuotes) return std::string(value);
-  return "\"" + std::string(value) + "\"";
+  return needsQuotes ? Enclose('"', value, '"') : std::string(value);
 }
 
 }  // namespace
@@ -149,7 +157,7 @@ bool ProfileDocument::SetAll(std::string_view section,
 
   auto header = FindSection(section);
   if (!header) {
-    Append("[" + std::string(section) + "]");
+    Append(Enclose('[', section, ']'));
     header = lines_.size() - 1;
   }
   auto index = IndexKeys(*header);
