@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test run bench release clean
+.PHONY: deps build test run bench release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -17,8 +17,12 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
+# ARGS="/some/folder" starts it with a command line, as a file manager would.
 run: release
-	@scripts/run-program build/release
+	@scripts/run-program build/release $(ARGS)
+
+screenshots: release
+	build/release/src/app/tarnwick-screenshots build/release/screenshots
 
 bench: release
 	@scripts/run-benchmarks build/release

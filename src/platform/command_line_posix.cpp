@@ -1,0 +1,14 @@
+#include "platform/command_line.h"
+
+namespace tarnwick::platform {
+
+std::string CommandLineText(const std::vector<std::string>& arguments) {
+  std::string text;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (i > 0) text += ' ';
+    text += arguments[i];
+  }
+  return text;
+}
+
+}  // namespace tarnwick::platform
