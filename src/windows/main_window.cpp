@@ -103,6 +103,7 @@ void MainWindow::Command1Click() {
   QEventLoop wait;
   connect(dialog_, &QObject::destroyed, &wait, &QEventLoop::quit);
   dialog_->show();
+  dialog_->activateWindow();
   dialog_->Text1->setFocus();
   wait.exec();  // sleeps until events arrive; other handlers run meanwhile
   if (!closing_ && state_.NameAccepted == 1) AppendName(state_.PendingName);
