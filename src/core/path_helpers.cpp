@@ -27,11 +27,10 @@ std::string EnsureTrailingBackslash(std::string& path, char separator) {
   return path;
 }
 
-std::string FileNamePart(const std::string& path, char separator) {
-  std::string copy = path;
-  if (!copy.empty() && copy.back() == separator) copy.pop_back();
-  const size_t last = copy.rfind(separator);
-  return last == std::string::npos ? copy : copy.substr(last + 1);
+std::string_view FileNamePart(std::string_view path, char separator) {
+  if (!path.empty() && path.back() == separator) path.remove_suffix(1);
+  const size_t last = path.rfind(separator);
+  return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
 std::string LongPathName(std::string path, char separator) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/path_separator.h"
 
@@ -12,8 +13,8 @@ std::string EnsureTrailingBackslash(std::string& path,
                                     char separator = platform::kPathSeparator);
 
 // The last component of the path: the text after the last separator, once one trailing
-// separator has been set aside; the whole path when it holds no separator.
-std::string FileNamePart(const std::string& path, char separator = platform::kPathSeparator);
+// separator has been set aside; the whole path when it holds no separator. A view into `path`.
+std::string_view FileNamePart(std::string_view path, char separator = platform::kPathSeparator);
 
 // The path's long form from the platform; when the platform cannot resolve the path, the path
 // with its letter case rebuilt: upper case at the start and after a blank, '-', '(', '_' or the

@@ -78,8 +78,7 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
   const NameMatcher matcher(names.Entries());
   const ResultList& results = helpers.resultList;
   for (size_t r = 0; r < results.ListCount(); ++r) {
-    const std::string path(results.List(r));
-    if (matcher.Matches(core::FileNamePart(path))) matches.push_back(r);
+    if (matcher.Matches(core::FileNamePart(results.List(r)))) matches.push_back(r);
   }
   return matches;
 }

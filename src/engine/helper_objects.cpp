@@ -1,5 +1,8 @@
 #include "engine/helper_objects.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "core/path_helpers.h"
 
 namespace tarnwick::engine {
@@ -75,19 +78,51 @@ void FileLister::Refresh() {
   }
 }
 
+namespace {
+
+// A segment's text stays below 4 GiB so that 32-bit ends address it.
+constexpr size_t kMaxSegmentText = size_t{1} << 31;
+
+}  // namespace
+
 void ResultList::Clear() {
-  text_.clear();
-  ends_.clear();
+  segments_.clear();
+  count_ = 0;
+}
+
+ResultList::Segment& ResultList::Writable() {
+  if (segments_.empty() || segments_.back().text.size() >= kMaxSegmentText) {
+    segments_.push_back(Segment{count_, {}, {}});
+  }
+  return segments_.back();
 }
 
 void ResultList::AddItem(std::string_view text) {
-  text_.append(text);
-  ends_.push_back(text_.size());
+  Segment& segment = Writable();
+  segment.text.append(text);
+  segment.ends.push_back(static_cast<uint32_t>(segment.text.size()));
+  ++count_;
+}
+
+void ResultList::Splice(ResultList&& other) {
+  for (Segment& segment : other.segments_) {
+    if (segment.ends.empty()) continue;
+    segment.firstIndex = count_;
+    count_ += segment.ends.size();
+    segments_.push_back(std::move(segment));
+  }
+  other.Clear();
 }
 
 std::string_view ResultList::List(size_t index) const {
-  const size_t begin = index == 0 ? 0 : ends_.at(index - 1);
-  return std::string_view(text_).substr(begin, ends_.at(index) - begin);
+  if (index >= count_) throw std::out_of_range("ResultList::List");
+  // The last segment whose first entry is at or before `index`.
+  const auto after = std::upper_bound(segments_.begin(), segments_.end(), index,
+                                      [](size_t i, const Segment& s) { return i < s.firstIndex; });
+  const Segment& segment = *(after - 1);
+  const size_t local = index - segment.firstIndex;
+  const size_t begin = local == 0 ? 0 : segment.ends[local - 1];
+  return std::string_view(segment.text).substr(begin, segment.ends[local] - begin);
 }
 
 HelperObjects& BindHelperObjects() {

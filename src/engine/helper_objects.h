@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,20 +55,27 @@ class FileLister {
   std::vector<std::string> names_;
 };
 
-// The collected paths, in the order they were added. Kept in one buffer, since a walk over a
-// large disk collects millions of them.
+// The collected paths, in the order they were added. A walk over a large disk collects millions
+// of them, so they are kept in a few large buffers rather than one allocation each.
 class ResultList {
  public:
   void Clear();
   void AddItem(std::string_view text);
-  size_t ListCount() const { return ends_.size(); }
+  // Moves all of `other`'s entries to the end of this list, without copying their text.
+  void Splice(ResultList&& other);
+  size_t ListCount() const { return count_; }
   std::string_view List(size_t index) const;
-  // Bytes held by the entries themselves.
-  size_t TextSize() const { return text_.size(); }
 
  private:
-  std::string text_;
-  std::vector<size_t> ends_;
+  struct Segment {
+    size_t firstIndex = 0;      // the list index of the segment's first entry
+    std::string text;           // the entries, one after the other
+    std::vector<uint32_t> ends; // where each entry ends in `text`
+  };
+  Segment& Writable();
+
+  std::vector<Segment> segments_;
+  size_t count_ = 0;
 };
 
 // The three helper objects the search engine works through.

@@ -46,7 +46,7 @@ void LaunchWindow::Command1Click() {
 }
 
 void LaunchWindow::Command2Click() {
-  state_.PendingName = core::FileNamePart(label_);
+  state_.PendingName = std::string(core::FileNamePart(label_));
   mainWindow_.AppendName(state_.PendingName);
   ContinueIntoMainWindow();
 }

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "support/temp_dir.h"
@@ -168,6 +170,58 @@ TEST(CollectFiles, WalksATreeTenThousandLevelsDeep) {
     ::renameat(top, "next", top, "d");
   }
   ::close(top);
+}
+
+}  // namespace
+}  // namespace tarnwick::engine
+
+namespace tarnwick::engine {
+namespace {
+
+// The walk order, written plainly: subdirectories from the last name to the first, each
+// subtree whole, then the directory's own files by name.
+void ReferenceWalk(const std::filesystem::path& directory, std::vector<std::string>& out) {
+  std::vector<std::string> subdirectories, files;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    const std::string name = entry.path().filename().string();
+    (entry.is_directory() && !entry.is_symlink() ? subdirectories : files).push_back(name);
+  }
+  std::sort(subdirectories.begin(), subdirectories.end());
+  std::sort(files.begin(), files.end());
+  for (auto it = subdirectories.rbegin(); it != subdirectories.rend(); ++it) {
+    ReferenceWalk(directory / *it, out);
+  }
+  for (const auto& name : files) out.push_back((directory / name).string());
+}
+
+TEST(CollectFiles, AWideTreeSharedBetweenCoresKeepsTheOrderOfOneWalk) {
+  TempDir dir;
+  // Uneven subtrees, so that the threads finish their parts at different times.
+  for (int top = 0; top < 45; ++top) {
+    for (int sub = 0; sub < top % 7; ++sub) {
+      for (int file = 0; file < (top + sub) % 5; ++file) {
+        char path[32];
+        std::snprintf(path, sizeof path, "t%d/s%d/f%d", top, sub, file);
+        WriteFile(dir / path, "");
+      }
+    }
+    char path[32];
+    std::snprintf(path, sizeof path, "t%d/own", top);
+    WriteFile(dir / path, "");
+  }
+  WriteFile(dir / "root-file", "");
+  std::vector<std::string> expected;
+  ReferenceWalk(dir.path(), expected);
+  uint64_t directories = 1;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path())) {
+    directories += entry.is_directory() ? 1 : 0;
+  }
+
+  HelperObjects helpers;
+  CountingObserver observer;
+  const Collected collected = Collect(dir.path().string(), helpers, observer);
+  EXPECT_EQ(collected.paths, expected);
+  EXPECT_EQ(collected.outcome.directories, directories);
 }
 
 }  // namespace
