@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test run bench release screenshots clean
+.PHONY: deps build test run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -26,6 +26,10 @@ screenshots: release
 
 bench: release
 	@scripts/run-benchmarks build/release
+
+# Adds a tree of 2,000,000 files (about 150,000 directories; generating it takes minutes).
+bench-large: release
+	@TREE_SIZES="50000 500000 2000000" scripts/run-benchmarks build/release
 
 clean:
 	rm -rf build

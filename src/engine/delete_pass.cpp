@@ -1,5 +1,6 @@
 #include "engine/delete_pass.h"
 
+#include <chrono>
 #include <optional>
 
 #include "core/path_helpers.h"
@@ -41,6 +42,21 @@ class RootedDeleter {
   platform::DirectoryHandle directoryHandle_;
 };
 
+// Tells when the observer is due to hear from a long loop again; due at once at the start.
+class Pacer {
+ public:
+  bool Due() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_ < kInterval) return false;
+    last_ = now;
+    return true;
+  }
+
+ private:
+  static constexpr auto kInterval = std::chrono::milliseconds(20);
+  std::chrono::steady_clock::time_point last_{};
+};
+
 }  // namespace
 
 std::string DeleteReport::Text() const {
@@ -77,8 +93,13 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 
   const NameMatcher matcher(names.Entries());
   const ResultList& results = helpers.resultList;
+  Pacer pacer;
   for (size_t r = 0; r < results.ListCount(); ++r) {
     if (matcher.Matches(core::FileNamePart(results.List(r)))) matches.push_back(r);
+    if (r % 1024 == 0 && pacer.Due() && !observer.OnDeleteProgress(0, 0)) {
+      report.stopped = true;
+      return {};
+    }
   }
   return matches;
 }
@@ -95,7 +116,12 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
   std::string rootPrefix = helpers.directoryLister.Path();
   core::EnsureTrailingBackslash(rootPrefix);
   RootedDeleter deleter(helpers.directoryLister.Handle(), rootPrefix);
+  Pacer pacer;
   for (const size_t index : matches) {
+    if (pacer.Due() && !observer.OnDeleteProgress(report.deleted, report.failed)) {
+      report.stopped = true;
+      break;
+    }
     const std::string_view path = helpers.resultList.List(index);
     if (const std::error_code error = deleter.Delete(path)) {
       ++report.failed;

@@ -22,6 +22,9 @@ class PassObserver {
   virtual bool OnDirectory(const WalkProgress&) { return true; }
   // A directory that could not be opened or read; the walk goes on without it.
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
+  // Called at least every 20 ms while the collected paths are matched and deleted, with the
+  // counts so far. Returning false stops the pass after the current file.
+  virtual bool OnDeleteProgress(uint64_t /*deleted*/, uint64_t /*failed*/) { return true; }
   virtual void OnDeleted(std::string_view /*path*/) {}
   virtual void OnDeleteFailed(std::string_view /*path*/, std::error_code) {}
 };

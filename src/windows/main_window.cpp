@@ -12,17 +12,20 @@
 namespace tarnwick::windows {
 namespace {
 
-// Keeps the windows alive during the walk: pending events are processed once per directory.
-// Closing the main window meanwhile stops the pass.
+// Keeps the windows alive during a pass: pending events are processed once per directory and
+// regularly while files are matched and deleted. Closing the main window meanwhile stops it.
 class EventProcessingObserver : public engine::PassObserver {
  public:
   explicit EventProcessingObserver(const bool& closing) : closing_(closing) {}
-  bool OnDirectory(const engine::WalkProgress&) override {
+  bool OnDirectory(const engine::WalkProgress&) override { return ProcessEvents(); }
+  bool OnDeleteProgress(uint64_t, uint64_t) override { return ProcessEvents(); }
+
+ private:
+  bool ProcessEvents() {
     QCoreApplication::processEvents();
     return !closing_;
   }
 
- private:
   const bool& closing_;
 };
 

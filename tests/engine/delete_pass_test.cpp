@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -171,6 +173,26 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
   EXPECT_TRUE(fs::exists(dir / "Mscreate.dir"));
   EXPECT_EQ(report.Text(),
             "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   ");
+}
+
+TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
+  TempDir dir;
+  for (int i = 0; i < 5; ++i) WriteFile(dir / ("d" + std::to_string(i) + "/Setup.log"), "");
+  class SlowStopper : public PassObserver {
+    bool OnDeleteProgress(uint64_t, uint64_t) override { return calls++ < 2; }
+    void OnDeleted(std::string_view) override {
+      std::this_thread::sleep_for(std::chrono::milliseconds(25));  // makes every check due
+    }
+    int calls = 0;
+  } stopper;
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), stopper);
+  uint64_t gone = 0;
+  for (int i = 0; i < 5; ++i) gone += fs::exists(dir / ("d" + std::to_string(i) + "/Setup.log")) ? 0 : 1;
+  EXPECT_TRUE(report.stopped);
+  EXPECT_GT(report.deleted, 0u);
+  EXPECT_LT(report.deleted, 5u);
+  EXPECT_EQ(report.deleted, gone);
+  EXPECT_EQ(report.Text().rfind("Der Vorgang wurde abgebrochen.\n", 0), 0u);
 }
 
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
