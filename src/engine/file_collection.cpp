@@ -99,20 +99,21 @@ class ParallelWalk {
   }
 
  private:
-  bool EnterOnCallingThread(std::string_view path) {
+  // `pendingFiles`: files the calling thread has collected in a subtree it has not finished.
+  bool EnterOnCallingThread(std::string_view path, uint64_t pendingFiles = 0) {
     lastPath_ = path;
     directories_.fetch_add(1, std::memory_order_relaxed);
-    if (!observer_.OnDirectory(Progress())) {
+    if (!observer_.OnDirectory(Progress(pendingFiles))) {
       stop_ = true;
       outcome_.stopped = true;
     }
     return !stop_;
   }
 
-  WalkProgress Progress() const {
+  WalkProgress Progress(uint64_t pendingFiles = 0) const {
     WalkProgress progress;
     progress.directories = directories_.load(std::memory_order_relaxed);
-    progress.files = files_.load(std::memory_order_relaxed);
+    progress.files = files_.load(std::memory_order_relaxed) + pendingFiles;
     progress.currentDirectory = lastPath_;
     return progress;
   }
@@ -210,8 +211,8 @@ class ParallelWalk {
     for (size_t i = next_.fetch_add(1); i < subtrees_.size() && !stop_; i = next_.fetch_add(1)) {
       Subtree& subtree = subtrees_[i];
       WalkCallbacks callbacks;
-      callbacks.onDirectory = [this, callingThread](std::string_view path) {
-        if (callingThread) return EnterOnCallingThread(path);
+      callbacks.onDirectory = [this, callingThread, &subtree](std::string_view path) {
+        if (callingThread) return EnterOnCallingThread(path, subtree.results.ListCount());
         directories_.fetch_add(1, std::memory_order_relaxed);
         return !stop_.load();
       };

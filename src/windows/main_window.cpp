@@ -4,33 +4,14 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QIcon>
+#include <optional>
 
 #include "core/name_list_store.h"
 #include "engine/delete_pass.h"
+#include "windows/pass_progress.h"
 #include "windows/window_helpers.h"
 
 namespace tarnwick::windows {
-namespace {
-
-// Keeps the windows alive during a pass: pending events are processed once per directory and
-// regularly while files are matched and deleted. Closing the main window meanwhile stops it.
-class EventProcessingObserver : public engine::PassObserver {
- public:
-  explicit EventProcessingObserver(const bool& closing) : closing_(closing) {}
-  bool OnDirectory(const engine::WalkProgress&) override { return ProcessEvents(); }
-  bool OnDeleteProgress(uint64_t, uint64_t) override { return ProcessEvents(); }
-
- private:
-  bool ProcessEvents() {
-    QCoreApplication::processEvents();
-    return !closing_;
-  }
-
-  const bool& closing_;
-};
-
-}  // namespace
-
 MainWindow::MainWindow(core::AppState& state, engine::HelperObjects& helpers)
     : List2(new QListWidget(this)),
       Command1(new QPushButton("neuer Dateiname...", this)),
@@ -129,8 +110,12 @@ void MainWindow::Command3Click() {
 void MainWindow::Command4Click() {
   if (passRunning_) return;  // a pass is already running further down this stack
   passRunning_ = true;
-  EventProcessingObserver observer(closing_);
-  const auto report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, observer);
+  std::optional<engine::DeleteReport> report;
+  {
+    PassProgress progress(*this, state_.AppTitle, state_.SearchRoot, progressDelay_, closing_,
+                          [this](ProgressWindow* window) { emit progressWindowOpened(window); });
+    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress);
+  }
   passRunning_ = false;
   if (!report || closing_) return;
   std::string title;

@@ -4,11 +4,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
+#include <chrono>
 
 #include "core/app_state.h"
 #include "core/name_list.h"
 #include "engine/helper_objects.h"
 #include "windows/name_entry_dialog.h"
+#include "windows/progress_window.h"
 #include "windows/wrapping_button.h"
 
 namespace tarnwick::windows {
@@ -29,11 +31,16 @@ class MainWindow : public QWidget {
   void AppendName(const std::string& name);
   // The open name entry dialog, if any.
   NameEntryDialog* nameEntryDialog() const { return dialog_; }
+  // How long a delete pass runs before its progress window opens.
+  void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
   QListWidget* const List2;
   QPushButton* const Command1;     // "neuer Dateiname..."
   QPushButton* const Command3;     // "Dateiname entfernen..."
   WrappingButton* const Command4;  // the delete pass
+
+ signals:
+  void progressWindowOpened(ProgressWindow* window);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -49,6 +56,7 @@ class MainWindow : public QWidget {
   engine::HelperObjects& helpers_;
   core::NameList names_;
   QPointer<NameEntryDialog> dialog_;
+  std::chrono::milliseconds progressDelay_{1000};
   bool passRunning_ = false;
   bool closing_ = false;
 };
