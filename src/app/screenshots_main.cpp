@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "windows/progress_window.h"
 #include "windows/startup.h"
 
 namespace {
@@ -42,9 +43,14 @@ int main(int argc, char** argv) {
   windows::LaunchWindow launchWindow(state, mainWindow);
   launchWindow.SetLabel("/home/benutzer/Downloads/Setup/Mscreate.dir/");
 
+  windows::ProgressWindow progressWindow(mainWindow, state.AppTitle);
+  progressWindow.ShowWalk("/home/benutzer/Downloads/Setup/Daten/", 1234, 56789);
+  progressWindow.ShowDeletions("/home/benutzer/", 1234, 56789, 12);
+
   bool saved = Save(mainWindow, output + "/main-window.png");
   saved = Save(dialog, output + "/name-entry-dialog.png") && saved;
   saved = Save(launchWindow, output + "/launch-window.png") && saved;
+  saved = Save(progressWindow, output + "/progress-window.png") && saved;
   launchWindow.setAttribute(Qt::WA_DeleteOnClose, false);
   dialog.setAttribute(Qt::WA_DeleteOnClose, false);
   return saved ? 0 : 1;

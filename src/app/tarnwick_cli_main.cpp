@@ -1,11 +1,10 @@
-#include <unistd.h>
-
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
 #include "core/app_state.h"
+#include "platform/console.h"
 #include "platform/executable_location.h"
 
 namespace {
@@ -26,7 +25,12 @@ int main(int argc, char** argv) {
     environment.programDirectory = state.AppDir;
     environment.settingsPath = state.SettingsPath;
   }
-  environment.escapeOutput = ::isatty(STDOUT_FILENO) != 0 || ::isatty(STDERR_FILENO) != 0;
+  environment.escapeOutput = platform::StandardOutputIsTerminal() || platform::StandardErrorIsTerminal();
+  if (platform::StandardErrorIsTerminal()) {
+    environment.progressColumns = platform::StandardErrorColumns();
+  }
+  platform::CatchInterrupt();
+  environment.stopRequested = platform::InterruptRequested;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   return cli::RunCli(arguments, environment, std::cout, std::cerr);
 }

@@ -3,8 +3,10 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
+#include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
 #include "core/app_state.h"
 #include "core/name_list_store.h"
@@ -25,28 +27,49 @@ struct Options {
 
 class PrintingObserver : public engine::PassObserver {
  public:
-  PrintingObserver(bool verbose, bool escape, std::ostream& out, std::ostream& err)
-      : verbose_(verbose), escape_(escape), out_(out), err_(err) {}
+  PrintingObserver(bool verbose, const CliEnvironment& environment, std::ostream& out,
+                   std::ostream& err)
+      : verbose_(verbose), escape_(environment.escapeOutput), stopRequested_(environment.stopRequested),
+        out_(out), err_(err) {
+    if (environment.progressColumns > 0) progress_.emplace(err, environment.progressColumns);
+  }
 
+  bool OnDirectory(const engine::WalkProgress& walk) override {
+    if (progress_) progress_->ShowWalk(walk.currentDirectory, walk.directories, walk.files);
+    return !Stopped();
+  }
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) err_ << "nicht durchsucht: " << Shown(path) << ": " << error.message() << '\n';
+    if (verbose_) Line(err_) << "nicht durchsucht: " << Shown(path) << ": " << error.message() << '\n';
+  }
+  bool OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) override {
+    if (progress_) progress_->ShowDeletions(deleted);
+    return !Stopped();
   }
   void OnDeleted(std::string_view path) override {
-    if (verbose_) out_ << "gelöscht: " << Shown(path) << '\n';
+    if (verbose_) Line(out_) << "gelöscht: " << Shown(path) << '\n';
   }
   void OnDeleteFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) err_ << "nicht gelöscht: " << Shown(path) << ": " << error.message() << '\n';
+    if (verbose_) Line(err_) << "nicht gelöscht: " << Shown(path) << ": " << error.message() << '\n';
   }
 
   std::string Shown(std::string_view text) const {
     return escape_ ? EscapeControlCharacters(text) : std::string(text);
   }
+  // The stream, with the progress line taken away first so the text starts on a clean line.
+  std::ostream& Line(std::ostream& stream) {
+    if (progress_) progress_->Clear();
+    return stream;
+  }
 
  private:
+  bool Stopped() const { return stopRequested_ && stopRequested_(); }
+
   bool verbose_;
   bool escape_;
+  const std::function<bool()>& stopRequested_;
   std::ostream& out_;
   std::ostream& err_;
+  std::optional<TerminalProgress> progress_;
 };
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
@@ -58,9 +81,9 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
   return kExitDone;
 }
 
-int RootUnreadable(const core::AppState& state, const PrintingObserver& observer,
+int RootUnreadable(const core::AppState& state, PrintingObserver& observer,
                    std::ostream& err) {
-  err << "Der Ordner kann nicht gelesen werden: " << observer.Shown(state.SearchRoot) << '\n';
+  observer.Line(err) << "Der Ordner kann nicht gelesen werden: " << observer.Shown(state.SearchRoot) << '\n';
   return kExitUsageOrRoot;
 }
 
@@ -75,6 +98,11 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
   if (options.dryRun) {
     const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
     if (report.rootUnreadable) return RootUnreadable(state, observer, err);
+    if (report.stopped) {
+      observer.Line(out) << "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.\n";
+      return kExitStopped;
+    }
+    observer.Line(out);
     for (const size_t index : matches) out << observer.Shown(helpers.resultList.List(index)) << '\n';
     out << "'" << matches.size() << "' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n";
     return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
@@ -82,7 +110,8 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
 
   report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer);
   if (report.rootUnreadable) return RootUnreadable(state, observer, err);
-  out << report.Text() << '\n';
+  observer.Line(out) << report.Text() << '\n';
+  if (report.stopped) return kExitStopped;
   return report.MessageKind() == 1 ? kExitDone : kExitIncomplete;
 }
 
@@ -133,7 +162,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   state.SearchRoot = options.root.empty() ? environment.programDirectory : options.root;
   core::NameList names;
   core::LoadNameList(state, names);
-  PrintingObserver printer(options.verbose, environment.escapeOutput, out, err);
+  PrintingObserver printer(options.verbose, environment, out, err);
 
   if (options.list) {
     for (const auto& name : names.Entries()) out << printer.Shown(name) << '\n';

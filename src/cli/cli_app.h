@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -10,11 +12,14 @@ namespace tarnwick::cli {
 inline constexpr int kExitDone = 0;            // everything matched was deleted
 inline constexpr int kExitIncomplete = 1;      // some deletions or searches failed
 inline constexpr int kExitUsageOrRoot = 2;     // bad arguments, or a root that cannot be read
+inline constexpr int kExitStopped = 130;       // stopped by Ctrl-C, as shells count it
 
 struct CliEnvironment {
   std::string programDirectory;  // default search root, ending in a separator
   std::string settingsPath;      // default settings file: the desktop program's
   bool escapeOutput = false;     // output goes to a terminal: escape control characters
+  size_t progressColumns = 0;    // standard error is a terminal this wide: show progress there
+  std::function<bool()> stopRequested;  // asked during a pass; true stops it
 };
 
 // Runs the command line `arguments` (without the program name) and returns the exit status.

@@ -316,6 +316,7 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
   ParallelWalk walk(fileLister, observer, outcome);
   walk.Run(prefix, directoryLister.Handle(), resultList);
   fileLister.SetPath(directoryLister.Path());
+  if (!outcome.stopped) observer.OnWalkEnded({outcome.directories, resultList.ListCount(), prefix});
   return outcome;
 }
 

@@ -20,6 +20,8 @@ class PassObserver {
   // Called once for every directory the walk enters, before it is listed: the place to process
   // pending window events and show progress. Returning false stops the pass.
   virtual bool OnDirectory(const WalkProgress&) { return true; }
+  // The walk is complete, with its final figures; not called when it was stopped.
+  virtual void OnWalkEnded(const WalkProgress&) {}
   // A directory that could not be opened or read; the walk goes on without it.
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
   // Called at least every 20 ms while the collected paths are matched and deleted, with the

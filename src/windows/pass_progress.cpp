@@ -31,12 +31,21 @@ PassProgress::~PassProgress() {
 }
 
 bool PassProgress::OnDirectory(const engine::WalkProgress& progress) {
-  if (ProcessEvents(kWalkRefreshMilliseconds)) window_->ShowWalk(progress.currentDirectory, progress.directories, progress.files);
+  folders_ = progress.directories;
+  files_ = progress.files;
+  if (ProcessEvents(kWalkRefreshMilliseconds)) {
+    window_->ShowWalk(progress.currentDirectory, folders_, files_);
+  }
   return Continue();
 }
 
+void PassProgress::OnWalkEnded(const engine::WalkProgress& progress) {
+  folders_ = progress.directories;
+  files_ = progress.files;
+}
+
 bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) {
-  if (ProcessEvents(0)) window_->ShowDeletions(searchRoot_, deleted);
+  if (ProcessEvents(0)) window_->ShowDeletions(searchRoot_, folders_, files_, deleted);
   return Continue();
 }
 

@@ -24,6 +24,7 @@ class PassProgress : public engine::PassObserver {
   PassProgress& operator=(const PassProgress&) = delete;
 
   bool OnDirectory(const engine::WalkProgress& progress) override;
+  void OnWalkEnded(const engine::WalkProgress& progress) override;
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
 
  private:
@@ -41,6 +42,8 @@ class PassProgress : public engine::PassObserver {
   QElapsedTimer sinceStart_;
   QElapsedTimer sinceRefresh_;
   QPointer<ProgressWindow> window_;
+  uint64_t folders_ = 0;  // the walk's figures, shown on with the deletions
+  uint64_t files_ = 0;
 };
 
 }  // namespace tarnwick::windows

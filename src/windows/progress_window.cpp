@@ -41,16 +41,22 @@ ProgressWindow::ProgressWindow(QWidget& owner, const std::string& title)
 
 void ProgressWindow::ShowWalk(std::string_view folder, uint64_t folders, uint64_t files) {
   ShowFolder(folder);
-  CountLabel->setText(QString("Ordner: %1   Dateien: %2").arg(folders).arg(files));
+  ShowCounts(folders, files);
   emit Refreshed();
 }
 
-void ProgressWindow::ShowDeletions(std::string_view root, uint64_t deleted) {
+void ProgressWindow::ShowDeletions(std::string_view root, uint64_t folders, uint64_t files,
+                                   uint64_t deleted) {
   if (!stopRequested_) HeadingLabel->setText("Lösche die gefundenen Dateien in:");
   ShowFolder(root);
+  ShowCounts(folders, files);
   DeletedLabel->setText(QString("Gelöscht: %1").arg(deleted));
   DeletedLabel->show();
   emit Refreshed();
+}
+
+void ProgressWindow::ShowCounts(uint64_t folders, uint64_t files) {
+  CountLabel->setText(QString("Ordner: %1   Dateien: %2").arg(folders).arg(files));
 }
 
 void ProgressWindow::ShowFolder(std::string_view folder) {

@@ -19,7 +19,7 @@ class ProgressWindow : public QDialog {
   ProgressWindow(QWidget& owner, const std::string& title);
 
   void ShowWalk(std::string_view folder, uint64_t folders, uint64_t files);
-  void ShowDeletions(std::string_view root, uint64_t deleted);
+  void ShowDeletions(std::string_view root, uint64_t folders, uint64_t files, uint64_t deleted);
   bool StopRequested() const { return stopRequested_; }
 
   QLabel* const HeadingLabel;  // "Durchsuche:", then what the pass does with the finds
@@ -40,6 +40,7 @@ class ProgressWindow : public QDialog {
 
  private:
   void ShowFolder(std::string_view folder);
+  void ShowCounts(uint64_t folders, uint64_t files);
 
   bool stopRequested_ = false;
 };

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -111,6 +112,62 @@ TEST_F(Cli, FailedDeletionsExitWithOne) {
     return code == kExitIncomplete && reported ? 0 : 1;
   });
   EXPECT_EQ(status, 0);
+}
+
+TEST_F(Cli, ShowsProgressOnATerminalAndClearsItBeforeTheReport) {
+  WriteFile(dir_ / "program/sub/Mscreate.dir", "");
+  Run({"--add", "Mscreate.dir"});
+  environment_.progressColumns = 60;
+  EXPECT_EQ(Run({}), kExitDone);
+  const std::string progress = err_.str();
+  EXPECT_EQ(progress.rfind("\rDurchsuche: ", 0), 0u) << progress;
+  EXPECT_NE(progress.find("   Ordner: 1   Dateien: "), std::string::npos);
+  EXPECT_NE(progress.find("\rGelöscht: 0\x1b[K"), std::string::npos);
+  EXPECT_TRUE(progress.ends_with("\r\x1b[K"));
+  EXPECT_EQ(out_.str(), "Es wurden '1' Dateien gefunden und gelöscht.   \n");
+}
+
+TEST_F(Cli, AStoppedPassSaysSoAndExitsWith130) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* report;
+  };
+  const Case cases[] = {
+      {{}, "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   \n"},
+      {{"--dry-run"}, "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.\n"},
+  };
+  WriteFile(dir_ / "program/sub/Mscreate.dir", "");
+  Run({"--add", "Mscreate.dir"});
+  environment_.stopRequested = [] { return true; };  // Ctrl-C before the first folder
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.arguments), kExitStopped);
+    EXPECT_EQ(out_.str(), c.report);
+    EXPECT_TRUE(fs::exists(dir_ / "program/sub/Mscreate.dir"));
+  }
+}
+
+TEST(KeepEndWithin, CutsWholeCharactersFromTheFront) {
+  const std::tuple<const char*, size_t, const char*> cases[] = {
+      {"/a/b/", 5, "/a/b/"},
+      {"/a/b/c/", 5, "…b/c/"},
+      {"/ä/ö/ü/", 4, "…/ü/"},
+      {"/a/", 1, "…"},
+      {"/a/", 0, ""},
+  };
+  for (const auto& [text, columns, expected] : cases) {
+    EXPECT_EQ(KeepEndWithin(text, columns), expected) << text << " in " << columns;
+  }
+}
+
+TEST(TerminalProgress, ALongFolderKeepsTheLineWithinTheTerminal) {
+  std::ostringstream terminal;
+  TerminalProgress progress(terminal, 50);
+  progress.ShowWalk("/home/" + std::string(200, 'x') + "/last/", 12, 345);
+  const std::string line = terminal.str();
+  EXPECT_EQ(line.rfind("\rDurchsuche: …", 0), 0u) << line;
+  EXPECT_TRUE(line.ends_with("x/last/   Ordner: 12   Dateien: 345\x1b[K")) << line;
+  const std::string shown = line.substr(1, line.size() - 1 - 3);  // without \r and erase
+  EXPECT_EQ(shown.size() - 2, 49u);  // the ellipsis takes three bytes and one column
 }
 
 TEST(EscapeControlCharacters, KeepsATerminalSafe) {

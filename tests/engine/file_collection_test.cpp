@@ -28,8 +28,16 @@ class CountingObserver : public PassObserver {
     ++calls;
     return stopAfter == 0 || progress.directories < stopAfter;
   }
+  void OnWalkEnded(const WalkProgress& progress) override {
+    ++endings;
+    ended = progress;
+    endedIn = progress.currentDirectory;
+  }
   int calls = 0;
   uint64_t stopAfter = 0;
+  int endings = 0;
+  WalkProgress ended;
+  std::string endedIn;
 };
 
 Collected Collect(std::string root, HelperObjects& helpers, PassObserver& observer) {
@@ -55,6 +63,10 @@ TEST(CollectFiles, FollowsTheWalkOrderOfTheWorkedExample) {
   EXPECT_EQ(collected.paths, expected);
   EXPECT_EQ(observer.calls, 4);  // R, B, A, A1: once per directory
   EXPECT_EQ(collected.outcome.directories, 4u);
+  EXPECT_EQ(observer.endings, 1);
+  EXPECT_EQ(observer.ended.directories, 4u);
+  EXPECT_EQ(observer.ended.files, 5u);
+  EXPECT_EQ(observer.endedIn, r + "/");
   EXPECT_EQ(helpers.directoryLister.Path(), r + "/");
   EXPECT_EQ(helpers.fileLister.Path(), r + "/");
   EXPECT_EQ(helpers.fileLister.Pattern(), "*.*");
@@ -87,6 +99,7 @@ TEST(CollectFiles, AFileSystemRootGetsExactlyOneSeparator) {
                                                  helpers.fileLister, helpers.resultList, observer);
   EXPECT_TRUE(outcome.rootOpened);
   EXPECT_EQ(root, "/");
+  EXPECT_EQ(observer.endings, 0);  // a stopped walk has no final figures
 }
 
 TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResult) {

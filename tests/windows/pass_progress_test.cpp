@@ -22,6 +22,13 @@ constexpr int kNamesPerFolder = 100;
 constexpr int kListedFiles = kFolders * kNamesPerFolder;
 const QString kStoppedLine = "Der Vorgang wurde abgebrochen.\n";
 
+std::string Numbered(const char* prefix, int number, const char* suffix = "") {
+  std::string name = prefix;
+  name += std::to_string(number);
+  name += suffix;
+  return name;
+}
+
 // A main window over a tree in which every file is listed, enough of them that deleting takes
 // several progress steps.
 class PassProgressTest : public ::testing::Test {
@@ -30,13 +37,13 @@ class PassProgressTest : public ::testing::Test {
     state_.AppTitle = core::kAppTitle;
     state_.SettingsPath = dir_ / "tarnwick.ini";
     state_.SearchRoot = dir_ / "root/";
-    for (int n = 0; n < kNamesPerFolder; ++n) window_.names().Append("f" + std::to_string(n) + ".tmp");
+    for (int n = 0; n < kNamesPerFolder; ++n) window_.names().Append(Numbered("f", n, ".tmp"));
     window_.ShowNames();
     for (int folder = 0; folder < kFolders; ++folder) {
-      const fs::path path = fs::path(dir_ / "root") / ("d" + std::to_string(folder));
+      const fs::path path = fs::path(dir_ / "root") / Numbered("d", folder);
       fs::create_directories(path);
       for (int n = 0; n < kNamesPerFolder; ++n) {
-        std::ofstream(path / ("F" + std::to_string(n) + ".TMP")).put('x');
+        std::ofstream(path / Numbered("F", n, ".TMP")).put('x');
       }
     }
     window_.show();

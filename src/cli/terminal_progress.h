@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace tarnwick::cli {
+
+// The text cut to at most `columns` characters (UTF-8 code points), keeping its end, where a
+// path says the most, behind "…".
+std::string KeepEndWithin(std::string_view text, size_t columns);
+
+// One status line on a terminal, rewritten in place at most ten times a second, and at once
+// when the deletions start.
+class TerminalProgress {
+ public:
+  TerminalProgress(std::ostream& terminal, size_t columns);
+
+  void ShowWalk(std::string_view folder, uint64_t folders, uint64_t files);
+  void ShowDeletions(uint64_t deleted);
+  // Removes the line, so other output starts on a clean line.
+  void Clear();
+
+ private:
+  bool Due(bool phaseStarted);
+  void Write(const std::string& line);
+
+  std::ostream& terminal_;
+  const size_t columns_;
+  bool shown_ = false;
+  bool deleting_ = false;
+  std::chrono::steady_clock::time_point last_{};
+};
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+
+namespace tarnwick::platform {
+
+// Whether standard output or standard error goes to a terminal; on standard error a status
+// line can be rewritten in place.
+bool StandardOutputIsTerminal();
+bool StandardErrorIsTerminal();
+// The width of that terminal in columns; 80 when it cannot be told.
+size_t StandardErrorColumns();
+
+// From now on the first Ctrl-C only raises a flag that a running pass reads, so it can stop
+// cleanly and say what it did; a second Ctrl-C ends the program as usual.
+void CatchInterrupt();
+bool InterruptRequested();
+
+}  // namespace tarnwick::platform
