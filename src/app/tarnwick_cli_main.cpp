@@ -4,6 +4,7 @@
 
 #include "cli/cli_app.h"
 #include "core/app_state.h"
+#include "platform/command_line.h"
 #include "platform/console.h"
 #include "platform/executable_location.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   }
   platform::CatchInterrupt();
   environment.stopRequested = platform::InterruptRequested;
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  platform::UseUtf8Output();
+  const std::vector<std::string> arguments = platform::ProgramArguments(argc, argv);
   return cli::RunCli(arguments, environment, std::cout, std::cerr);
 }

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/system_code_page.h"
+
 namespace tarnwick::core {
 
 void NameList::Clear() { entries_.clear(); }
 
 bool NameList::CanStore(const std::string& name) {
-  return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
+  return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos &&
+         platform::ToSystemCodePage(name).has_value();
 }
 
 bool NameList::Append(std::string name) {

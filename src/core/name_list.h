@@ -14,7 +14,8 @@ class NameList {
 
   void Clear();
   // Appends at the end. False, and nothing changes, when the list is full or the name holds a
-  // line break or NUL, which the settings file could not store.
+  // line break, a NUL or a character outside the system's code page, which the settings file
+  // could not store.
   bool Append(std::string name);
   static bool CanStore(const std::string& name);
   void RemoveAt(int16_t index);

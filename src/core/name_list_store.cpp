@@ -5,6 +5,7 @@
 
 #include "core/numeric_text.h"
 #include "core/settings_file.h"
+#include "platform/system_code_page.h"
 
 namespace tarnwick::core {
 namespace {
@@ -30,7 +31,9 @@ int16_t LoadNameList(const AppState& state, NameList& names) {
 
   names.Clear();
   // A missing or empty entry still takes its place in the list, as an empty name.
-  for (const auto& value : values) names.Append(SettingsValueOr(value, ""));
+  for (const auto& value : values) {
+    names.Append(platform::FromSystemCodePage(SettingsValueOr(value, "")));
+  }
   return count;
 }
 
@@ -43,7 +46,10 @@ std::error_code SaveNameList(const AppState& state, const NameList& names) {
   std::vector<platform::ProfileDocument::Assignment> assignments;
   assignments.reserve(static_cast<size_t>(names.Count()) + 1);
   assignments.push_back({kCountKey, std::to_string(names.Count())});
-  for (int16_t i = 0; i < names.Count(); ++i) assignments.push_back({EntryKey(i), names.At(i)});
+  for (int16_t i = 0; i < names.Count(); ++i) {
+    // The list holds only names the code page can store (NameList::CanStore).
+    assignments.push_back({EntryKey(i), platform::ToSystemCodePage(names.At(i)).value_or("")});
+  }
 
   if (!document.SetAll(state.AppTitle, assignments)) {
     return std::make_error_code(std::errc::invalid_argument);

@@ -11,4 +11,8 @@ std::string CommandLineText(const std::vector<std::string>& arguments) {
   return text;
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
 }  // namespace tarnwick::platform

@@ -11,6 +11,10 @@ bool StandardErrorIsTerminal();
 // The width of that terminal in columns; 80 when it cannot be told.
 size_t StandardErrorColumns();
 
+// Lets a console show the program's UTF-8 output as such (Windows consoles default to an
+// 8-bit code page); elsewhere output is UTF-8 already.
+void UseUtf8Output();
+
 // From now on the first Ctrl-C only raises a flag that a running pass reads, so it can stop
 // cleanly and say what it did; a second Ctrl-C ends the program as usual.
 void CatchInterrupt();

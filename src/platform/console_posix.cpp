@@ -25,6 +25,8 @@ size_t StandardErrorColumns() {
   return 80;
 }
 
+void UseUtf8Output() {}
+
 void CatchInterrupt() {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -11,20 +12,23 @@ namespace tarnwick::platform {
 // directory renamed or replaced by a link while a pass runs can never lead it elsewhere.
 class DirectoryHandle {
  public:
+  // The system's own handle: a file descriptor on POSIX, a HANDLE on Windows; -1 for none on both.
+  using Native = intptr_t;
+
   DirectoryHandle() = default;
-  explicit DirectoryHandle(int fd) : fd_(fd) {}
+  explicit DirectoryHandle(Native native) : native_(native) {}
   DirectoryHandle(DirectoryHandle&& other) noexcept;
   DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
   DirectoryHandle(const DirectoryHandle&) = delete;
   DirectoryHandle& operator=(const DirectoryHandle&) = delete;
   ~DirectoryHandle();
 
-  bool IsOpen() const { return fd_ >= 0; }
-  int NativeHandle() const { return fd_; }
+  bool IsOpen() const { return native_ != -1; }
+  Native NativeHandle() const { return native_; }
   void Close();
 
  private:
-  int fd_ = -1;
+  Native native_ = -1;
 };
 
 enum class EntryKind {
@@ -46,7 +50,10 @@ std::error_code OpenDirectory(const std::string& path, DirectoryHandle& director
 std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::string& name,
                                    DirectoryHandle& child);
 
-// Opens the directory at `relativePath` (components separated by '/', no leading separator,
+// A second handle to the same directory.
+std::error_code DuplicateDirectory(const DirectoryHandle& directory, DirectoryHandle& copy);
+
+// Opens the directory at `relativePath` (components separated by the platform's separator, none leading,
 // empty for `base` itself) below `base`, one component at a time, refusing links on the way.
 std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
                                    DirectoryHandle& directory);

@@ -48,23 +48,12 @@ bool IsDotOrDotDot(const char* name) {
   return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+int Fd(const DirectoryHandle& directory) { return static_cast<int>(directory.NativeHandle()); }
+
 }  // namespace
 
-DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)) {}
-
-DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept {
-  if (this != &other) {
-    Close();
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
-
-DirectoryHandle::~DirectoryHandle() { Close(); }
-
 void DirectoryHandle::Close() {
-  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+  if (native_ != -1) ::close(static_cast<int>(std::exchange(native_, -1)));
 }
 
 std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory) {
@@ -76,36 +65,23 @@ std::error_code OpenDirectory(const std::string& path, DirectoryHandle& director
 
 std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::string& name,
                                    DirectoryHandle& child) {
-  const int fd = ::openat(parent.NativeHandle(), name.c_str(), kChildFlags);
+  const int fd = ::openat(Fd(parent), name.c_str(), kChildFlags);
   if (fd < 0) return LastError();
   child = DirectoryHandle(fd);
   return {};
 }
 
-std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
-                                   DirectoryHandle& directory) {
-  DirectoryHandle current(::openat(base.NativeHandle(), ".", kChildFlags));
-  if (!current.IsOpen()) return LastError();
-  while (!relativePath.empty()) {
-    const size_t slash = relativePath.find('/');
-    const std::string component(relativePath.substr(0, slash));
-    relativePath = slash == std::string_view::npos ? std::string_view() : relativePath.substr(slash + 1);
-    // "." and ".." never come from a listing; refusing them keeps a path from climbing out.
-    if (component.empty() || component == "." || component == "..") {
-      return std::make_error_code(std::errc::invalid_argument);
-    }
-    DirectoryHandle next;
-    if (auto error = OpenChildDirectory(current, component, next)) return error;
-    current = std::move(next);
-  }
-  directory = std::move(current);
+std::error_code DuplicateDirectory(const DirectoryHandle& directory, DirectoryHandle& copy) {
+  const int fd = ::openat(Fd(directory), ".", kChildFlags);
+  if (fd < 0) return LastError();
+  copy = DirectoryHandle(fd);
   return {};
 }
 
 std::error_code ReadDirectory(const DirectoryHandle& directory,
                               std::vector<DirectoryEntry>& entries) {
   entries.clear();
-  const int fd = directory.NativeHandle();
+  const int fd = Fd(directory);
   if (::lseek(fd, 0, SEEK_SET) != 0) return LastError();
 
   alignas(struct dirent64) char buffer[32768];
@@ -129,7 +105,7 @@ std::error_code ReadDirectory(const DirectoryHandle& directory,
 
 std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name) {
   // Unlinking needs no change of the file's mode on POSIX, so none is made.
-  if (::unlinkat(parent.NativeHandle(), name.c_str(), 0) != 0) return LastError();
+  if (::unlinkat(Fd(parent), name.c_str(), 0) != 0) return LastError();
   return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace tarnwick::platform {
@@ -23,7 +24,7 @@ class SingleInstanceLock {
   Outcome outcome() const { return outcome_; }
 
  private:
-  int fd_ = -1;
+  intptr_t handle_ = -1;  // the lock file's descriptor, or the mutex's HANDLE on Windows
   Outcome outcome_ = Outcome::kUnavailable;
 };
 

@@ -1,10 +1,9 @@
 #include "platform/text_case.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
-
 #include <algorithm>
-#include <cstdint>
+
+#include "platform/unicode_text.h"
+#include "platform/upper_code_point.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -16,6 +15,8 @@ bool IsAscii(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool IsSurrogate(int32_t codePoint) { return codePoint >= 0xD800 && codePoint <= 0xDFFF; }
+
 }  // namespace
 
 std::string ToUpperCase(std::string_view text) {
@@ -25,29 +26,17 @@ std::string ToUpperCase(std::string_view text) {
     for (char c : text) upper.push_back(AsciiUpper(c));
     return upper;
   }
-
-  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  const auto length = static_cast<int32_t>(text.size());
-  int32_t offset = 0;
-  while (offset < length) {
-    const int32_t start = offset;
-    UChar32 codePoint = 0;
-    U8_NEXT(bytes, offset, length, codePoint);
-    if (codePoint < 0) {
-      // Not valid UTF-8: the bytes stand for themselves.
+  for (size_t offset = 0; offset < text.size();) {
+    const size_t start = offset;
+    const int32_t codePoint = NextCodePoint(text, offset);
+    if (codePoint < 0 || IsSurrogate(codePoint)) {
+      // Not a character: the bytes stand for themselves.
       upper.append(text.substr(start, offset - start));
-      continue;
-    }
-    if (codePoint < 0x80) {
+    } else if (codePoint < 0x80) {
       upper.push_back(AsciiUpper(static_cast<char>(codePoint)));
-      continue;
+    } else {
+      AppendUtf8(upper, UpperCodePoint(static_cast<char32_t>(codePoint)));
     }
-    const UChar32 mapped = u_toupper(codePoint);
-    uint8_t encoded[U8_MAX_LENGTH];
-    int32_t encodedLength = 0;
-    // A mapped code point always fits the buffer, so the "unsafe" append cannot overrun.
-    U8_APPEND_UNSAFE(encoded, encodedLength, mapped);
-    upper.append(reinterpret_cast<const char*>(encoded), static_cast<size_t>(encodedLength));
   }
   return upper;
 }

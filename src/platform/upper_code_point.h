@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tarnwick::platform {
+
+// The simple upper-case mapping of one non-ASCII code point, from the platform's Unicode tables.
+char32_t UpperCodePoint(char32_t codePoint);
+
+}  // namespace tarnwick::platform
