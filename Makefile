@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test run bench bench-large release screenshots clean
+.PHONY: deps build test test-windows run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -12,6 +12,13 @@ build: deps
 
 test: build
 	ctest --preset dev -j $(JOBS)
+
+# The same source built for 64-bit Windows with mingw-w64 (no windows: no Qt for Windows
+# here), its tests run under Wine with one wineserver kept for the whole run.
+test-windows:
+	@scripts/install-deps windows
+	cmake --preset windows
+	@scripts/run-windows-tests $(JOBS)
 
 release: deps
 	cmake --preset release

@@ -22,7 +22,8 @@ void InitAppPaths(AppState& state, const platform::ExecutableLocation& executabl
   state.ExeName = platform::WithoutExtension(executable.fileName);
 }
 
-void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable) {
+void InitSettingsPath(AppState& state,
+                      [[maybe_unused]] const platform::ExecutableLocation& executable) {
   state.AppTitle = kAppTitle;
 #ifdef _WIN32
   // The long form keeps the letter case that the file system stores.

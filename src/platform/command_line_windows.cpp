@@ -1,7 +1,7 @@
-#include <shellapi.h>
-
 #include "platform/command_line.h"
-#include "platform/windows_support.h"
+#include "platform/windows_support.h"  // windows.h before the headers that build on it
+
+#include <shellapi.h>
 
 namespace tarnwick::platform {
 

@@ -1,12 +1,13 @@
 // Directories are opened relative to their parent's handle through the native API, the
 // Windows counterpart of openat, and reparse points (junctions, symbolic links) are opened as
 // themselves, never followed.
-#include <winternl.h>
-
+#include <utility>
 #include <vector>
 
 #include "platform/directory_handle.h"
-#include "platform/windows_support.h"
+#include "platform/windows_support.h"  // windows.h before the headers that build on it
+
+#include <winternl.h>
 
 namespace tarnwick::platform {
 namespace {

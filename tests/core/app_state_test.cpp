@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 namespace tarnwick::core {
 namespace {
 
@@ -15,20 +17,23 @@ TEST(InitAppPaths, DirectoryEndsInExactlyOneSeparator) {
                {{"/opt", "App.exe"}, "/opt/", "App"},
                {{"/opt", "tarn.wick.bin"}, "/opt/", "tarn.wick"}};
   for (const auto& c : cases) {
+    using tarnwick::testing::NativePath;
     AppState state;
-    InitAppPaths(state, c.executable);
-    EXPECT_EQ(state.AppDir, c.appDir);
+    InitAppPaths(state, {NativePath(c.executable.directory), c.executable.fileName});
+    EXPECT_EQ(state.AppDir, NativePath(c.appDir));
     EXPECT_EQ(state.ExeName, c.exeName);
   }
 }
 
 TEST(InitSettingsPath, SettingsFileSitsBesideTheExecutable) {
   AppState state;
-  const platform::ExecutableLocation executable{"/opt/tarnwick", "tarnwick"};
-  InitAppPaths(state, executable);
-  InitSettingsPath(state, executable);
+  // Windows asks the file system for the stored form of the path, so it must exist there.
+  const auto executable = platform::CurrentExecutable();
+  ASSERT_TRUE(executable.has_value());
+  InitAppPaths(state, *executable);
+  InitSettingsPath(state, *executable);
   EXPECT_EQ(state.AppTitle, "Kelvane Tarnwick");
-  EXPECT_EQ(state.SettingsPath, "/opt/tarnwick/tarnwick.ini");
+  EXPECT_EQ(state.SettingsPath, state.AppDir + "core_tests.ini");
 }
 
 TEST(SettingsPathFor, ReplacesAnExeExtensionAndAppendsOtherwise) {

@@ -35,7 +35,7 @@ TEST(IniWrite, CreatesTheFileAndKeepsWhatItDoesNotTouch) {
   TempDir dir;
   const std::string file = dir / "t.ini";
   ASSERT_FALSE(IniWrite("s", "k", "v", file));
-  EXPECT_EQ(ReadFile(file), "[s]\nk=v\n");
+  EXPECT_EQ(ReadFile(file), tarnwick::testing::NewFileLines("[s]\nk=v\n"));
 
   WriteFile(file, "# mine\r\n[s]\r\nk=old\r\n[t]\r\nx=1\r\n");
   ASSERT_FALSE(IniWrite("s", "k", "new", file));

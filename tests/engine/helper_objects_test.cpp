@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/path_separator.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::engine {
@@ -19,7 +20,7 @@ TEST(DirectoryLister, ListsSubdirectoriesSortedWithFullPaths) {
   std::filesystem::create_directories(dir / ".hidden");
   WriteFile(dir / "file", "");
   DirectoryLister lister;
-  ASSERT_TRUE(lister.SetPath(dir.path().string() + "/"));
+  ASSERT_TRUE(lister.SetPath(dir.path().string() + platform::kPathSeparator));
   ASSERT_EQ(lister.ListCount(), 3u);
   EXPECT_EQ(lister.List(0), dir / ".hidden");
   EXPECT_EQ(lister.List(1), dir / "a");

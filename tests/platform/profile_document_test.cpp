@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "support/temp_dir.h"
+
 namespace tarnwick::platform {
 namespace {
 
@@ -73,7 +75,7 @@ TEST(ProfileWrite, NewSectionGoesAtTheEnd) {
 
   ProfileDocument empty = ProfileDocument::Parse("");
   ASSERT_TRUE(empty.Set("s", "k", "v"));
-  EXPECT_EQ(empty.Serialize(), "[s]\nk=v\n");
+  EXPECT_EQ(empty.Serialize(), tarnwick::testing::NewFileLines("[s]\nk=v\n"));
 }
 
 TEST(ProfileWrite, DuplicateSectionsAndKeysUpdateTheFirst) {
@@ -86,7 +88,7 @@ TEST(ProfileWrite, SetAllHandlesAKeyGivenTwice) {
   ProfileDocument document = ProfileDocument::Parse("");
   const ProfileDocument::Assignment assignments[] = {{"a", "1"}, {"b", "2"}, {"A", "3"}};
   ASSERT_TRUE(document.SetAll("s", assignments));
-  EXPECT_EQ(document.Serialize(), "[s]\nA=3\nb=2\n");
+  EXPECT_EQ(document.Serialize(), tarnwick::testing::NewFileLines("[s]\nA=3\nb=2\n"));
 }
 
 TEST(ProfileWrite, RefusesTextThatWouldBreakTheLineStructure) {

@@ -1,17 +1,32 @@
 #include "support/temp_dir.h"
 
-#include <stdlib.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
+
+#include "platform/path_separator.h"
 
 namespace tarnwick::testing {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // create_directory fails for a name that exists, so no other test's directory is taken.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "tarnwick-test-%08x", random());
+    const auto candidate = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary directory could be made");
 }
 
 TempDir::~TempDir() {
@@ -40,6 +55,32 @@ void WriteFile(const std::string& path, const std::string& content) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string NewFileLines(std::string text) {
+#ifdef _WIN32
+  std::string lines;
+  for (const char c : text) {
+    if (c == '\n') lines += '\r';
+    lines += c;
+  }
+  return lines;
+#else
+  return text;
+#endif
+}
+
+std::string NativePath(std::string path) {
+  for (char& c : path) c = c == '/' ? platform::kPathSeparator : c;
+  return path;
+}
+
+bool ReadOnlyIsEnforced() {
+#ifdef _WIN32
+  return true;
+#else
+  return ::geteuid() != 0;
+#endif
 }
 
 }  // namespace tarnwick::testing

@@ -25,4 +25,13 @@ class TempDir {
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 
+// The text with the line endings the platform writes into a new file: "\r\n" on Windows.
+std::string NewFileLines(std::string text);
+// The path with '/' replaced by the platform's separator.
+std::string NativePath(std::string path);
+
+// Whether a file without write permission really cannot be written by these tests: not on
+// POSIX when they run as root.
+bool ReadOnlyIsEnforced();
+
 }  // namespace tarnwick::testing

@@ -1,0 +1,85 @@
+// tarnwick-cli.exe itself, started as a user would start it, on a tree with read-only and
+// hidden files.
+#include <gtest/gtest.h>
+
+#include "platform/executable_location.h"
+#include "platform/windows_support.h"
+#include "support/temp_dir.h"
+
+namespace tarnwick {
+namespace {
+
+using platform::ExtendedPath;
+using tarnwick::testing::ReadFile;
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+
+void MakeFile(const std::string& path, DWORD attributes) {
+  const HANDLE file = ::CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, attributes, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  ::CloseHandle(file);
+}
+
+bool Exists(const std::string& path) {
+  return ::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Runs the program beside this test with `arguments`; its standard output goes to `output`.
+DWORD RunCli(const std::string& arguments, const std::string& output) {
+  // The build gives the program's host path; Wine shows the host's root as drive Z:.
+  std::string program = std::string("Z:") + TARNWICK_CLI_PROGRAM;
+  for (char& c : program) c = c == '/' ? '\\' : c;
+  std::wstring command = L"\"" + platform::Wide(program) + L"\" " + platform::Wide(arguments);
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  const platform::ScopedHandle out(::CreateFileW(platform::Wide(output).c_str(), GENERIC_WRITE, 0,
+                                                 &inherit, CREATE_ALWAYS, 0, nullptr));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = out.get();
+  startup.hStdError = out.get();
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+    return 0xFFFFFFFF;
+  }
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 0;
+  ::GetExitCodeProcess(process.hProcess, &status);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return status;
+}
+
+TEST(TarnwickCliExe, DeletesListedNamesReadOnlyAndHiddenIncluded) {
+  TempDir dir;
+  const std::string base = dir.path().string();
+  const std::string settings = base + "\\tarnwick.ini";
+  const std::string output = base + "\\output.txt";
+  const std::string tree = base + "\\Baum";
+  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(tree).c_str(), nullptr));
+  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(tree + "\\Setup Dateien").c_str(), nullptr));
+  MakeFile(tree + "\\Mscreate.dir", FILE_ATTRIBUTE_READONLY);
+  MakeFile(tree + "\\Setup Dateien\\MSCREATE.DIR", FILE_ATTRIBUTE_HIDDEN);
+  MakeFile(tree + "\\Setup Dateien\\setup.log", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  MakeFile(tree + "\\Setup Dateien\\readme.txt", FILE_ATTRIBUTE_READONLY);
+
+  ASSERT_EQ(RunCli("--settings \"" + settings + "\" --add Mscreate.dir", output), 0u);
+  ASSERT_EQ(RunCli("--settings \"" + settings + "\" --add Setup.log", output), 0u);
+  EXPECT_EQ(ReadFile(settings),
+            "[Kelvane Tarnwick]\r\nFiles=2\r\nEintrag0=Mscreate.dir\r\nEintrag1=Setup.log\r\n");
+
+  EXPECT_EQ(RunCli("--settings \"" + settings + "\" --root \"" + tree + "\"", output), 0u);
+  // Standard output is in text mode: lines end as Windows ends them.
+  EXPECT_EQ(ReadFile(output), "Es wurden '3' Dateien gefunden und gelöscht.   \r\n");
+  EXPECT_FALSE(Exists(tree + "\\Mscreate.dir"));
+  EXPECT_FALSE(Exists(tree + "\\Setup Dateien\\MSCREATE.DIR"));
+  EXPECT_FALSE(Exists(tree + "\\Setup Dateien\\setup.log"));
+  EXPECT_TRUE(Exists(tree + "\\Setup Dateien\\readme.txt"));
+
+  EXPECT_EQ(RunCli("--settings \"" + settings + "\" --root \"" + base + "\\missing\"", output), 2u);
+}
+
+}  // namespace
+}  // namespace tarnwick

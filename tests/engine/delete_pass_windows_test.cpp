@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "engine/delete_pass.h"
+#include "platform/windows_support.h"
+#include "support/temp_dir.h"
+
+namespace tarnwick::engine {
+namespace {
+
+using platform::ExtendedPath;
+using tarnwick::testing::TempDir;
+
+void MakeDirectory(const std::string& path) {
+  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(path).c_str(), nullptr)) << path;
+}
+
+void MakeFile(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+  const HANDLE file = ::CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, attributes, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  ::CloseHandle(file);
+}
+
+bool Exists(const std::string& path) {
+  return ::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class RecordingObserver : public PassObserver {
+ public:
+  void OnDeleted(std::string_view path) override { deleted.emplace_back(path); }
+  std::vector<std::string> deleted;
+};
+
+TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenIncluded) {
+  TempDir dir;
+  const std::string root = dir.path().string();
+  MakeDirectory(root + "\\Setup");
+  MakeDirectory(root + "\\Setup\\Daten");
+  MakeFile(root + "\\MSCREATE.DIR", FILE_ATTRIBUTE_READONLY);
+  MakeFile(root + "\\Setup\\mscreate.dir", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  MakeFile(root + "\\Setup\\Daten\\\xC3\x84RGER.TXT", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  MakeFile(root + "\\Setup\\keep.txt", FILE_ATTRIBUTE_READONLY);
+  core::NameList names;
+  names.Append("Mscreate.dir");
+  names.Append("\xC3\xA4rger.txt");  // ärger.txt
+
+  HelperObjects helpers;
+  std::string searchRoot = root;
+  RecordingObserver observer;
+  const auto report = DeleteListedFiles(searchRoot, names, helpers, observer);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->deleted, 3u);
+  EXPECT_EQ(report->failed, 0u);
+  EXPECT_EQ(report->Text(), "Es wurden '3' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(searchRoot, root + "\\");
+  // Paths are the platform's own, in the walk's order: subfolders first, the root's files last.
+  const std::vector<std::string> expected = {root + "\\Setup\\Daten\\\xC3\x84RGER.TXT",
+                                             root + "\\Setup\\mscreate.dir", root + "\\MSCREATE.DIR"};
+  EXPECT_EQ(observer.deleted, expected);
+  EXPECT_FALSE(Exists(root + "\\MSCREATE.DIR"));
+  EXPECT_TRUE(Exists(root + "\\Setup\\keep.txt"));
+}
+
+TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
+  TempDir dir;
+  const std::string root = dir.path().string();
+  MakeFile(root + "\\Thumbs.db");
+  const platform::ScopedHandle holder(::CreateFileW(ExtendedPath(root + "\\Thumbs.db").c_str(),
+                                                    GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                    OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(holder.IsValid());
+  core::NameList names;
+  names.Append("thumbs.db");
+  HelperObjects helpers;
+  std::string searchRoot = root;
+  PassObserver quiet;
+  const auto report = DeleteListedFiles(searchRoot, names, helpers, quiet);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->deleted, 0u);
+  EXPECT_EQ(report->failed, 1u);
+  EXPECT_EQ(report->MessageKind(), 2);
+}
+
+}  // namespace
+}  // namespace tarnwick::engine
