@@ -1,12 +1,16 @@
 #include "engine/name_matcher.h"
 
+#include "platform/path_separator.h"
 #include "platform/text_case.h"
 
 namespace tarnwick::engine {
 namespace {
 
+// '/' separates paths everywhere, the backslash only on Windows: on POSIX it is an ordinary
+// character of a file name.
 bool CanNameAFile(const std::string& name) {
-  return !name.empty() && name.find_first_of("/\\*?") == std::string::npos;
+  return !name.empty() && name.find_first_of("/*?") == std::string::npos &&
+         name.find(platform::kPathSeparator) == std::string::npos;
 }
 
 }  // namespace

@@ -9,7 +9,8 @@ namespace tarnwick::engine {
 
 // Decides whether a file name equals one of the listed names, without regard to letter case.
 // The listed names are upper-cased once. An empty name, or one holding a path separator or a
-// wildcard character, can never equal a file's own name and matches nothing.
+// wildcard character, matches nothing: it cannot be a file's own name, or (a wildcard) it would
+// stand for many.
 class NameMatcher {
  public:
   explicit NameMatcher(const std::vector<std::string>& names);
