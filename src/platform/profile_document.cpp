@@ -57,6 +57,17 @@ bool FitsOnOneLine(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
+// A name with blanks at either end would read back trimmed, and a key that starts with '['
+// would read as a section header; neither could be found again, so neither is written.
+bool ReadsBackAsSectionName(std::string_view name) {
+  return FitsOnOneLine(name) && name == Trim(name) && name.find(']') == std::string_view::npos;
+}
+
+bool ReadsBackAsKey(std::string_view key) {
+  return FitsOnOneLine(key) && key == Trim(key) && key.find('=') == std::string_view::npos &&
+         (key.empty() || key.front() != '[');
+}
+
 std::string Enclose(char open, std::string_view text, char close) {
   std::string enclosed;
   enclosed.reserve(text.size() + 2);
@@ -147,12 +158,9 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key,
 
 bool ProfileDocument::SetAll(std::string_view section,
                              std::span<const Assignment> assignments) {
-  if (!FitsOnOneLine(section) || section.find(']') != std::string_view::npos) return false;
+  if (!ReadsBackAsSectionName(section)) return false;
   for (const Assignment& assignment : assignments) {
-    if (!FitsOnOneLine(assignment.key) || !FitsOnOneLine(assignment.value) ||
-        assignment.key.find('=') != std::string::npos) {
-      return false;
-    }
+    if (!ReadsBackAsKey(assignment.key) || !FitsOnOneLine(assignment.value)) return false;
   }
 
   auto header = FindSection(section);

@@ -29,7 +29,8 @@ class ProfileDocument {
   // Replaces the first matching key's value in place, or adds the key at the end of its section,
   // or adds the section at the end of the file. A value that would not read back as written
   // (surrounding blanks, enclosing quotes) is enclosed in double quotes. Refuses, returning false
-  // and changing nothing, names or values that cannot be stored on one line.
+  // and changing nothing, names or values that cannot be stored on one line, and names that
+  // would not read back as written (blanks at either end, a key that starts with '[').
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   struct Assignment {

@@ -91,7 +91,7 @@ TEST(ProfileWrite, SetAllHandlesAKeyGivenTwice) {
   EXPECT_EQ(document.Serialize(), tarnwick::testing::NewFileLines("[s]\nA=3\nb=2\n"));
 }
 
-TEST(ProfileWrite, RefusesTextThatWouldBreakTheLineStructure) {
+TEST(ProfileWrite, RefusesTextThatWouldBreakTheLineStructureOrNotReadBack) {
   const std::string before = "[s]\nk=v\n";
   ProfileDocument document = ProfileDocument::Parse(before);
   EXPECT_FALSE(document.Set("s", "k", "a\nFiles=99"));
@@ -99,6 +99,9 @@ TEST(ProfileWrite, RefusesTextThatWouldBreakTheLineStructure) {
   EXPECT_FALSE(document.Set("s", "k", std::string("a\0b", 3)));
   EXPECT_FALSE(document.Set("s", "k=x", "v"));
   EXPECT_FALSE(document.Set("s]x", "k", "v"));
+  EXPECT_FALSE(document.Set(" s", "k", "v"));
+  EXPECT_FALSE(document.Set("s", "k\t", "v"));
+  EXPECT_FALSE(document.Set("s", "[k]", "v"));  // would read as a section header
   EXPECT_EQ(document.Serialize(), before);
 }
 
