@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test test-windows run bench bench-large release screenshots clean
+.PHONY: deps build test test-windows test-hardening run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -19,6 +19,12 @@ test-windows:
 	@scripts/install-deps windows
 	cmake --preset windows
 	@scripts/run-windows-tests $(JOBS)
+
+# The attack, fault and fuzz suite (clang, ASan and UBSan), with a summary of its figures.
+test-hardening:
+	@scripts/install-deps hardening
+	cmake --preset hardening
+	@scripts/run-hardening $(JOBS)
 
 release: deps
 	cmake --preset release

@@ -1,6 +1,5 @@
 #include "engine/file_collection.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,11 +8,14 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "support/deep_tree.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::engine {
 namespace {
 
+using tarnwick::testing::MakeDeepTree;
+using tarnwick::testing::RemoveDeepTree;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
 
@@ -154,15 +156,7 @@ TEST(CollectFiles, StopsWhenTheObserverAsks) {
 TEST(CollectFiles, WalksATreeTenThousandLevelsDeep) {
   TempDir dir;
   constexpr int kDepth = 10000;
-  int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-  for (int level = 0; level < kDepth; ++level) {
-    ASSERT_EQ(::mkdirat(fd, "d", 0755), 0);
-    const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
-    ::close(fd);
-    fd = next;
-  }
-  ::close(::openat(fd, "leaf", O_CREAT | O_WRONLY, 0644));
-  ::close(fd);
+  ASSERT_TRUE(MakeDeepTree(dir.path().string(), kDepth, "leaf"));
 
   HelperObjects helpers;
   CountingObserver observer;
@@ -171,18 +165,7 @@ TEST(CollectFiles, WalksATreeTenThousandLevelsDeep) {
   EXPECT_EQ(collected.outcome.unreadableDirectories, 0u);
   ASSERT_EQ(collected.paths.size(), 1u);
   EXPECT_EQ(collected.paths[0].size(), dir.path().string().size() + 2 * kDepth + 5);
-
-  // Paths this long are beyond the file system's path limit; take the tree down by handles.
-  const int top = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-  for (int level = 0; level < kDepth; ++level) {
-    const int child = ::openat(top, "d", O_RDONLY | O_DIRECTORY);
-    ::unlinkat(child, "leaf", 0);
-    ::renameat(child, "d", top, "next");
-    ::close(child);
-    ASSERT_EQ(::unlinkat(top, "d", AT_REMOVEDIR), 0);
-    ::renameat(top, "next", top, "d");
-  }
-  ::close(top);
+  EXPECT_TRUE(RemoveDeepTree(dir.path().string(), kDepth));
 }
 
 }  // namespace
