@@ -5,25 +5,17 @@
 #include "platform/executable_location.h"
 #include "platform/windows_support.h"
 #include "support/temp_dir.h"
+#include "support/windows_files.h"
 
 namespace tarnwick {
 namespace {
 
-using platform::ExtendedPath;
 using tarnwick::testing::ReadFile;
+using tarnwick::testing::Exists;
+using tarnwick::testing::MakeDirectory;
+using tarnwick::testing::MakeFile;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
-
-void MakeFile(const std::string& path, DWORD attributes) {
-  const HANDLE file = ::CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, attributes, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  ::CloseHandle(file);
-}
-
-bool Exists(const std::string& path) {
-  return ::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 // Runs the program beside this test with `arguments`; its standard output goes to `output`.
 DWORD RunCli(const std::string& arguments, const std::string& output) {
@@ -58,12 +50,12 @@ TEST(TarnwickCliExe, DeletesListedNamesReadOnlyAndHiddenIncluded) {
   const std::string settings = base + "\\tarnwick.ini";
   const std::string output = base + "\\output.txt";
   const std::string tree = base + "\\Baum";
-  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(tree).c_str(), nullptr));
-  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(tree + "\\Setup Dateien").c_str(), nullptr));
-  MakeFile(tree + "\\Mscreate.dir", FILE_ATTRIBUTE_READONLY);
-  MakeFile(tree + "\\Setup Dateien\\MSCREATE.DIR", FILE_ATTRIBUTE_HIDDEN);
-  MakeFile(tree + "\\Setup Dateien\\setup.log", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-  MakeFile(tree + "\\Setup Dateien\\readme.txt", FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(MakeDirectory(tree));
+  ASSERT_TRUE(MakeDirectory(tree + "\\Setup Dateien"));
+  ASSERT_TRUE(MakeFile(tree + "\\Mscreate.dir", FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(MakeFile(tree + "\\Setup Dateien\\MSCREATE.DIR", FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(MakeFile(tree + "\\Setup Dateien\\setup.log", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(MakeFile(tree + "\\Setup Dateien\\readme.txt", FILE_ATTRIBUTE_READONLY));
 
   ASSERT_EQ(RunCli("--settings \"" + settings + "\" --add Mscreate.dir", output), 0u);
   ASSERT_EQ(RunCli("--settings \"" + settings + "\" --add Setup.log", output), 0u);

@@ -3,27 +3,16 @@
 #include "engine/delete_pass.h"
 #include "platform/windows_support.h"
 #include "support/temp_dir.h"
+#include "support/windows_files.h"
 
 namespace tarnwick::engine {
 namespace {
 
 using platform::ExtendedPath;
+using tarnwick::testing::Exists;
+using tarnwick::testing::MakeDirectory;
+using tarnwick::testing::MakeFile;
 using tarnwick::testing::TempDir;
-
-void MakeDirectory(const std::string& path) {
-  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(path).c_str(), nullptr)) << path;
-}
-
-void MakeFile(const std::string& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-  const HANDLE file = ::CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, attributes, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  ::CloseHandle(file);
-}
-
-bool Exists(const std::string& path) {
-  return ::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 class RecordingObserver : public PassObserver {
  public:
@@ -34,12 +23,12 @@ class RecordingObserver : public PassObserver {
 TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenIncluded) {
   TempDir dir;
   const std::string root = dir.path().string();
-  MakeDirectory(root + "\\Setup");
-  MakeDirectory(root + "\\Setup\\Daten");
-  MakeFile(root + "\\MSCREATE.DIR", FILE_ATTRIBUTE_READONLY);
-  MakeFile(root + "\\Setup\\mscreate.dir", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  MakeFile(root + "\\Setup\\Daten\\\xC3\x84RGER.TXT", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-  MakeFile(root + "\\Setup\\keep.txt", FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(MakeDirectory(root + "\\Setup"));
+  ASSERT_TRUE(MakeDirectory(root + "\\Setup\\Daten"));
+  ASSERT_TRUE(MakeFile(root + "\\MSCREATE.DIR", FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(MakeFile(root + "\\Setup\\mscreate.dir", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(MakeFile(root + "\\Setup\\Daten\\\xC3\x84RGER.TXT", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(MakeFile(root + "\\Setup\\keep.txt", FILE_ATTRIBUTE_READONLY));
   core::NameList names;
   names.Append("Mscreate.dir");
   names.Append("\xC3\xA4rger.txt");  // ärger.txt
@@ -64,7 +53,7 @@ TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenInc
 TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
   TempDir dir;
   const std::string root = dir.path().string();
-  MakeFile(root + "\\Thumbs.db");
+  ASSERT_TRUE(MakeFile(root + "\\Thumbs.db"));
   const platform::ScopedHandle holder(::CreateFileW(ExtendedPath(root + "\\Thumbs.db").c_str(),
                                                     GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                     OPEN_EXISTING, 0, nullptr));

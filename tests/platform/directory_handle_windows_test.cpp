@@ -4,22 +4,14 @@
 #include "platform/long_path.h"
 #include "platform/windows_support.h"
 #include "support/temp_dir.h"
+#include "support/windows_files.h"
 
 namespace tarnwick::platform {
 namespace {
 
+using tarnwick::testing::Exists;
+using tarnwick::testing::MakeFile;
 using tarnwick::testing::TempDir;
-
-void MakeFile(const std::string& path, DWORD attributes) {
-  const HANDLE file = ::CreateFileW(ExtendedPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, attributes, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  ::CloseHandle(file);
-}
-
-bool Exists(const std::string& path) {
-  return ::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 TEST(DirectoryHandleWindows, RemovesReadOnlyHiddenAndSystemFiles) {
   TempDir dir;
@@ -29,7 +21,7 @@ TEST(DirectoryHandleWindows, RemovesReadOnlyHiddenAndSystemFiles) {
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(root, base));
   for (const DWORD attributes : kinds) {
-    MakeFile(root + "\\Mscreate.dir", attributes);
+    ASSERT_TRUE(MakeFile(root + "\\Mscreate.dir", attributes));
     EXPECT_FALSE(RemoveFileEntry(base, "Mscreate.dir")) << attributes;
     EXPECT_FALSE(Exists(root + "\\Mscreate.dir")) << attributes;
   }
@@ -38,7 +30,7 @@ TEST(DirectoryHandleWindows, RemovesReadOnlyHiddenAndSystemFiles) {
 TEST(DirectoryHandleWindows, AFileInUseStaysWithItsAttributes) {
   TempDir dir;
   const std::string path = dir.path().string() + "\\busy.tmp";
-  MakeFile(path, FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(MakeFile(path, FILE_ATTRIBUTE_READONLY));
   // Held open without delete sharing: the removal must fail and change nothing.
   const ScopedHandle holder(::CreateFileW(ExtendedPath(path).c_str(), GENERIC_READ,
                                           FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -61,7 +53,7 @@ TEST(DirectoryHandleWindows, ReachesPathsLongerThanMaxPath) {
     ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(path).c_str(), nullptr)) << path.size();
   }
   ASSERT_GT(path.size(), static_cast<size_t>(MAX_PATH));
-  MakeFile(path + "\\Thumbs.db", FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(MakeFile(path + "\\Thumbs.db", FILE_ATTRIBUTE_HIDDEN));
 
   DirectoryHandle base, deep;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
@@ -79,7 +71,7 @@ TEST(DirectoryHandleWindows, ReachesPathsLongerThanMaxPath) {
 TEST(DirectoryHandleWindows, NamesOutsideTheCodePageSurvive) {
   TempDir dir;
   const std::string name = "\xE2\x82\xAC-\xCE\xB1-\xF0\x9F\x98\x80.txt";  // euro, alpha, emoji
-  MakeFile(dir.path().string() + "\\" + name, 0);
+  ASSERT_TRUE(MakeFile(dir.path().string() + "\\" + name, 0));
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
   std::vector<DirectoryEntry> entries;
@@ -91,7 +83,7 @@ TEST(DirectoryHandleWindows, NamesOutsideTheCodePageSurvive) {
 
 TEST(LongPathNameWindows, GivesTheStoredFormOfAnExistingPath) {
   TempDir dir;
-  MakeFile(dir.path().string() + "\\Setup.LOG", 0);
+  ASSERT_TRUE(MakeFile(dir.path().string() + "\\Setup.LOG", 0));
   const auto found = QueryLongPathName(dir.path().string() + "\\setup.log");
   ASSERT_TRUE(found.has_value());
   EXPECT_TRUE(found->ends_with("\\setup.log") || found->ends_with("\\Setup.LOG")) << *found;
