@@ -67,10 +67,10 @@ TEST(SettingsFault, StrangeContentLoadsWhatItCanAndASaveKeepsTheRest) {
     TempDir dir;
     const AppState state = StateFor(dir / "tarnwick.ini");
     WriteFile(state.SettingsPath, test.content);
-    EXPECT_EQ(Loaded(state), test.loaded);
-
     NameList names;
     LoadNameList(state, names);
+    EXPECT_EQ(names.Entries(), test.loaded);
+
     names.Append("Setup.log");
     ASSERT_FALSE(SaveNameList(state, names));
     std::vector<std::string> expected = test.loaded;

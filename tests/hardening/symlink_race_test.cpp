@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "engine/delete_pass.h"
+#include "engine/name_matcher.h"
 #include "figures.h"
-#include "platform/text_case.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::engine {
@@ -62,11 +62,11 @@ uint64_t Touched(const std::map<std::string, std::string>& before,
 
 // Files below `top` that carry a listed name, not counting links.
 uint64_t ListedFilesBelow(const fs::path& top) {
+  const NameMatcher listed(ListedNames().Entries());
   uint64_t count = 0;
   for (const auto& entry : fs::recursive_directory_iterator(top)) {
-    const std::string name = platform::ToUpperCase(entry.path().filename().string());
     if (!entry.is_symlink() && entry.is_regular_file() &&
-        (name == "MSCREATE.DIR" || name == "SETUP.LOG")) {
+        listed.Matches(entry.path().filename().string())) {
       ++count;
     }
   }
