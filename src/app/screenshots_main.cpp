@@ -5,8 +5,12 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "windows/progress_window.h"
-#include "windows/startup.h"
+#include "gui/launch_window.h"
+#include "gui/main_window.h"
+#include "gui/name_entry_dialog.h"
+#include "gui/qt/qt_toolkit.h"
+#include "gui/qt/progress_window_widget.h"
+#include "gui/texts.h"
 
 namespace {
 
@@ -17,6 +21,9 @@ bool Save(QWidget& window, const QString& path) {
   std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
   return saved;
 }
+
+template <typename View>
+QWidget& Widget(View& view) { return dynamic_cast<QWidget&>(view); }
 
 }  // namespace
 
@@ -33,25 +40,28 @@ int main(int argc, char** argv) {
   using namespace tarnwick;
   core::AppState state;
   state.AppTitle = core::kAppTitle;
-  windows::MainWindow mainWindow(state, engine::BindHelperObjects());
+  gui::qt::QtToolkit toolkit;
+  gui::MainWindow mainWindow(state, engine::BindHelperObjects(), toolkit);
   for (const char* name : {"Mscreate.dir", "Setup.log", "Thumbs.db"}) mainWindow.AppendName(name);
-  mainWindow.List2->setCurrentRow(0);
 
-  windows::NameEntryDialog dialog(state, &mainWindow);
-  dialog.Text1->setText("Mscreate.dir");
+  gui::NameEntryDialog dialog(state, toolkit, mainWindow.view());
+  dialog.view().SetText("Mscreate.dir");
 
-  windows::LaunchWindow launchWindow(state, mainWindow);
+  gui::LaunchWindow launchWindow(state, toolkit, mainWindow);
   launchWindow.SetLabel("/home/benutzer/Downloads/Setup/Mscreate.dir/");
 
-  windows::ProgressWindow progressWindow(mainWindow, state.AppTitle);
-  progressWindow.ShowWalk("/home/benutzer/Downloads/Setup/Daten/", 1234, 56789);
-  progressWindow.ShowDeletions("/home/benutzer/", 1234, 56789, 12);
+  const bool closing = false;
+  gui::PassProgress progress(toolkit, mainWindow.view(), state.AppTitle, "/home/benutzer/",
+                             std::chrono::milliseconds(0), closing);
+  gui::qt::ProgressWindowWidget progressWindow(progress, Widget(mainWindow.view()), state.AppTitle);
+  progressWindow.SetHeading(gui::texts::kProgressDeleting);
+  progressWindow.SetFolder("/home/benutzer/");
+  progressWindow.SetCounts(gui::texts::ProgressCounts(1234, 56789));
+  progressWindow.SetDeleted(gui::texts::ProgressDeleted(12));
 
-  bool saved = Save(mainWindow, output + "/main-window.png");
-  saved = Save(dialog, output + "/name-entry-dialog.png") && saved;
-  saved = Save(launchWindow, output + "/launch-window.png") && saved;
+  bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");
+  saved = Save(Widget(dialog.view()), output + "/name-entry-dialog.png") && saved;
+  saved = Save(Widget(launchWindow.view()), output + "/launch-window.png") && saved;
   saved = Save(progressWindow, output + "/progress-window.png") && saved;
-  launchWindow.setAttribute(Qt::WA_DeleteOnClose, false);
-  dialog.setAttribute(Qt::WA_DeleteOnClose, false);
   return saved ? 0 : 1;
 }

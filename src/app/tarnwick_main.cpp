@@ -1,13 +1,6 @@
-#include <QApplication>
-#include <QIcon>
-#include <string>
-#include <vector>
-
-#include "core/app_state.h"
-#include "platform/command_line.h"
+#include "gui/qt/desktop_program.h"
 #include "platform/executable_location.h"
 #include "platform/single_instance.h"
-#include "windows/startup.h"
 
 int main(int argc, char** argv) {
   using namespace tarnwick;
@@ -18,20 +11,6 @@ int main(int argc, char** argv) {
   const platform::SingleInstanceLock lock(executable.directory + "/" + executable.fileName);
   if (lock.outcome() == platform::SingleInstanceLock::Outcome::kHeldElsewhere) return 0;
 
-  QApplication application(argc, argv);
-  application.setWindowIcon(QIcon(":/tarnwick.png"));
-  // The program ends when the main window closes, not when a window happens to be the last.
-  application.setQuitOnLastWindowClosed(false);
-
-  // Qt has taken its own options out; what remains is the user's command line.
-  std::vector<std::string> arguments;
-  const QStringList qtArguments = QApplication::arguments();
-  for (qsizetype i = 1; i < qtArguments.size(); ++i) arguments.push_back(qtArguments[i].toStdString());
-
-  core::AppState state;
-  windows::StartedWindows windows =
-      windows::Main(state, executable, platform::CommandLineText(arguments));
-  const int status = QApplication::exec();
-  delete windows.launchWindow;
-  return status;
+  gui::qt::DesktopProgram program(argc, argv, executable);
+  return program.Run();
 }

@@ -11,6 +11,7 @@
 #include "core/app_state.h"
 #include "core/name_list_store.h"
 #include "engine/delete_pass.h"
+#include "gui/texts.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -39,17 +40,17 @@ class PrintingObserver : public engine::PassObserver {
     return !Stopped();
   }
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) Line(err_) << "nicht durchsucht: " << Shown(path) << ": " << error.message() << '\n';
+    if (verbose_) Line(err_) << gui::texts::CliNotSearched(Shown(path), error) << '\n';
   }
   bool OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) override {
     if (progress_) progress_->ShowDeletions(deleted);
     return !Stopped();
   }
   void OnDeleted(std::string_view path) override {
-    if (verbose_) Line(out_) << "gelöscht: " << Shown(path) << '\n';
+    if (verbose_) Line(out_) << gui::texts::CliDeleted(Shown(path)) << '\n';
   }
   void OnDeleteFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) Line(err_) << "nicht gelöscht: " << Shown(path) << ": " << error.message() << '\n';
+    if (verbose_) Line(err_) << gui::texts::CliNotDeleted(Shown(path), error) << '\n';
   }
 
   std::string Shown(std::string_view text) const {
@@ -74,8 +75,7 @@ class PrintingObserver : public engine::PassObserver {
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
   if (const std::error_code error = core::SaveNameList(state, names)) {
-    err << "Die Liste konnte nicht gespeichert werden: " << state.SettingsPath << " ("
-        << error.message() << ")\n";
+    err << gui::texts::ListNotSaved(state.SettingsPath) << " (" << error.message() << ")\n";
     return kExitIncomplete;
   }
   return kExitDone;
@@ -83,14 +83,14 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
 
 int RootUnreadable(const core::AppState& state, PrintingObserver& observer,
                    std::ostream& err) {
-  observer.Line(err) << "Der Ordner kann nicht gelesen werden: " << observer.Shown(state.SearchRoot) << '\n';
+  observer.Line(err) << gui::texts::CliRootUnreadable(observer.Shown(state.SearchRoot)) << '\n';
   return kExitUsageOrRoot;
 }
 
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
             PrintingObserver& observer, std::ostream& out, std::ostream& err) {
   if (names.Count() == 0) {
-    out << "Die Liste ist leer; es wurde nichts gesucht.\n";
+    out << gui::texts::kCliEmptyList << '\n';
     return kExitDone;
   }
   engine::HelperObjects& helpers = engine::BindHelperObjects();
@@ -99,27 +99,27 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
     if (report.rootUnreadable) return RootUnreadable(state, observer, err);
     if (report.stopped) {
-      observer.Line(out) << "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.\n";
+      observer.Line(out) << gui::texts::kCliStoppedNothingDeleted << '\n';
       return kExitStopped;
     }
     observer.Line(out);
     for (const size_t index : matches) out << observer.Shown(helpers.resultList.List(index)) << '\n';
-    out << "'" << matches.size() << "' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n";
+    out << gui::texts::CliWouldDelete(matches.size()) << '\n';
     return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
   }
 
   report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer);
   if (report.rootUnreadable) return RootUnreadable(state, observer, err);
-  observer.Line(out) << report.Text() << '\n';
+  observer.Line(out) << gui::texts::PassReport(report) << '\n';
   if (report.stopped) return kExitStopped;
-  return report.MessageKind() == 1 ? kExitDone : kExitIncomplete;
+  return report.Complete() ? kExitDone : kExitIncomplete;
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment,
            std::ostream& out, std::ostream& err) {
-  CLI::App app("Löscht Dateien mit gelisteten Namen in einem Ordnerbaum.", "tarnwick-cli");
+  CLI::App app(gui::texts::kCliDescription, "tarnwick-cli");
   app.option_defaults()->group("Optionen");
   Options options;
   app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)");
@@ -152,7 +152,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     out << app.version() << '\n';
     return kExitDone;
   } catch (const CLI::ParseError& error) {
-    err << "tarnwick-cli: " << error.what() << "\n(--help zeigt die Aufrufform)\n";
+    err << "tarnwick-cli: " << error.what() << '\n' << gui::texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
 
@@ -169,15 +169,16 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     return kExitDone;
   }
   if (add->count() > 0) {
-    if (!names.Append(options.add)) {
-      err << "Dieser Name kann nicht gespeichert werden (Zeilenumbruch, oder die Liste ist voll).\n";
+    if (const auto refusal = names.WhyRefused(options.add)) {
+      err << gui::texts::NameRefused(*refusal) << '\n';
       return kExitUsageOrRoot;
     }
+    names.Append(options.add);
     return Save(state, names, err);
   }
   if (remove->count() > 0) {
     if (names.RemoveEvery(options.remove) == 0) {
-      err << "Der Name steht nicht in der Liste: " << printer.Shown(options.remove) << '\n';
+      err << gui::texts::CliNotInList(printer.Shown(options.remove)) << '\n';
       return kExitDone;
     }
     return Save(state, names, err);

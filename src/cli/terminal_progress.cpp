@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/terminal_text.h"
+#include "gui/texts.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -42,9 +43,8 @@ TerminalProgress::TerminalProgress(std::ostream& terminal, size_t columns)
 
 void TerminalProgress::ShowWalk(std::string_view folder, uint64_t folders, uint64_t files) {
   if (!Due(false)) return;
-  const std::string counts =
-      "   Ordner: " + std::to_string(folders) + "   Dateien: " + std::to_string(files);
-  const std::string heading = "Durchsuche: ";
+  const std::string counts = "   " + gui::texts::ProgressCounts(folders, files);
+  const std::string heading = std::string(gui::texts::kProgressSearching) + " ";
   // The last column stays free: writing into it wraps the line on some terminals.
   const size_t fixed = CodePoints(heading) + counts.size() + 1;
   const size_t room = columns_ > fixed ? columns_ - fixed : 0;
@@ -55,7 +55,7 @@ void TerminalProgress::ShowDeletions(uint64_t deleted) {
   const bool started = !deleting_;
   deleting_ = true;
   if (!Due(started)) return;
-  Write("Gelöscht: " + std::to_string(deleted));
+  Write(gui::texts::ProgressDeleted(deleted));
 }
 
 void TerminalProgress::Clear() {

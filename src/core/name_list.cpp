@@ -9,20 +9,20 @@ namespace tarnwick::core {
 
 void NameList::Clear() { entries_.clear(); }
 
-bool NameList::CanStore(const std::string& name) {
-  return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos &&
-         platform::ToSystemCodePage(name).has_value();
+std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) const {
+  if (entries_.size() >= static_cast<size_t>(kMaxCount)) return Refusal::kListFull;
+  if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+    return Refusal::kLineBreak;
+  }
+  if (!platform::ToSystemCodePage(name)) return Refusal::kOutsideCodePage;
+  return std::nullopt;
 }
 
 bool NameList::Append(std::string name) {
-  if (entries_.size() >= static_cast<size_t>(kMaxCount) || !CanStore(name)) return false;
+  if (WhyRefused(name)) return false;
   entries_.push_back(std::move(name));
   hasHeldEntries_ = true;
   return true;
-}
-
-void NameList::RemoveAt(int16_t index) {
-  entries_.erase(entries_.begin() + index);
 }
 
 int NameList::RemoveEvery(const std::string& name) {

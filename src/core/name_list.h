@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,17 @@ class NameList {
   // Counts and indices are 16-bit signed, so the list holds at most this many entries.
   static constexpr int16_t kMaxCount = INT16_MAX;
 
+  // Why a name cannot join the list: the settings file could not store it, or there is no room.
+  enum class Refusal {
+    kListFull,
+    kLineBreak,        // a line break or a NUL, which would break the file's lines
+    kOutsideCodePage,  // a character the system's code page does not have
+  };
+
   void Clear();
-  // Appends at the end. False, and nothing changes, when the list is full or the name holds a
-  // line break, a NUL or a character outside the system's code page, which the settings file
-  // could not store.
+  // Appends at the end. False, and nothing changes, when WhyRefused gives a reason.
   bool Append(std::string name);
-  static bool CanStore(const std::string& name);
-  void RemoveAt(int16_t index);
+  std::optional<Refusal> WhyRefused(const std::string& name) const;
   // Removes every entry whose text equals `name` exactly (letter case counts); returns how many.
   int RemoveEvery(const std::string& name);
 

@@ -47,7 +47,7 @@ std::error_code SaveNameList(const AppState& state, const NameList& names) {
   assignments.reserve(static_cast<size_t>(names.Count()) + 1);
   assignments.push_back({kCountKey, std::to_string(names.Count())});
   for (int16_t i = 0; i < names.Count(); ++i) {
-    // The list holds only names the code page can store (NameList::CanStore).
+    // The list holds only names the code page can store (NameList::WhyRefused).
     assignments.push_back({EntryKey(i), platform::ToSystemCodePage(names.At(i)).value_or("")});
   }
 

@@ -29,19 +29,4 @@ std::error_code StoreSettingsDocument(const std::string& file,
   return platform::ReplaceWholeFile(file, document.Serialize());
 }
 
-std::string IniRead(const std::string& section, const std::string& key, const std::string& file,
-                    const std::string& fallback) {
-  platform::ProfileDocument document;
-  if (LoadSettingsDocument(file, document)) return fallback;
-  return ReadSettingsValue(document, section, key, fallback);
-}
-
-std::error_code IniWrite(const std::string& section, const std::string& key,
-                         const std::string& value, const std::string& file) {
-  platform::ProfileDocument document;
-  if (auto error = LoadSettingsDocument(file, document)) return error;
-  if (!document.Set(section, key, value)) return std::make_error_code(std::errc::invalid_argument);
-  return StoreSettingsDocument(file, document);
-}
-
 }  // namespace tarnwick::core

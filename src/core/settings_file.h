@@ -27,12 +27,4 @@ std::error_code LoadSettingsDocument(const std::string& file, platform::ProfileD
 std::error_code StoreSettingsDocument(const std::string& file,
                                       const platform::ProfileDocument& document);
 
-// One value read from the file.
-std::string IniRead(const std::string& section, const std::string& key, const std::string& file,
-                    const std::string& fallback);
-
-// One value written into the file; every other line stays as it was.
-std::error_code IniWrite(const std::string& section, const std::string& key,
-                         const std::string& value, const std::string& file);
-
 }  // namespace tarnwick::core

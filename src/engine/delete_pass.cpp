@@ -59,25 +59,6 @@ class Pacer {
 
 }  // namespace
 
-std::string DeleteReport::Text() const {
-  std::string text;
-  if (stopped) text += "Der Vorgang wurde abgebrochen.\n";
-  text += "Es wurden '" + std::to_string(deleted) + "' Dateien gefunden und gelöscht.   ";
-  if (failed > 0) {
-    text += "\n'" + std::to_string(failed) +
-            "' Dateien wurden gefunden, konnten aber nicht gelöscht werden.";
-  }
-  if (unreadableDirectories > 0) {
-    text += "\n'" + std::to_string(unreadableDirectories) +
-            "' Ordner konnten nicht durchsucht werden.";
-  }
-  return text;
-}
-
-int16_t DeleteReport::MessageKind() const {
-  return failed > 0 || unreadableDirectories > 0 ? 2 : 1;
-}
-
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,
                                     DeleteReport& report) {

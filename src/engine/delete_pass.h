@@ -19,10 +19,8 @@ struct DeleteReport {
   bool rootUnreadable = false;         // the root itself could not be searched
   bool stopped = false;                // the user stopped the pass
 
-  // The closing message: the count of deleted files, and a line for each kind of failure.
-  std::string Text() const;
-  // The message kind: 1 (information) when everything went, 2 (warning) otherwise.
-  int16_t MessageKind() const;
+  // Every matching file went and every directory was searched.
+  bool Complete() const { return failed == 0 && unreadableDirectories == 0; }
 };
 
 // Collects every file under `searchRoot` and gives the indices, in the result list, of those

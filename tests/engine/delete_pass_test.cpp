@@ -75,8 +75,7 @@ TEST(DeleteListedFiles, CountsAFileOnceHoweverManyEntriesMatchIt) {
   WriteFile(dir / "Setup.log", "");
   const DeleteReport report = RunPass(dir.path().string(), Names({"setup.log", "Setup.log", "SETUP.LOG"}));
   EXPECT_EQ(report.deleted, 3u);
-  EXPECT_EQ(report.Text(), "Es wurden '3' Dateien gefunden und gelöscht.   ");
-  EXPECT_EQ(report.MessageKind(), 1);
+  EXPECT_TRUE(report.Complete());
 }
 
 TEST(DeleteListedFiles, UnicodeNamesMatchWithoutRegardToCase) {
@@ -92,7 +91,7 @@ TEST(DeleteListedFiles, EntriesThatCannotNameAFileMatchNothing) {
   for (const char* file : {"a", "b", "c.txt", "sub/d"}) WriteFile(dir / file, "");
   const DeleteReport report = RunPass(dir.path().string(), Names({"", "*", "*.*", "?", "sub/d", "\\"}));
   EXPECT_EQ(report.deleted, 0u);
-  EXPECT_EQ(report.Text(), "Es wurden '0' Dateien gefunden und gelöscht.   ");
+  EXPECT_TRUE(report.Complete());
   EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), 5);
 }
 
@@ -156,7 +155,7 @@ TEST(DeleteListedFiles, ADirectorySwappedForALinkAfterCollectionCannotRedirectDe
   EXPECT_EQ(report.deleted, 0u);
   EXPECT_EQ(report.failed, 1u);
   EXPECT_EQ(observer.failures, 1);
-  EXPECT_EQ(report.MessageKind(), 2);
+  EXPECT_FALSE(report.Complete());
 }
 
 TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
@@ -171,8 +170,6 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
   EXPECT_EQ(report.deleted, 0u);
   EXPECT_TRUE(fs::exists(dir / "a/Mscreate.dir"));
   EXPECT_TRUE(fs::exists(dir / "Mscreate.dir"));
-  EXPECT_EQ(report.Text(),
-            "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   ");
 }
 
 TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
@@ -192,7 +189,6 @@ TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
   EXPECT_GT(report.deleted, 0u);
   EXPECT_LT(report.deleted, 5u);
   EXPECT_EQ(report.deleted, gone);
-  EXPECT_EQ(report.Text().rfind("Der Vorgang wurde abgebrochen.\n", 0), 0u);
 }
 
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
@@ -208,11 +204,7 @@ TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
   const int status = RunUnprivileged([&] {
     const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}));
     const bool truthful = report.deleted == 1 && report.failed == 1 &&
-                          report.unreadableDirectories == 1 && report.MessageKind() == 2 &&
-                          report.Text() ==
-                              "Es wurden '1' Dateien gefunden und gelöscht.   \n"
-                              "'1' Dateien wurden gefunden, konnten aber nicht gelöscht werden.\n"
-                              "'1' Ordner konnten nicht durchsucht werden.";
+                          report.unreadableDirectories == 1 && !report.Complete();
     return truthful ? 0 : 1;
   });
   EXPECT_EQ(status, 0);

@@ -40,7 +40,6 @@ TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenInc
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->deleted, 3u);
   EXPECT_EQ(report->failed, 0u);
-  EXPECT_EQ(report->Text(), "Es wurden '3' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(searchRoot, root + "\\");
   // Paths are the platform's own, in the walk's order: subfolders first, the root's files last.
   const std::vector<std::string> expected = {root + "\\Setup\\Daten\\\xC3\x84RGER.TXT",
@@ -67,7 +66,7 @@ TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->deleted, 0u);
   EXPECT_EQ(report->failed, 1u);
-  EXPECT_EQ(report->MessageKind(), 2);
+  EXPECT_FALSE(report->Complete());
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#include "gui/launch_window.h"
+
+#include "core/path_helpers.h"
+#include "gui/search_root.h"
+
+namespace tarnwick::gui {
+
+LaunchWindow::LaunchWindow(core::AppState& state, Toolkit& toolkit, MainWindow& mainWindow)
+    : state_(state), mainWindow_(mainWindow), view_(toolkit.CreateLaunchWindow(*this)) {
+  CenterForm(*view_);
+}
+
+void LaunchWindow::SetLabel(const std::string& path) {
+  label_ = path;
+  view_->SetLabel(path);
+}
+
+void LaunchWindow::Command1Click() {
+  state_.SearchRoot = SearchRootFor(label_);
+  ContinueIntoMainWindow();
+}
+
+void LaunchWindow::Command2Click() {
+  state_.PendingName = std::string(core::FileNamePart(label_));
+  mainWindow_.AppendName(state_.PendingName);
+  ContinueIntoMainWindow();
+}
+
+void LaunchWindow::ContinueIntoMainWindow() {
+  continued_ = true;
+  mainWindow_.view().ShowWindow();
+  view_->CloseWindow();
+}
+
+void LaunchWindow::FrameClosed() {
+  // No window would be left, so the program ends as the main window does.
+  if (!continued_) mainWindow_.Unload();
+}
+
+}  // namespace tarnwick::gui

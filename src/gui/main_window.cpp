@@ -1,0 +1,108 @@
+#include "gui/main_window.h"
+
+#include "core/name_list_store.h"
+#include "engine/delete_pass.h"
+#include "gui/name_entry_dialog.h"
+#include "gui/pass_progress.h"
+#include "gui/texts.h"
+
+namespace tarnwick::gui {
+
+MainWindow::MainWindow(core::AppState& state, engine::HelperObjects& helpers, Toolkit& toolkit)
+    : state_(state), helpers_(helpers), toolkit_(toolkit), view_(toolkit.CreateMainWindow(*this)) {
+  view_->EnableRemoveButton(false);
+  view_->EnableDeleteButton(false);
+  CenterForm(*view_);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ShowNames() {
+  view_->SetEntries(names_.Entries());
+  UpdateDeleteButton();
+}
+
+void MainWindow::AppendName(const std::string& name) {
+  if (const auto refusal = names_.WhyRefused(name)) {
+    std::string title;
+    ShowMessage(*view_, texts::NameRefused(*refusal), MessageKind::kWarning, title, state_);
+    return;
+  }
+  names_.Append(name);
+  view_->AppendEntry(name);
+  UpdateDeleteButton();
+}
+
+// The delete button follows the list, so it is never enabled for a pass that does nothing.
+void MainWindow::UpdateDeleteButton() { view_->EnableDeleteButton(names_.Count() > 0); }
+
+std::optional<std::string> MainWindow::SelectedName() const {
+  const std::optional<int> row = view_->SelectedIndex();
+  if (!row || *row < 0 || *row >= names_.Count()) return std::nullopt;
+  return names_.At(static_cast<int16_t>(*row));
+}
+
+void MainWindow::List2Click() {
+  const auto name = SelectedName();
+  view_->EnableRemoveButton(name && !name->empty());
+}
+
+void MainWindow::Command1Click() {
+  // One add action at a time: making the dialog processes events, so a second click may
+  // arrive before the dialog is even there.
+  if (addRunning_) {
+    if (nameEntry_ != nullptr) nameEntry_->view().BringToFront();
+    return;
+  }
+  addRunning_ = true;
+  state_.NameAccepted = 0;
+  NameEntryDialog dialog(state_, toolkit_, *view_);
+  nameEntry_ = &dialog;
+  dialog.view().SetText("");
+  dialog.view().ShowWindow();
+  dialog.view().FocusText();
+  toolkit_.WaitUntil([&dialog] { return dialog.IsClosed(); });
+  nameEntry_ = nullptr;
+  addRunning_ = false;
+  if (!closing_ && state_.NameAccepted == 1) AppendName(state_.PendingName);
+}
+
+void MainWindow::Command3Click() {
+  const auto name = SelectedName();
+  if (!name || name->empty()) return;
+  if (!view_->AskYesNo(texts::RemoveQuestion(*name), texts::kMainWindowCaption)) return;
+  names_.RemoveEvery(*name);
+  // The remove button keeps its state until the next selection.
+  ShowNames();
+}
+
+void MainWindow::Command4Click() {
+  if (passRunning_) return;  // a pass is already running further down this stack
+  passRunning_ = true;
+  std::optional<engine::DeleteReport> report;
+  {
+    PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, progressDelay_,
+                          closing_);
+    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress);
+  }
+  passRunning_ = false;
+  if (!report || closing_) return;
+  std::string title;
+  ShowMessage(*view_, texts::PassReport(*report),
+              report->Complete() ? MessageKind::kInformation : MessageKind::kWarning, title,
+              state_);
+}
+
+void MainWindow::Unload() {
+  if (closing_) return;
+  closing_ = true;
+  if (core::SaveNameList(state_, names_)) {
+    std::string title;
+    ShowMessage(*view_, texts::ListNotSaved(state_.SettingsPath), MessageKind::kCritical, title,
+                state_);
+  }
+  view_->CloseWindow();
+  toolkit_.EndProgram();
+}
+
+}  // namespace tarnwick::gui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app_state.h"
+#include "core/name_list.h"
+#include "engine/helper_objects.h"
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui {
+
+class MainWindowView : public WindowView {
+ public:
+  // List2: replaces every entry, leaving none selected.
+  virtual void SetEntries(const std::vector<std::string>& entries) = 0;
+  virtual void AppendEntry(const std::string& entry) = 0;
+  virtual std::optional<int> SelectedIndex() const = 0;
+  virtual void EnableRemoveButton(bool enabled) = 0;  // Command3
+  virtual void EnableDeleteButton(bool enabled) = 0;  // Command4
+};
+
+class NameEntryDialog;
+
+// Form1: the list of names to delete, adding and removing names, and the delete pass.
+// Closing it saves the list and ends the program.
+class MainWindow {
+ public:
+  // Makes the window's view, hidden, and runs its Load handler.
+  MainWindow(core::AppState& state, engine::HelperObjects& helpers, Toolkit& toolkit);
+  ~MainWindow();
+
+  // The list that List2 shows; after changing it directly, call ShowNames.
+  core::NameList& names() { return names_; }
+  void ShowNames();
+  // Appends a name at the end of the list; a name the list refuses is refused with a message
+  // that says why.
+  void AppendName(const std::string& name);
+  // How long a delete pass runs before its progress window opens.
+  void SetProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
+
+  void List2Click();
+  void Command1Click();  // "neuer Dateiname..."
+  void Command3Click();  // "Dateiname entfernen..."
+  void Command4Click();  // the delete pass
+  // The window closes (by the user, or because the session ends): saves the list, ends the
+  // program. Runs once; later calls do nothing.
+  void Unload();
+
+  MainWindowView& view() { return *view_; }
+
+ private:
+  std::optional<std::string> SelectedName() const;
+  void UpdateDeleteButton();
+
+  core::AppState& state_;
+  engine::HelperObjects& helpers_;
+  Toolkit& toolkit_;
+  std::unique_ptr<MainWindowView> view_;
+  core::NameList names_;
+  std::chrono::milliseconds progressDelay_{1000};
+  bool addRunning_ = false;
+  NameEntryDialog* nameEntry_ = nullptr;  // the open dialog of the running add action
+  bool passRunning_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace tarnwick::gui

@@ -1,0 +1,84 @@
+#include "gui/pass_progress.h"
+
+#include "gui/texts.h"
+
+namespace tarnwick::gui {
+namespace {
+
+// The walk reports every folder; its figures are shown often enough to look live, seldom
+// enough that repainting costs the walk nothing. Deletions report at their own pace.
+constexpr std::chrono::milliseconds kWalkRefresh{50};
+
+}  // namespace
+
+PassProgress::PassProgress(Toolkit& toolkit, MainWindowView& owner, std::string title,
+                           std::string searchRoot, std::chrono::milliseconds showAfter,
+                           const bool& closing)
+    : toolkit_(toolkit),
+      owner_(owner),
+      title_(std::move(title)),
+      searchRoot_(std::move(searchRoot)),
+      showAfter_(showAfter),
+      closing_(closing) {
+  toolkit_.SetWaitCursor(true);
+}
+
+PassProgress::~PassProgress() {
+  window_.reset();
+  toolkit_.SetWaitCursor(false);
+}
+
+bool PassProgress::OnDirectory(const engine::WalkProgress& progress) {
+  folders_ = progress.directories;
+  files_ = progress.files;
+  if (ProcessEvents(kWalkRefresh)) {
+    window_->SetFolder(progress.currentDirectory);
+    window_->SetCounts(texts::ProgressCounts(folders_, files_));
+  }
+  return Continue();
+}
+
+void PassProgress::OnWalkEnded(const engine::WalkProgress& progress) {
+  folders_ = progress.directories;
+  files_ = progress.files;
+}
+
+bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) {
+  if (ProcessEvents(std::chrono::milliseconds(0))) {
+    if (!deleting_ && !stopRequested_) window_->SetHeading(texts::kProgressDeleting);
+    deleting_ = true;
+    window_->SetFolder(searchRoot_);
+    window_->SetCounts(texts::ProgressCounts(folders_, files_));
+    window_->SetDeleted(texts::ProgressDeleted(deleted));
+  }
+  return Continue();
+}
+
+void PassProgress::CancelClick() {
+  // Stopping takes until the pass looks again; the window stays so the user sees it end.
+  if (stopRequested_) return;
+  stopRequested_ = true;
+  if (!window_) return;
+  window_->DisableCancel();
+  window_->SetHeading(texts::kProgressStopping);
+}
+
+bool PassProgress::ProcessEvents(std::chrono::milliseconds refresh) {
+  toolkit_.ProcessPendingEvents();
+  if (!Continue()) return false;
+  const Clock::time_point now = Clock::now();
+  if (!window_) {
+    if (now - started_ < showAfter_) return false;
+    window_ = toolkit_.CreateProgressWindow(*this, owner_, title_);
+    window_->SetHeading(texts::kProgressSearching);
+    window_->ShowWindow();
+  } else if (now - refreshed_ < refresh) {
+    return false;
+  }
+  refreshed_ = now;
+  return true;
+}
+
+bool PassProgress::Continue() const { return !closing_ && !stopRequested_; }
+
+}  // namespace tarnwick::gui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/pass_observer.h"
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui {
+
+// The window of a long delete pass. Its "Abbrechen" button, Escape and its frame all go to
+// PassProgress::CancelClick; the window stays until the pass has ended.
+class ProgressView {
+ public:
+  virtual ~ProgressView() = default;
+
+  virtual void ShowWindow() = 0;
+  virtual void SetHeading(const std::string& text) = 0;
+  // The folder, shortened in the middle when it does not fit.
+  virtual void SetFolder(std::string_view folder) = 0;
+  virtual void SetCounts(const std::string& text) = 0;
+  // Shows the line of deleted files, hidden until the deletions start.
+  virtual void SetDeleted(const std::string& text) = 0;
+  virtual void DisableCancel() = 0;
+};
+
+// What the user sees of a running delete pass: the wait cursor from start to end, pending
+// events processed at every step so the windows stay alive, and, once the pass has taken
+// longer than `showAfter`, a progress window whose "Abbrechen" stops it.
+class PassProgress : public engine::PassObserver {
+ public:
+  // `closing` is the main window's: once it is set, the pass stops.
+  PassProgress(Toolkit& toolkit, MainWindowView& owner, std::string title, std::string searchRoot,
+               std::chrono::milliseconds showAfter, const bool& closing);
+  ~PassProgress() override;
+  PassProgress(const PassProgress&) = delete;
+  PassProgress& operator=(const PassProgress&) = delete;
+
+  bool OnDirectory(const engine::WalkProgress& progress) override;
+  void OnWalkEnded(const engine::WalkProgress& progress) override;
+  bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
+
+  // "Abbrechen": the pass stops at its next step.
+  void CancelClick();
+  bool StopRequested() const { return stopRequested_; }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  // Processes pending events; true when the window is open and its figures are due again,
+  // which they are at once when it opens and then after `refresh`.
+  bool ProcessEvents(std::chrono::milliseconds refresh);
+  bool Continue() const;
+
+  Toolkit& toolkit_;
+  MainWindowView& owner_;
+  const std::string title_;
+  const std::string searchRoot_;
+  const std::chrono::milliseconds showAfter_;
+  const bool& closing_;
+  const Clock::time_point started_ = Clock::now();
+  Clock::time_point refreshed_{};
+  std::unique_ptr<ProgressView> window_;
+  bool stopRequested_ = false;
+  bool deleting_ = false;
+  uint64_t folders_ = 0;  // the walk's figures, shown on with the deletions
+  uint64_t files_ = 0;
+};
+
+}  // namespace tarnwick::gui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/main_window.h"
+#include "gui/qt/qt_support.h"
+#include "gui/qt/wrapping_button.h"
+
+namespace tarnwick::gui::qt {
+
+// Form1's widgets; every event goes to the main window's rules.
+class MainWindowWidget : public QtWindow<MainWindowView> {
+ public:
+  explicit MainWindowWidget(MainWindow& rules);
+
+  void SetEntries(const std::vector<std::string>& entries) override;
+  void AppendEntry(const std::string& entry) override;
+  std::optional<int> SelectedIndex() const override;
+  void EnableRemoveButton(bool enabled) override { Command3->setEnabled(enabled); }
+  void EnableDeleteButton(bool enabled) override { Command4->setEnabled(enabled); }
+
+  QListWidget* const List2;
+  QPushButton* const Command1;     // "neuer Dateiname..."
+  QPushButton* const Command3;     // "Dateiname entfernen..."
+  WrappingButton* const Command4;  // the delete pass
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MainWindow& rules_;
+};
+
+}  // namespace tarnwick::gui::qt

@@ -1,0 +1,80 @@
+#include "gui/qt/qt_support.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+
+#include "gui/texts.h"
+
+namespace tarnwick::gui::qt {
+namespace {
+
+int ToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
+
+TwipsSize Twips(QSize pixels) {
+  return {float(pixels.width() * kTwipsPerPixel), float(pixels.height() * kTwipsPerPixel)};
+}
+
+const QScreen* ScreenOf(const QWidget& window) {
+  return window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+QRect PixelRect(TwipsRect twips) {
+  return QRect(ToPixels(twips.left), ToPixels(twips.top), ToPixels(twips.width),
+               ToPixels(twips.height));
+}
+
+QFont UiFont(double points, bool bold) {
+  QFont font;
+  font.setFamilies({"MS Sans Serif", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+TwipsSize ScreenTwips(const QWidget& window) {
+  const QScreen* screen = ScreenOf(window);
+  return screen != nullptr ? Twips(screen->geometry().size()) : TwipsSize{};
+}
+
+TwipsSize OuterTwips(const QWidget& window) { return Twips(window.frameGeometry().size()); }
+
+void MoveWindow(QWidget& window, TwipsPosition position) {
+  const QScreen* screen = ScreenOf(window);
+  const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+  window.move(origin.x() + position.left / kTwipsPerPixel,
+              origin.y() + position.top / kTwipsPerPixel);
+}
+
+void ShowMessageBox(QWidget* owner, const std::string& prompt, MessageKind kind,
+                    const std::string& title) {
+  QMessageBox::Icon icon = QMessageBox::Information;
+  switch (kind) {
+    case MessageKind::kInformation: icon = QMessageBox::Information; break;
+    case MessageKind::kWarning: icon = QMessageBox::Warning; break;
+    case MessageKind::kCritical: icon = QMessageBox::Critical; break;
+    case MessageKind::kQuestion: icon = QMessageBox::Question; break;
+  }
+  QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(prompt),
+                  QMessageBox::NoButton, owner);
+  box.setObjectName("MessageBox");
+  box.addButton(texts::kOkButton, QMessageBox::AcceptRole);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* owner, const std::string& prompt, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                  QString::fromStdString(prompt), QMessageBox::NoButton, owner);
+  box.setObjectName("QuestionBox");
+  QPushButton* yes = box.addButton(texts::kYesButton, QMessageBox::YesRole);
+  box.addButton(texts::kNoButton, QMessageBox::NoRole);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+}  // namespace tarnwick::gui::qt

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+#include <string>
+
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui::qt {
+
+// Twips to Qt's device-independent pixels, which keep the ratio of 96 dpi on high-dpi screens.
+QRect PixelRect(TwipsRect twips);
+
+// The interface font: MS Sans Serif where it exists, else a sans-serif face of the same size.
+QFont UiFont(double points, bool bold = false);
+
+// A top-level Qt widget as the rules see a window; `View` is the window's view interface.
+template <typename View>
+class QtWindow : public QWidget, public View {
+ public:
+  using QWidget::QWidget;
+
+  void ShowWindow() override { show(); }
+  void CloseWindow() override { hide(); }
+  TwipsSize ScreenSize() const override;
+  TwipsSize OuterSize() const override;
+  void MoveTo(TwipsPosition position) override;
+  void SetTopmost() override { setWindowFlag(Qt::WindowStaysOnTopHint, true); }
+  void ShowMessageBox(const std::string& prompt, MessageKind kind,
+                      const std::string& title) override;
+  bool AskYesNo(const std::string& prompt, const std::string& title) override;
+};
+
+// The parts of QtWindow that do not depend on the view interface.
+TwipsSize ScreenTwips(const QWidget& window);
+TwipsSize OuterTwips(const QWidget& window);
+void MoveWindow(QWidget& window, TwipsPosition position);
+void ShowMessageBox(QWidget* owner, const std::string& prompt, MessageKind kind,
+                    const std::string& title);
+bool AskYesNo(QWidget* owner, const std::string& prompt, const std::string& title);
+
+template <typename View>
+TwipsSize QtWindow<View>::ScreenSize() const { return ScreenTwips(*this); }
+template <typename View>
+TwipsSize QtWindow<View>::OuterSize() const { return OuterTwips(*this); }
+template <typename View>
+void QtWindow<View>::MoveTo(TwipsPosition position) { MoveWindow(*this, position); }
+template <typename View>
+void QtWindow<View>::ShowMessageBox(const std::string& prompt, MessageKind kind,
+                                    const std::string& title) {
+  qt::ShowMessageBox(this, prompt, kind, title);
+}
+template <typename View>
+bool QtWindow<View>::AskYesNo(const std::string& prompt, const std::string& title) {
+  return qt::AskYesNo(this, prompt, title);
+}
+
+}  // namespace tarnwick::gui::qt

@@ -1,0 +1,56 @@
+#include "gui/qt/qt_toolkit.h"
+
+#include <QApplication>
+
+#include "gui/qt/launch_window_widget.h"
+#include "gui/qt/main_window_widget.h"
+#include "gui/qt/name_entry_dialog_widget.h"
+#include "gui/qt/progress_window_widget.h"
+
+namespace tarnwick::gui::qt {
+namespace {
+
+// Every view this toolkit makes is a widget.
+QWidget& Widget(MainWindowView& view) { return dynamic_cast<QWidget&>(view); }
+
+}  // namespace
+
+std::unique_ptr<MainWindowView> QtToolkit::CreateMainWindow(MainWindow& rules) {
+  return std::make_unique<MainWindowWidget>(rules);
+}
+
+std::unique_ptr<NameEntryDialogView> QtToolkit::CreateNameEntryDialog(NameEntryDialog& rules,
+                                                                      MainWindowView& owner) {
+  return std::make_unique<NameEntryDialogWidget>(rules, Widget(owner));
+}
+
+std::unique_ptr<LaunchWindowView> QtToolkit::CreateLaunchWindow(LaunchWindow& rules) {
+  return std::make_unique<LaunchWindowWidget>(rules);
+}
+
+std::unique_ptr<ProgressView> QtToolkit::CreateProgressWindow(PassProgress& rules,
+                                                              MainWindowView& owner,
+                                                              const std::string& title) {
+  return std::make_unique<ProgressWindowWidget>(rules, Widget(owner), title);
+}
+
+void QtToolkit::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void QtToolkit::WaitUntil(const std::function<bool()>& done) {
+  while (!ended_ && !done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtToolkit::SetWaitCursor(bool shown) {
+  if (shown) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtToolkit::EndProgram() {
+  ended_ = true;
+  QCoreApplication::exit(0);
+}
+
+}  // namespace tarnwick::gui::qt

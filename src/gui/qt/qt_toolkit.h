@@ -1,0 +1,26 @@
+#pragma once
+
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui::qt {
+
+// The rules' windows as Qt 6 widgets, and Qt's event handling. Needs a QApplication.
+class QtToolkit : public Toolkit {
+ public:
+  std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& rules) override;
+  std::unique_ptr<NameEntryDialogView> CreateNameEntryDialog(NameEntryDialog& rules,
+                                                             MainWindowView& owner) override;
+  std::unique_ptr<LaunchWindowView> CreateLaunchWindow(LaunchWindow& rules) override;
+  std::unique_ptr<ProgressView> CreateProgressWindow(PassProgress& rules, MainWindowView& owner,
+                                                     const std::string& title) override;
+
+  void ProcessPendingEvents() override;
+  void WaitUntil(const std::function<bool()>& done) override;
+  void SetWaitCursor(bool shown) override;
+  void EndProgram() override;
+
+ private:
+  bool ended_ = false;
+};
+
+}  // namespace tarnwick::gui::qt

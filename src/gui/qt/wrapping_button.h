@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace tarnwick::gui::qt {
+
+// A push button whose caption wraps over several lines, centred, when it is wider than the
+// button; text() stays the whole caption.
+class WrappingButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tarnwick::gui::qt

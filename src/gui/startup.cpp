@@ -1,0 +1,35 @@
+#include "gui/startup.h"
+
+#include "core/name_list_store.h"
+#include "core/path_helpers.h"
+#include "engine/helper_objects.h"
+#include "gui/search_root.h"
+
+namespace tarnwick::gui {
+
+StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& executable,
+                    const std::string& commandLine, Toolkit& toolkit) {
+  core::InitAppPaths(state, executable);
+  StartedWindows windows;
+  windows.mainWindow =
+      std::make_unique<MainWindow>(state, engine::BindHelperObjects(), toolkit);
+  core::InitSettingsPath(state, executable);
+  core::LoadNameList(state, windows.mainWindow->names());
+  windows.mainWindow->ShowNames();  // also enables the delete button when names were loaded
+
+  if (!commandLine.empty()) {
+    state.CommandLinePath = commandLine;
+    std::string label = state.CommandLinePath;
+    core::EnsureTrailingBackslash(label);
+    state.SearchRoot = SearchRootFor(label);
+    windows.launchWindow = std::make_unique<LaunchWindow>(state, toolkit, *windows.mainWindow);
+    windows.launchWindow->SetLabel(label);
+    windows.launchWindow->view().ShowWindow();
+  } else {
+    state.SearchRoot = state.AppDir;
+    windows.mainWindow->view().ShowWindow();
+  }
+  return windows;
+}
+
+}  // namespace tarnwick::gui

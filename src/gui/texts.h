@@ -1,0 +1,68 @@
+#pragma once
+
+// Every text the user reads, in one place, for the windows of every toolkit and for
+// tarnwick-cli alike.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "core/name_list.h"
+#include "engine/delete_pass.h"
+
+namespace tarnwick::gui::texts {
+
+// Captions.
+inline constexpr const char* kMainWindowCaption = "Kelvane Tarn Wick";
+inline constexpr const char* kNameEntryCaption = "Dateiname";
+inline constexpr const char* kLaunchWindowCaption = "Kelvane Brimlet";
+inline constexpr const char* kAddButton = "neuer Dateiname...";
+inline constexpr const char* kRemoveButton = "Dateiname entfernen...";
+inline constexpr const char* kDeleteButton =
+    "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen";
+inline constexpr const char* kCancelButton = "Abbrechen";
+inline constexpr const char* kAcceptButton = "Übernehmen";
+inline constexpr const char* kSearchPathButton =
+    "Pfad durchsuchen und gelistete Dateinamen finden und löschen";
+inline constexpr const char* kAddAndSearchPathButton =
+    "Dateiname zur Liste und Pfad durchsuchen und Dateiname löschen";
+inline constexpr const char* kOkButton = "OK";
+inline constexpr const char* kYesButton = "Ja";
+inline constexpr const char* kNoButton = "Nein";
+
+// The question before a name leaves the list.
+std::string RemoveQuestion(std::string_view name);
+
+// Why a name cannot join the list.
+std::string NameRefused(core::NameList::Refusal refusal);
+
+// The settings file could not be written.
+std::string ListNotSaved(std::string_view settingsPath);
+
+// The report of a delete pass: the count of deleted files, then a line for each kind of
+// failure; a stopped pass says so first.
+std::string PassReport(const engine::DeleteReport& report);
+
+// What a running pass shows.
+inline constexpr const char* kProgressSearching = "Durchsuche:";
+inline constexpr const char* kProgressDeleting = "Lösche die gefundenen Dateien in:";
+inline constexpr const char* kProgressStopping = "Wird abgebrochen...";
+std::string ProgressCounts(uint64_t folders, uint64_t files);
+std::string ProgressDeleted(uint64_t deleted);
+
+// tarnwick-cli.
+inline constexpr const char* kCliDescription =
+    "Löscht Dateien mit gelisteten Namen in einem Ordnerbaum.";
+inline constexpr const char* kCliEmptyList = "Die Liste ist leer; es wurde nichts gesucht.";
+inline constexpr const char* kCliStoppedNothingDeleted =
+    "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.";
+inline constexpr const char* kCliUsageHint = "(--help zeigt die Aufrufform)";
+std::string CliWouldDelete(uint64_t count);
+std::string CliRootUnreadable(std::string_view root);
+std::string CliNotInList(std::string_view name);
+std::string CliDeleted(std::string_view path);
+std::string CliNotDeleted(std::string_view path, const std::error_code& error);
+std::string CliNotSearched(std::string_view path, const std::error_code& error);
+
+}  // namespace tarnwick::gui::texts

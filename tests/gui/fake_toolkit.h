@@ -1,0 +1,156 @@
+#pragma once
+
+// A toolkit without widgets: the views remember what the rules told them, and the events are
+// whatever the test scripts in `onEvents`.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gui/launch_window.h"
+#include "gui/main_window.h"
+#include "gui/name_entry_dialog.h"
+#include "gui/pass_progress.h"
+
+namespace tarnwick::testing {
+
+struct Message {
+  std::string prompt;
+  gui::MessageKind kind;
+  std::string title;
+};
+
+class FakeToolkit;
+
+// What every fake window remembers.
+template <typename View>
+class FakeWindow : public View {
+ public:
+  explicit FakeWindow(FakeToolkit& toolkit) : toolkit_(toolkit) {}
+
+  void ShowWindow() override { shown = true; }
+  void CloseWindow() override { shown = false; }
+  gui::TwipsSize ScreenSize() const override { return {14400, 11520}; }  // 960 x 768 pixels
+  gui::TwipsSize OuterSize() const override { return {2640, 6660}; }
+  void MoveTo(gui::TwipsPosition where) override { position = where; }
+  void SetTopmost() override { topmost = true; }
+  void ShowMessageBox(const std::string& prompt, gui::MessageKind kind,
+                      const std::string& title) override;
+  bool AskYesNo(const std::string& prompt, const std::string& title) override;
+
+  bool shown = false;
+  bool topmost = false;
+  std::optional<gui::TwipsPosition> position;
+
+ protected:
+  FakeToolkit& toolkit_;
+};
+
+class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetEntries(const std::vector<std::string>& list) override {
+    entries = list;
+    selected.reset();
+  }
+  void AppendEntry(const std::string& entry) override { entries.push_back(entry); }
+  std::optional<int> SelectedIndex() const override { return selected; }
+  void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
+  void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
+
+  std::vector<std::string> entries;
+  std::optional<int> selected;
+  bool removeEnabled = true;
+  bool deleteEnabled = true;
+};
+
+class FakeNameEntryDialog : public FakeWindow<gui::NameEntryDialogView> {
+ public:
+  using FakeWindow::FakeWindow;
+  std::string Text() const override { return text; }
+  void SetText(const std::string& value) override { text = value; }
+  void FocusText() override { focused = true; }
+  void BringToFront() override { ++broughtToFront; }
+
+  std::string text = "stored";
+  bool focused = false;
+  int broughtToFront = 0;
+};
+
+class FakeLaunchWindow : public FakeWindow<gui::LaunchWindowView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetLabel(const std::string& text) override { label = text; }
+  std::string label;
+};
+
+class FakeProgressWindow : public gui::ProgressView {
+ public:
+  void ShowWindow() override { shown = true; }
+  void SetHeading(const std::string& text) override { heading = text; }
+  void SetFolder(std::string_view text) override { folder = text; }
+  void SetCounts(const std::string& text) override { counts = text; }
+  void SetDeleted(const std::string& text) override { deleted = text; }
+  void DisableCancel() override { cancelEnabled = false; }
+
+  bool shown = false;
+  std::string heading, folder, counts;
+  std::optional<std::string> deleted;
+  bool cancelEnabled = true;
+};
+
+class FakeToolkit : public gui::Toolkit {
+ public:
+  std::unique_ptr<gui::MainWindowView> CreateMainWindow(gui::MainWindow& rules) override;
+  std::unique_ptr<gui::NameEntryDialogView> CreateNameEntryDialog(
+      gui::NameEntryDialog& rules, gui::MainWindowView& owner) override;
+  std::unique_ptr<gui::LaunchWindowView> CreateLaunchWindow(gui::LaunchWindow& rules) override;
+  std::unique_ptr<gui::ProgressView> CreateProgressWindow(gui::PassProgress& rules,
+                                                          gui::MainWindowView& owner,
+                                                          const std::string& title) override;
+
+  // Runs `onEvents` once.
+  void ProcessPendingEvents() override;
+  // Runs `onEvents` until `done` holds or the program has ended; fails the test when the
+  // events never get there.
+  void WaitUntil(const std::function<bool()>& done) override;
+  void SetWaitCursor(bool shown) override { waitCursor = shown; }
+  void EndProgram() override { ended = true; }
+
+  std::function<void()> onEvents = [] {};
+  std::vector<Message> messages;
+  std::deque<bool> answers;  // for the next yes/no questions; none left means No
+  std::vector<std::string> questions;
+  bool waitCursor = false;
+  bool ended = false;
+
+  // The views made last, and how many dialogs were made.
+  FakeMainWindow* mainWindow = nullptr;
+  gui::NameEntryDialog* dialog = nullptr;
+  FakeNameEntryDialog* dialogView = nullptr;
+  int dialogsMade = 0;
+  gui::LaunchWindow* launchRules = nullptr;
+  FakeLaunchWindow* launchWindow = nullptr;
+  gui::PassProgress* progress = nullptr;
+  FakeProgressWindow* progressWindow = nullptr;
+  std::string progressTitle;
+};
+
+template <typename View>
+void FakeWindow<View>::ShowMessageBox(const std::string& prompt, gui::MessageKind kind,
+                                      const std::string& title) {
+  toolkit_.messages.push_back({prompt, kind, title});
+}
+
+template <typename View>
+bool FakeWindow<View>::AskYesNo(const std::string& prompt, const std::string& title) {
+  toolkit_.questions.push_back(title + ": " + prompt);
+  if (toolkit_.answers.empty()) return false;
+  const bool answer = toolkit_.answers.front();
+  toolkit_.answers.pop_front();
+  return answer;
+}
+
+}  // namespace tarnwick::testing

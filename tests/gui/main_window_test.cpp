@@ -1,0 +1,246 @@
+#include "gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fake_toolkit.h"
+#include "gui/name_entry_dialog.h"
+#include "support/temp_dir.h"
+
+namespace tarnwick::gui {
+namespace {
+
+namespace fs = std::filesystem;
+using tarnwick::testing::FakeToolkit;
+using tarnwick::testing::NativePath;
+using tarnwick::testing::NewFileLines;
+using tarnwick::testing::ReadFile;
+using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
+using Names = std::vector<std::string>;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    state_.AppTitle = core::kAppTitle;
+    state_.SettingsPath = dir_ / "tarnwick.ini";
+    state_.SearchRoot = NativePath(dir_ / "root/");
+    fs::create_directories(dir_ / "root");
+  }
+
+  void SetNames(const Names& names) {
+    for (const auto& name : names) window_.names().Append(name);
+    window_.ShowNames();
+  }
+
+  // Presses "neuer Dateiname..."; inside its wait, `inDialog` acts on the open dialog.
+  void Add(const std::function<void(NameEntryDialog&, testing::FakeNameEntryDialog&)>& inDialog) {
+    bool acted = false;
+    toolkit_.onEvents = [&] {
+      if (acted || toolkit_.dialogView == nullptr || !toolkit_.dialogView->shown) return;
+      acted = true;
+      inDialog(*toolkit_.dialog, *toolkit_.dialogView);
+    };
+    window_.Command1Click();
+    toolkit_.onEvents = [] {};
+  }
+
+  void Select(int row) {
+    view().selected = row;
+    window_.List2Click();
+  }
+
+  testing::FakeMainWindow& view() { return *toolkit_.mainWindow; }
+
+  TempDir dir_;
+  core::AppState state_;
+  engine::HelperObjects helpers_;
+  FakeToolkit toolkit_;
+  MainWindow window_{state_, helpers_, toolkit_};
+};
+
+TEST_F(MainWindowTest, LoadsCentredWithBothActionButtonsDisabled) {
+  EXPECT_FALSE(view().shown);
+  EXPECT_FALSE(view().removeEnabled);
+  EXPECT_FALSE(view().deleteEnabled);
+  ASSERT_TRUE(view().position.has_value());
+  EXPECT_EQ(view().position->top, 1566);
+  EXPECT_EQ(view().position->left, 5880);
+}
+
+TEST_F(MainWindowTest, AnAcceptedNameIsAppendedAsTyped) {
+  state_.NameAccepted = 1;
+  Add([](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
+    EXPECT_TRUE(shown.shown);
+    EXPECT_TRUE(shown.topmost);
+    EXPECT_TRUE(shown.focused);
+    EXPECT_TRUE(shown.position.has_value());
+    EXPECT_EQ(shown.text, "");  // emptied before it is shown
+    shown.text = " Mscreate.dir ";
+    dialog.Command2Click();
+  });
+  EXPECT_EQ(view().entries, Names{" Mscreate.dir "});
+  EXPECT_EQ(window_.names().Entries(), Names{" Mscreate.dir "});
+  EXPECT_TRUE(view().deleteEnabled);
+
+  Add([](NameEntryDialog& dialog, auto&) { dialog.Command2Click(); });
+  EXPECT_EQ(view().entries, (Names{" Mscreate.dir ", ""}));  // empty names are taken
+}
+
+TEST_F(MainWindowTest, CancelAndTheFrameAddNothing) {
+  state_.PendingName = "before";
+  Add([](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
+    shown.text = "typed";
+    dialog.Command1Click();
+    EXPECT_EQ(shown.text, "");
+  });
+  Add([](NameEntryDialog& dialog, auto&) { dialog.FrameClosed(); });
+  EXPECT_TRUE(view().entries.empty());
+  EXPECT_EQ(state_.NameAccepted, 0);
+  EXPECT_EQ(state_.PendingName, "before");
+  EXPECT_FALSE(view().deleteEnabled);
+}
+
+TEST_F(MainWindowTest, OneAddActionAtATimeWhateverTheOrderOfEvents) {
+  // The second click arrives while the dialog is being made (its Load processes events), and
+  // a third while it is open.
+  int clicks = 0;
+  toolkit_.onEvents = [&] {
+    ++clicks;
+    if (clicks == 1) window_.Command1Click();  // inside Load
+    if (clicks == 2) {
+      window_.Command1Click();  // inside the wait
+      EXPECT_EQ(toolkit_.dialogView->broughtToFront, 1);
+      toolkit_.dialogView->text = "once";
+      toolkit_.dialog->Command2Click();
+    }
+  };
+  window_.Command1Click();
+  EXPECT_EQ(toolkit_.dialogsMade, 1);
+  EXPECT_EQ(view().entries, Names{"once"});
+}
+
+TEST_F(MainWindowTest, ANameTheListRefusesIsRefusedWithAReason) {
+  const struct {
+    Names stored;
+    std::string name;
+    std::string reason;
+  } cases[] = {
+      {{}, "a\nFiles=99", "Er enthält einen Zeilenumbruch."},
+      {Names(core::NameList::kMaxCount, "x"), "one more",
+       "Die Liste ist voll (höchstens 32767 Einträge)."},
+  };
+  for (const auto& c : cases) {
+    MainWindow window(state_, helpers_, toolkit_);
+    for (const auto& name : c.stored) window.names().Append(name);
+    toolkit_.messages.clear();
+    window.AppendName(c.name);
+    EXPECT_EQ(window.names().Count(), static_cast<int16_t>(c.stored.size()));
+    EXPECT_TRUE(toolkit_.mainWindow->entries.empty());
+    ASSERT_EQ(toolkit_.messages.size(), 1u);
+    EXPECT_EQ(toolkit_.messages[0].prompt,
+              "Der Dateiname kann nicht in die Liste aufgenommen werden: " + c.reason);
+    EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
+    EXPECT_EQ(toolkit_.messages[0].title, "Kelvane Tarnwick");
+  }
+}
+
+TEST_F(MainWindowTest, SelectionDecidesWhetherRemoveIsEnabled) {
+  SetNames({"a", "", "c"});
+  const struct {
+    std::optional<int> row;
+    bool enabled;
+  } cases[] = {{0, true}, {1, false}, {2, true}, {std::nullopt, false}, {7, false}};
+  for (const auto& c : cases) {
+    view().selected = c.row;
+    window_.List2Click();
+    EXPECT_EQ(view().removeEnabled, c.enabled) << c.row.value_or(-1);
+  }
+}
+
+TEST_F(MainWindowTest, RemoveAsksAndTakesEveryEqualEntryRespectingCase) {
+  SetNames({"b", "x", "B", "", "b"});
+  Select(4);
+  window_.Command3Click();  // answered No
+  EXPECT_EQ(toolkit_.questions,
+            Names{"Kelvane Tarn Wick: Soll der Dateiname 'b' entfernt werden ?"});
+  EXPECT_EQ(view().entries.size(), 5u);
+
+  toolkit_.answers = {true};
+  window_.Command3Click();
+  EXPECT_EQ(view().entries, (Names{"x", "B", ""}));
+  EXPECT_EQ(window_.names().Entries(), view().entries);
+  EXPECT_FALSE(view().selected.has_value());
+  EXPECT_TRUE(view().removeEnabled);  // until the next selection
+  EXPECT_TRUE(view().deleteEnabled);
+
+  Select(2);  // the empty entry: nothing is asked
+  window_.Command3Click();
+  EXPECT_EQ(toolkit_.questions.size(), 2u);
+}
+
+TEST_F(MainWindowTest, RemovingTheLastNameDisablesTheDeleteButton) {
+  SetNames({"only"});
+  Select(0);
+  toolkit_.answers = {true};
+  window_.Command3Click();
+  EXPECT_TRUE(view().entries.empty());
+  EXPECT_FALSE(view().deleteEnabled);
+}
+
+TEST_F(MainWindowTest, DeleteButtonRunsThePassAndReportsIt) {
+  WriteFile(dir_ / "root/sub/MSCREATE.DIR", "");
+  WriteFile(dir_ / "root/Mscreate.dir", "");
+  WriteFile(dir_ / "root/keep.txt", "");
+  SetNames({"mscreate.dir"});
+  window_.Command4Click();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].prompt, "Es wurden '2' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kInformation);
+  EXPECT_EQ(toolkit_.messages[0].title, "Kelvane Tarnwick");
+  EXPECT_FALSE(fs::exists(dir_ / "root/Mscreate.dir"));
+  EXPECT_TRUE(fs::exists(dir_ / "root/keep.txt"));
+
+  state_.SearchRoot = NativePath(dir_ / "missing/");
+  window_.Command4Click();
+  EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kWarning);
+}
+
+TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {
+  SetNames({"Mscreate.dir"});
+  view().shown = true;
+  window_.Unload();
+  EXPECT_EQ(ReadFile(state_.SettingsPath),
+            NewFileLines("[Kelvane Tarnwick]\nFiles=1\nEintrag0=Mscreate.dir\n"));
+  EXPECT_TRUE(toolkit_.ended);
+  EXPECT_FALSE(view().shown);
+  EXPECT_TRUE(toolkit_.messages.empty());
+
+  fs::remove(state_.SettingsPath);
+  window_.Unload();
+  EXPECT_FALSE(fs::exists(state_.SettingsPath));
+}
+
+TEST_F(MainWindowTest, AFailedSaveIsReported) {
+  SetNames({"Mscreate.dir"});
+  state_.SettingsPath = NativePath(dir_ / "missing-dir/tarnwick.ini");
+  window_.Unload();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].prompt,
+            "Die Liste konnte nicht gespeichert werden: " + state_.SettingsPath);
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kCritical);
+  EXPECT_TRUE(toolkit_.ended);
+}
+
+TEST_F(MainWindowTest, ClosingDuringTheAddWaitAddsNothing) {
+  Add([this](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
+    shown.text = "late";
+    dialog.Command2Click();
+    window_.Unload();
+  });
+  EXPECT_TRUE(window_.names().Entries().empty());
+}
+
+}  // namespace
+}  // namespace tarnwick::gui

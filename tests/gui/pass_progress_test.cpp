@@ -1,0 +1,129 @@
+#include "gui/pass_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "fake_toolkit.h"
+#include "support/temp_dir.h"
+
+namespace tarnwick::gui {
+namespace {
+
+namespace fs = std::filesystem;
+using tarnwick::testing::FakeToolkit;
+using tarnwick::testing::NativePath;
+using tarnwick::testing::TempDir;
+
+constexpr int kFolders = 100;
+constexpr int kNamesPerFolder = 100;
+constexpr int kListedFiles = kFolders * kNamesPerFolder;
+
+std::string Numbered(const char* prefix, int number, const char* suffix = "") {
+  return prefix + std::to_string(number) + suffix;
+}
+
+// A main window over a tree in which every file is listed, enough of them that deleting takes
+// several progress steps.
+class PassProgressTest : public ::testing::Test {
+ protected:
+  PassProgressTest() {
+    state_.AppTitle = core::kAppTitle;
+    state_.SettingsPath = dir_ / "tarnwick.ini";
+    state_.SearchRoot = NativePath(dir_ / "root/");
+    for (int n = 0; n < kNamesPerFolder; ++n) window_.names().Append(Numbered("f", n, ".tmp"));
+    for (int folder = 0; folder < kFolders; ++folder) {
+      const fs::path path = fs::path(dir_ / "root") / Numbered("d", folder);
+      fs::create_directories(path);
+      for (int n = 0; n < kNamesPerFolder; ++n) {
+        std::ofstream(path / Numbered("F", n, ".TMP")).put('x');
+      }
+    }
+  }
+
+  int FilesOnDisk() const {
+    int count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(dir_ / "root")) {
+      count += entry.is_regular_file() ? 1 : 0;
+    }
+    return count;
+  }
+
+  std::string Report() const {
+    EXPECT_EQ(toolkit_.messages.size(), 1u);
+    return toolkit_.messages.empty() ? "" : toolkit_.messages.back().prompt;
+  }
+
+  TempDir dir_;
+  core::AppState state_;
+  engine::HelperObjects helpers_;
+  FakeToolkit toolkit_;
+  MainWindow window_{state_, helpers_, toolkit_};
+};
+
+TEST_F(PassProgressTest, AShortPassOpensNoWindowButShowsTheWaitCursor) {
+  window_.SetProgressDelay(std::chrono::hours(1));
+  bool waitCursorSeen = false;
+  toolkit_.onEvents = [&] { waitCursorSeen = waitCursorSeen || toolkit_.waitCursor; };
+  window_.Command4Click();
+  EXPECT_TRUE(waitCursorSeen);
+  EXPECT_FALSE(toolkit_.waitCursor);
+  EXPECT_EQ(toolkit_.progressWindow, nullptr);
+  EXPECT_EQ(Report(), "Es wurden '10000' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(FilesOnDisk(), 0);
+}
+
+TEST_F(PassProgressTest, StoppedDuringTheWalkDeletesNothing) {
+  window_.SetProgressDelay(std::chrono::milliseconds(0));
+  testing::FakeProgressWindow seen;
+  toolkit_.onEvents = [&] {
+    if (toolkit_.progressWindow == nullptr || !toolkit_.progressWindow->shown) return;
+    if (toolkit_.progressWindow->counts.empty() || toolkit_.progress->StopRequested()) return;
+    seen = *toolkit_.progressWindow;
+    toolkit_.progress->CancelClick();
+  };
+  window_.Command4Click();
+  EXPECT_EQ(toolkit_.progressTitle, "Kelvane Tarnwick");
+  EXPECT_EQ(seen.heading, "Durchsuche:");
+  EXPECT_EQ(seen.folder, state_.SearchRoot);
+  EXPECT_EQ(seen.counts.rfind("Ordner: 1   Dateien: ", 0), 0u) << seen.counts;
+  EXPECT_FALSE(seen.deleted.has_value());
+  EXPECT_EQ(Report(), "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(FilesOnDisk(), kListedFiles);
+}
+
+TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
+  window_.SetProgressDelay(std::chrono::milliseconds(0));
+  std::string heading, stoppingHeading;
+  bool cancelEnabled = false;
+  toolkit_.onEvents = [&] {
+    testing::FakeProgressWindow* window = toolkit_.progressWindow;
+    if (window == nullptr || !window->deleted || *window->deleted == "Gelöscht: 0") return;
+    if (toolkit_.progress->StopRequested()) return;
+    heading = window->heading;
+    toolkit_.progress->CancelClick();
+    stoppingHeading = window->heading;
+    cancelEnabled = window->cancelEnabled;
+  };
+  window_.Command4Click();
+  ASSERT_FALSE(heading.empty()) << "the deletions ended before a refresh showed one";
+  EXPECT_EQ(heading, "Lösche die gefundenen Dateien in:");
+  EXPECT_EQ(stoppingHeading, "Wird abgebrochen...");
+  EXPECT_FALSE(cancelEnabled);
+  const int gone = kListedFiles - FilesOnDisk();
+  EXPECT_GT(FilesOnDisk(), 0);
+  EXPECT_EQ(Report(), "Der Vorgang wurde abgebrochen.\nEs wurden '" + std::to_string(gone) +
+                          "' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kInformation);
+}
+
+TEST_F(PassProgressTest, ClosingTheMainWindowStopsThePassWithoutAReport) {
+  toolkit_.onEvents = [&] { window_.Unload(); };
+  window_.Command4Click();
+  EXPECT_TRUE(toolkit_.messages.empty());
+  EXPECT_EQ(FilesOnDisk(), kListedFiles);
+}
+
+}  // namespace
+}  // namespace tarnwick::gui
