@@ -122,7 +122,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   CLI::App app(gui::texts::kCliDescription, "tarnwick-cli");
   app.option_defaults()->group("Optionen");
   Options options;
-  app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)");
+  auto* root = app.add_option("--root", options.root,
+                              "Ordner, der durchsucht wird (Standard: Programmordner)");
   app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste");
   auto* dryRun = app.add_flag("--dry-run", options.dryRun,
                               "nur auflisten, was gelöscht würde; nichts löschen");
@@ -153,6 +154,12 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     return kExitDone;
   } catch (const CLI::ParseError& error) {
     err << "tarnwick-cli: " << error.what() << '\n' << gui::texts::kCliUsageHint << '\n';
+    return kExitUsageOrRoot;
+  }
+
+  // An empty root would silently mean the program's folder.
+  if (root->count() > 0 && options.root.empty()) {
+    err << "tarnwick-cli: " << gui::texts::kCliEmptyRoot << '\n' << gui::texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
 

@@ -43,7 +43,8 @@ TerminalProgress::TerminalProgress(std::ostream& terminal, size_t columns)
 
 void TerminalProgress::ShowWalk(std::string_view folder, uint64_t folders, uint64_t files) {
   if (!Due(false)) return;
-  const std::string counts = "   " + gui::texts::ProgressCounts(folders, files);
+  std::string counts = "   ";
+  counts += gui::texts::ProgressCounts(folders, files);
   const std::string heading = std::string(gui::texts::kProgressSearching) + " ";
   // The last column stays free: writing into it wraps the line on some terminals.
   const size_t fixed = CodePoints(heading) + counts.size() + 1;

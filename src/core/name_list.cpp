@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/file_name_limit.h"
 #include "platform/system_code_page.h"
 
 namespace tarnwick::core {
@@ -11,6 +12,7 @@ void NameList::Clear() { entries_.clear(); }
 
 std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) const {
   if (entries_.size() >= static_cast<size_t>(kMaxCount)) return Refusal::kListFull;
+  if (!platform::FitsInFileName(name)) return Refusal::kTooLong;
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
     return Refusal::kLineBreak;
   }
@@ -20,9 +22,13 @@ std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) c
 
 bool NameList::Append(std::string name) {
   if (WhyRefused(name)) return false;
+  AppendStored(std::move(name));
+  return true;
+}
+
+void NameList::AppendStored(std::string name) {
   entries_.push_back(std::move(name));
   hasHeldEntries_ = true;
-  return true;
 }
 
 int NameList::RemoveEvery(const std::string& name) {

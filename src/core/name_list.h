@@ -16,6 +16,7 @@ class NameList {
   // Why a name cannot join the list: the settings file could not store it, or there is no room.
   enum class Refusal {
     kListFull,
+    kTooLong,          // longer than any file name can be
     kLineBreak,        // a line break or a NUL, which would break the file's lines
     kOutsideCodePage,  // a character the system's code page does not have
   };
@@ -24,6 +25,8 @@ class NameList {
   // Appends at the end. False, and nothing changes, when WhyRefused gives a reason.
   bool Append(std::string name);
   std::optional<Refusal> WhyRefused(const std::string& name) const;
+  // Appends an entry read from the settings file, which keeps its place whatever it holds.
+  void AppendStored(std::string name);
   // Removes every entry whose text equals `name` exactly (letter case counts); returns how many.
   int RemoveEvery(const std::string& name);
 

@@ -30,9 +30,12 @@ int16_t LoadNameList(const AppState& state, NameList& names) {
   const auto values = document.GetAll(state.AppTitle, keys);
 
   names.Clear();
-  // A missing or empty entry still takes its place in the list, as an empty name.
+  // A missing or empty entry still takes its place in the list, as an empty name; a NUL ends
+  // an entry where it stands, as it ends the text the system's own reader gives.
   for (const auto& value : values) {
-    names.Append(platform::FromSystemCodePage(SettingsValueOr(value, "")));
+    std::string text = SettingsValueOr(value, "");
+    text.resize(std::min(text.size(), text.find('\0')));
+    names.AppendStored(platform::FromSystemCodePage(text));
   }
   return count;
 }

@@ -58,6 +58,7 @@ inline constexpr const char* kCliEmptyList = "Die Liste ist leer; es wurde nicht
 inline constexpr const char* kCliStoppedNothingDeleted =
     "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.";
 inline constexpr const char* kCliUsageHint = "(--help zeigt die Aufrufform)";
+inline constexpr const char* kCliEmptyRoot = "--root braucht einen Ordner.";
 std::string CliWouldDelete(uint64_t count);
 std::string CliRootUnreadable(std::string_view root);
 std::string CliNotInList(std::string_view name);

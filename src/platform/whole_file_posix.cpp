@@ -42,18 +42,25 @@ std::error_code WriteAll(int fd, const std::string& content) {
   return {};
 }
 
-// A settings file reached through a link is replaced where it really lives, so the link stays.
-std::string ResolveLink(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
 std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A settings file reached through a link is replaced where the link points, so the link stays;
+// that holds for a link whose target does not exist yet, too.
+std::string ResolveLink(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {  // as many as the kernel follows
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof target) return path;
+    const std::string next(target, static_cast<size_t>(length));
+    path = next.front() == '/' ? next : DirectoryOf(path) + "/" + next;
+  }
+  return path;
 }
 
 }  // namespace
@@ -81,12 +88,11 @@ std::error_code ReadWholeFile(const std::string& path, std::string& content) {
 
 std::error_code ReplaceWholeFile(const std::string& requestedPath, const std::string& content) {
   const std::string path = ResolveLink(requestedPath);
-  mode_t mode = 0644;
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) {
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists) {
     if (!S_ISREG(existing.st_mode)) return std::make_error_code(std::errc::is_a_directory);
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return LastError();
-    mode = existing.st_mode & 07777;
   } else if (errno != ENOENT) {
     return LastError();
   }
@@ -101,6 +107,12 @@ std::error_code ReplaceWholeFile(const std::string& requestedPath, const std::st
     return error;
   };
   if (auto error = WriteAll(file.get(), content)) return fail(error);
+  // The new file takes the old one's owner, group and mode: a save by root of another user's
+  // file must leave that user able to save it again. Others can only keep what is theirs.
+  if (exists && ::fchown(file.get(), existing.st_uid, existing.st_gid) != 0 && ::geteuid() == 0) {
+    return fail(LastError());
+  }
+  const mode_t mode = exists ? existing.st_mode & 07777 : 0644;
   if (::fchmod(file.get(), mode) != 0 || ::fsync(file.get()) != 0) return fail(LastError());
   if (::close(file.release()) != 0) return fail(LastError());
   if (::rename(temporary.c_str(), path.c_str()) != 0) return fail(LastError());

@@ -85,6 +85,9 @@ TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
   Run({"--add", "x"});
   EXPECT_EQ(Run({"--root", dir_ / "missing"}), kExitUsageOrRoot);
   EXPECT_NE(err_.str().find("missing"), std::string::npos);
+  WriteFile(dir_ / "program/x", "");  // where an empty root would search
+  EXPECT_EQ(Run({"--root", ""}), kExitUsageOrRoot);
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "program/x"));
   EXPECT_EQ(Run({"--help"}), kExitDone);
   EXPECT_NE(out_.str().find("--dry-run"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), kExitDone);

@@ -113,12 +113,15 @@ TEST_F(NameListStore, HostileEntriesSurviveARoundTrip) {
   };
   NameList names;
   for (const auto& entry : hostile) ASSERT_TRUE(names.Append(entry));
-  names.Append(std::string(3000, 'n'));
   ASSERT_FALSE(SaveNameList(state_, names));
+  EXPECT_EQ(Load(), hostile);
+}
 
-  std::vector<std::string> expected = hostile;
-  expected.push_back(std::string(2047, 'n'));  // reads are cut at 2047 characters
-  EXPECT_EQ(Load(), expected);
+TEST_F(NameListStore, StoredEntriesKeepTheirPlacesWhateverTheyHold) {
+  using namespace std::string_literals;
+  WriteSettings("Files=4\nEintrag0=" + std::string(3000, 'n') + "\nEintrag1=a\0b\nEintrag3=d\n"s);
+  // Reads are cut at 2047 characters; a NUL ends its entry; a missing entry is an empty one.
+  EXPECT_EQ(Load(), (std::vector<std::string>{std::string(2047, 'n'), "a", "", "d"}));
 }
 
 TEST_F(NameListStore, ASaveThatFailsIsReportedAndTheFileStaysIntact) {
@@ -145,6 +148,7 @@ TEST(NameList, RefusesNamesTheFileCannotHoldAndRemovesExactMatches) {
   NameList names;
   EXPECT_FALSE(names.Append("two\nlines"));
   EXPECT_FALSE(names.Append(std::string("nul\0", 4)));
+  EXPECT_FALSE(names.Append(std::string(256, 'n')));  // longer than a file name can be
 #ifdef _WIN32
   EXPECT_FALSE(names.Append("\xCE\xB1.txt"));  // no Greek in the 8-bit code page
 #endif
@@ -153,6 +157,7 @@ TEST(NameList, RefusesNamesTheFileCannotHoldAndRemovesExactMatches) {
   EXPECT_EQ(names.RemoveEvery("b"), 2);
   EXPECT_EQ(names.Entries(), (std::vector<std::string>{"x", "B", ""}));
   EXPECT_TRUE(names.HasHeldEntries());
+  EXPECT_TRUE(names.Append(std::string(255, 'n')));
 }
 
 }  // namespace

@@ -21,7 +21,9 @@ constexpr int kNamesPerFolder = 100;
 constexpr int kListedFiles = kFolders * kNamesPerFolder;
 
 std::string Numbered(const char* prefix, int number, const char* suffix = "") {
-  return prefix + std::to_string(number) + suffix;
+  std::string text = prefix;
+  text += std::to_string(number);
+  return text += suffix;
 }
 
 // A main window over a tree in which every file is listed, enough of them that deleting takes
@@ -113,7 +115,8 @@ TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
   EXPECT_FALSE(cancelEnabled);
   const int gone = kListedFiles - FilesOnDisk();
   EXPECT_GT(FilesOnDisk(), 0);
-  EXPECT_EQ(Report(), "Der Vorgang wurde abgebrochen.\nEs wurden '" + std::to_string(gone) +
+  const std::string count = std::to_string(gone);
+  EXPECT_EQ(Report(), "Der Vorgang wurde abgebrochen.\nEs wurden '" + count +
                           "' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kInformation);
 }

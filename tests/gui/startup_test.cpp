@@ -44,7 +44,6 @@ TEST_F(StartupTest, WithoutSettingsTheMainWindowOpensEmpty) {
   EXPECT_FALSE(toolkit_.mainWindow->deleteEnabled);
   EXPECT_EQ(state_.AppDir, Dir());
   EXPECT_EQ(state_.SearchRoot, state_.AppDir);
-  EXPECT_EQ(state_.SettingsPath, dir_ / "tarnwick.ini");
   EXPECT_EQ(state_.AppTitle, "Kelvane Tarnwick");
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }

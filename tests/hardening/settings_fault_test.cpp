@@ -57,9 +57,9 @@ TEST(SettingsFault, StrangeContentLoadsWhatItCanAndASaveKeepsTheRest) {
       {"binary garbage", RandomBytes(64 * 1024, 7), {}},
       {"garbage around the list", RandomBytes(4096, 8) + "\n" + section + RandomBytes(4096, 9),
        {"a", "b", "c"}},
-      // No file name holds a NUL, so an entry with one cannot be kept; the others load.
+      // A NUL ends its entry, as it ends the system reader's text; every entry keeps its place.
       {"a NUL byte", "[Kelvane Tarnwick]\nFiles=3\nEintrag0=a\nEintrag1=b\0x\nEintrag2=c\n"s,
-       {"a", "c"}},
+       {"a", "b", "c"}},
       {"a 50 MB file", section + std::string(50 << 20, 'z') + "\n", {"a", "b", "c"}},
   };
   for (const auto& test : cases) {
