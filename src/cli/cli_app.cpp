@@ -75,7 +75,7 @@ class PrintingObserver : public engine::PassObserver {
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
   if (const std::error_code error = core::SaveNameList(state, names)) {
-    err << gui::texts::ListNotSaved(state.SettingsPath) << " (" << error.message() << ")\n";
+    err << gui::texts::ListNotSaved(state.SettingsPath, error) << '\n';
     return kExitIncomplete;
   }
   return kExitDone;

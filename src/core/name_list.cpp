@@ -22,6 +22,7 @@ std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) c
 
 bool NameList::Append(std::string name) {
   if (WhyRefused(name)) return false;
+  edits_.push_back({false, name});
   AppendStored(std::move(name));
   return true;
 }
@@ -32,7 +33,19 @@ void NameList::AppendStored(std::string name) {
 }
 
 int NameList::RemoveEvery(const std::string& name) {
-  return static_cast<int>(std::erase(entries_, name));
+  const int removed = static_cast<int>(std::erase(entries_, name));
+  if (removed > 0) edits_.push_back({true, name});
+  return removed;
+}
+
+void NameList::Apply(const std::vector<Edit>& edits) {
+  for (const Edit& edit : edits) {
+    if (edit.removal) {
+      RemoveEvery(edit.name);
+    } else {
+      Append(edit.name);  // a name the list refuses now is left out, as it would be when typed
+    }
+  }
 }
 
 }  // namespace tarnwick::core

@@ -30,6 +30,15 @@ class NameList {
   // Removes every entry whose text equals `name` exactly (letter case counts); returns how many.
   int RemoveEvery(const std::string& name);
 
+  // What Append and RemoveEvery did in this run, in order. A save applies them to the list the
+  // file holds by then, so that what another program changed meanwhile survives too.
+  struct Edit {
+    bool removal = false;
+    std::string name;
+  };
+  const std::vector<Edit>& Edits() const { return edits_; }
+  void Apply(const std::vector<Edit>& edits);
+
   int16_t Count() const { return static_cast<int16_t>(entries_.size()); }
   const std::string& At(int16_t index) const { return entries_.at(static_cast<size_t>(index)); }
   const std::vector<std::string>& Entries() const { return entries_; }
@@ -39,6 +48,7 @@ class NameList {
 
  private:
   std::vector<std::string> entries_;
+  std::vector<Edit> edits_;
   bool hasHeldEntries_ = false;
 };
 

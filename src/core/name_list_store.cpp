@@ -1,33 +1,35 @@
 #include "core/name_list_store.h"
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "core/numeric_text.h"
 #include "core/settings_file.h"
+#include "platform/settings_lock.h"
 #include "platform/system_code_page.h"
 
 namespace tarnwick::core {
 namespace {
 
 constexpr const char* kCountKey = "Files";
+// How long a save waits for another program's save of the same file.
+constexpr std::chrono::seconds kLockPatience{5};
 
 std::string EntryKey(int index) { return "Eintrag" + std::to_string(index); }
 
-}  // namespace
-
-int16_t LoadNameList(const AppState& state, NameList& names) {
-  platform::ProfileDocument document;
-  if (LoadSettingsDocument(state.SettingsPath, document)) return 0;
-
-  const std::string countText = ReadSettingsValue(document, state.AppTitle, kCountKey, "0");
+// Fills `names` from the list the document holds and returns the stored count.
+int16_t ReadStoredList(const platform::ProfileDocument& document, const std::string& section,
+                       NameList& names) {
+  const std::string countText = ReadSettingsValue(document, section, kCountKey, "0");
   const int16_t count = LeadingNumberAsInt16(countText).value_or(0);
   if (count <= 0) return count;
 
   std::vector<std::string> keys;
   keys.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) keys.push_back(EntryKey(i));
-  const auto values = document.GetAll(state.AppTitle, keys);
+  const auto values = document.GetAll(section, keys);
 
   names.Clear();
   // A missing or empty entry still takes its place in the list, as an empty name; a NUL ends
@@ -40,18 +42,34 @@ int16_t LoadNameList(const AppState& state, NameList& names) {
   return count;
 }
 
-std::error_code SaveNameList(const AppState& state, const NameList& names) {
-  if (names.Count() == 0 && !names.HasHeldEntries()) return {};
+}  // namespace
 
+int16_t LoadNameList(const AppState& state, NameList& names) {
+  platform::ProfileDocument document;
+  if (LoadSettingsDocument(state.SettingsPath, document)) return 0;
+  return ReadStoredList(document, state.AppTitle, names);
+}
+
+std::error_code SaveNameList(const AppState& state, const NameList& names) {
+  if (!names.HasHeldEntries()) return {};
+  if (state.SettingsPath.empty()) return std::make_error_code(std::errc::invalid_argument);
+
+  // Read, change and write back under one lock, applying this run's edits to the list as the
+  // file holds it now: another program's edits since this one loaded the list survive.
+  platform::SettingsLock lock;
+  if (auto error = lock.Acquire(state.SettingsPath, kLockPatience)) return error;
   platform::ProfileDocument document;
   if (auto error = LoadSettingsDocument(state.SettingsPath, document)) return error;
+  NameList stored;
+  ReadStoredList(document, state.AppTitle, stored);
+  stored.Apply(names.Edits());
 
   std::vector<platform::ProfileDocument::Assignment> assignments;
-  assignments.reserve(static_cast<size_t>(names.Count()) + 1);
-  assignments.push_back({kCountKey, std::to_string(names.Count())});
-  for (int16_t i = 0; i < names.Count(); ++i) {
+  assignments.reserve(static_cast<size_t>(stored.Count()) + 1);
+  assignments.push_back({kCountKey, std::to_string(stored.Count())});
+  for (int16_t i = 0; i < stored.Count(); ++i) {
     // The list holds only names the code page can store (NameList::WhyRefused).
-    assignments.push_back({EntryKey(i), platform::ToSystemCodePage(names.At(i)).value_or("")});
+    assignments.push_back({EntryKey(i), platform::ToSystemCodePage(stored.At(i)).value_or("")});
   }
 
   if (!document.SetAll(state.AppTitle, assignments)) {

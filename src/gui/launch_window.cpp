@@ -33,8 +33,9 @@ void LaunchWindow::ContinueIntoMainWindow() {
 }
 
 void LaunchWindow::FrameClosed() {
-  // No window would be left, so the program ends as the main window does.
-  if (!continued_) mainWindow_.Unload();
+  // No window would be left, so the program ends as the main window does; when the user keeps
+  // it open after a failed save, the main window is where to close it again.
+  if (!continued_ && !mainWindow_.Unload()) ContinueIntoMainWindow();
 }
 
 }  // namespace tarnwick::gui

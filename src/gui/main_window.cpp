@@ -93,16 +93,17 @@ void MainWindow::Command4Click() {
               state_);
 }
 
-void MainWindow::Unload() {
-  if (closing_) return;
-  closing_ = true;
-  if (core::SaveNameList(state_, names_)) {
-    std::string title;
-    ShowMessage(*view_, texts::ListNotSaved(state_.SettingsPath), MessageKind::kCritical, title,
-                state_);
+bool MainWindow::Unload() {
+  if (closing_) return true;
+  if (const std::error_code error = core::SaveNameList(state_, names_)) {
+    if (!view_->AskYesNo(texts::EndWithoutSaving(state_.SettingsPath, error), state_.AppTitle)) {
+      return false;
+    }
   }
+  closing_ = true;
   view_->CloseWindow();
   toolkit_.EndProgram();
+  return true;
 }
 
 }  // namespace tarnwick::gui

@@ -46,9 +46,10 @@ class MainWindow {
   void Command1Click();  // "neuer Dateiname..."
   void Command3Click();  // "Dateiname entfernen..."
   void Command4Click();  // the delete pass
-  // The window closes (by the user, or because the session ends): saves the list, ends the
-  // program. Runs once; later calls do nothing.
-  void Unload();
+  // The window closes (by the user, or because the session ends): saves the list and ends the
+  // program. When the list cannot be saved, the user may keep the program open instead, to
+  // mend the cause and close again; then it returns false.
+  bool Unload();
 
   MainWindowView& view() { return *view_; }
 

@@ -41,8 +41,30 @@ std::string NameRefused(core::NameList::Refusal refusal) {
   return Join({"Der Dateiname kann nicht in die Liste aufgenommen werden: ", reason});
 }
 
-std::string ListNotSaved(std::string_view settingsPath) {
-  return Join({"Die Liste konnte nicht gespeichert werden: ", settingsPath});
+std::string Reason(const std::error_code& error) {
+  const std::error_condition condition = error.default_error_condition();
+  if (condition == std::errc::permission_denied || condition == std::errc::operation_not_permitted) {
+    return "Zugriff verweigert";
+  }
+  if (condition == std::errc::read_only_file_system) return "schreibgeschützter Datenträger";
+  if (condition == std::errc::no_space_on_device) return "kein Platz mehr auf dem Datenträger";
+  if (condition == std::errc::no_such_file_or_directory) return "nicht vorhanden";
+  if (condition == std::errc::is_a_directory) return "ist ein Ordner";
+  if (condition == std::errc::device_or_resource_busy || condition == std::errc::text_file_busy) {
+    return "wird verwendet";
+  }
+  if (condition == std::errc::timed_out) return "wird gerade von einem anderen Programm geändert";
+  return error.message();
+}
+
+std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error) {
+  return Join({"Die Liste konnte nicht gespeichert werden: ", settingsPath, " (", Reason(error),
+               ")"});
+}
+
+std::string EndWithoutSaving(std::string_view settingsPath, const std::error_code& error) {
+  return Join({ListNotSaved(settingsPath, error),
+               "\n\nTrotzdem beenden? Die Änderungen an der Liste gehen dann verloren."});
 }
 
 std::string PassReport(const engine::DeleteReport& report) {
@@ -83,11 +105,11 @@ std::string CliNotInList(std::string_view name) {
 std::string CliDeleted(std::string_view path) { return Join({"gelöscht: ", path}); }
 
 std::string CliNotDeleted(std::string_view path, const std::error_code& error) {
-  return Join({"nicht gelöscht: ", path, ": ", error.message()});
+  return Join({"nicht gelöscht: ", path, ": ", Reason(error)});
 }
 
 std::string CliNotSearched(std::string_view path, const std::error_code& error) {
-  return Join({"nicht durchsucht: ", path, ": ", error.message()});
+  return Join({"nicht durchsucht: ", path, ": ", Reason(error)});
 }
 
 }  // namespace tarnwick::gui::texts

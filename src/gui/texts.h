@@ -37,8 +37,14 @@ std::string RemoveQuestion(std::string_view name);
 // Why a name cannot join the list.
 std::string NameRefused(core::NameList::Refusal refusal);
 
-// The settings file could not be written.
-std::string ListNotSaved(std::string_view settingsPath);
+// Why something failed, in a few words: German for the common reasons, the system's own text
+// for the rest.
+std::string Reason(const std::error_code& error);
+
+// The settings file could not be written, and why.
+std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error);
+// Asked when the list could not be saved as the program ends.
+std::string EndWithoutSaving(std::string_view settingsPath, const std::error_code& error);
 
 // The report of a delete pass: the count of deleted files, then a line for each kind of
 // failure; a stopped pass says so first.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "support/temp_dir.h"
 
@@ -78,13 +79,43 @@ TEST_F(NameListStore, SavesInTheStoredFormat) {
 TEST_F(NameListStore, ShrinkingLeavesOldEntriesBeyondTheCount) {
   WriteSettings("Files=5\nEintrag0=a\nEintrag1=b\nEintrag2=c\nEintrag3=d\nEintrag4=e\n");
   NameList names;
-  names.Append("x");
-  names.Append("y");
+  LoadNameList(state_, names);
+  for (const char* name : {"a", "c", "e"}) names.RemoveEvery(name);
   ASSERT_FALSE(SaveNameList(state_, names));
   EXPECT_EQ(ReadFile(state_.SettingsPath),
-            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=x\nEintrag1=y\nEintrag2=c\nEintrag3=d\n"
+            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=b\nEintrag1=d\nEintrag2=c\nEintrag3=d\n"
             "Eintrag4=e\n");
-  EXPECT_EQ(Load(), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(Load(), (std::vector<std::string>{"b", "d"}));
+}
+
+TEST_F(NameListStore, EditsApplyToTheListAsTheFileHoldsItNow) {
+  WriteSettings("Files=2\nEintrag0=a\nEintrag1=b\n");
+  NameList program;
+  LoadNameList(state_, program);
+  program.Append("y");
+  program.RemoveEvery("a");
+  NameList other;  // another front end adds a name while the program runs
+  LoadNameList(state_, other);
+  other.Append("x");
+  ASSERT_FALSE(SaveNameList(state_, other));
+  ASSERT_FALSE(SaveNameList(state_, program));
+  EXPECT_EQ(Load(), (std::vector<std::string>{"b", "x", "y"}));
+}
+
+TEST_F(NameListStore, SavesAtTheSameTimeLoseNoName) {
+  const auto addHundred = [this](char tag) {
+    for (int i = 0; i < 100; ++i) {
+      NameList names;
+      LoadNameList(state_, names);
+      names.Append(tag + std::to_string(i));
+      EXPECT_FALSE(SaveNameList(state_, names));
+    }
+  };
+  std::thread first(addHundred, 'a');
+  std::thread second(addHundred, 'b');
+  first.join();
+  second.join();
+  EXPECT_EQ(Load().size(), 200u);
 }
 
 TEST_F(NameListStore, AListThatNeverHeldEntriesWritesNothing) {

@@ -222,15 +222,30 @@ TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }
 
-TEST_F(MainWindowTest, AFailedSaveIsReported) {
+TEST_F(MainWindowTest, AFailedSaveAsksWhetherToEndAnyway) {
   SetNames({"Mscreate.dir"});
+  const std::string settings = state_.SettingsPath;
   state_.SettingsPath = NativePath(dir_ / "missing-dir/tarnwick.ini");
-  window_.Unload();
-  ASSERT_EQ(toolkit_.messages.size(), 1u);
-  EXPECT_EQ(toolkit_.messages[0].prompt,
-            "Die Liste konnte nicht gespeichert werden: " + state_.SettingsPath);
-  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kCritical);
+  view().shown = true;
+  EXPECT_FALSE(window_.Unload());  // Nein: the program stays, with its list
+  EXPECT_EQ(toolkit_.questions,
+            Names{"Kelvane Tarnwick: Die Liste konnte nicht gespeichert werden: " +
+                  state_.SettingsPath +
+                  " (nicht vorhanden)\n\nTrotzdem beenden? Die Änderungen an der Liste gehen "
+                  "dann verloren."});
+  EXPECT_FALSE(toolkit_.ended);
+  EXPECT_TRUE(view().shown);
+
+  state_.SettingsPath = settings;  // the cause mended, closing again saves
+  EXPECT_TRUE(window_.Unload());
+  EXPECT_TRUE(fs::exists(settings));
   EXPECT_TRUE(toolkit_.ended);
+
+  MainWindow unsaved(state_, helpers_, toolkit_);
+  unsaved.names().Append("x");
+  state_.SettingsPath = NativePath(dir_ / "missing-dir/tarnwick.ini");
+  toolkit_.answers = {true};  // Ja: it ends, the changes lost
+  EXPECT_TRUE(unsaved.Unload());
 }
 
 TEST_F(MainWindowTest, ClosingDuringTheAddWaitAddsNothing) {

@@ -59,8 +59,7 @@ std::optional<int> MainWindowWidget::SelectedIndex() const {
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
-  event->accept();
-  rules_.Unload();
+  event->setAccepted(rules_.Unload());
 }
 
 }  // namespace tarnwick::gui::qt
