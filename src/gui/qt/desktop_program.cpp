@@ -1,8 +1,10 @@
 #include "gui/qt/desktop_program.h"
 
 #include <QIcon>
+#include <unistd.h>
 
 #include "platform/command_line.h"
+#include "platform/termination_signals.h"
 
 namespace tarnwick::gui::qt {
 
@@ -16,6 +18,21 @@ DesktopProgram::DesktopProgram(int argc, char** argv,
   // not UTF-8 would come back changed.
   windows_ = Main(state_, executable,
                   platform::CommandLineText(platform::ProgramArguments(argc_, argv)), toolkit_);
+
+  MainWindow& mainWindow = *windows_.mainWindow;
+  const auto unload = [&mainWindow] { mainWindow.Unload(); };
+  QObject::connect(&application_, &QGuiApplication::commitDataRequest, unload);
+  QObject::connect(&application_, &QCoreApplication::aboutToQuit, unload);
+  const int signalPipe = platform::CatchTerminationSignals();
+  if (signalPipe != -1) {
+    terminationSignals_ = std::make_unique<QSocketNotifier>(signalPipe, QSocketNotifier::Read);
+    QObject::connect(terminationSignals_.get(), &QSocketNotifier::activated, [signalPipe, unload] {
+      char byte;
+      while (::read(signalPipe, &byte, 1) == 1) {
+      }
+      unload();
+    });
+  }
 }
 
 int DesktopProgram::Run() { return QApplication::exec(); }

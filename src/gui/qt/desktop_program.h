@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <memory>
 #include <string>
 
 #include "core/app_state.h"
@@ -14,7 +16,8 @@ namespace tarnwick::gui::qt {
 class DesktopProgram {
  public:
   // Starts Qt, which takes its own options out of the arguments, then runs start-up with the
-  // rest, byte for byte, as the command line.
+  // rest, byte for byte, as the command line. From then on a termination signal or the end
+  // of the desktop session closes the main window, saving the list.
   DesktopProgram(int argc, char** argv, const platform::ExecutableLocation& executable);
 
   // Runs the events until the main window closes; returns the exit status.
@@ -29,6 +32,7 @@ class DesktopProgram {
   QtToolkit toolkit_;
   core::AppState state_;
   StartedWindows windows_;
+  std::unique_ptr<QSocketNotifier> terminationSignals_;
 };
 
 }  // namespace tarnwick::gui::qt

@@ -3,6 +3,7 @@
 #include "gui/qt/desktop_program.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include "support/temp_dir.h"
 
@@ -18,6 +19,21 @@ TEST(DesktopProgram, TheCommandLineKeepsBytesThatAreNotUtf8) {
   EXPECT_EQ(desktop.state().CommandLinePath, "/tmp/Ordner\xFF");
   EXPECT_EQ(desktop.state().SearchRoot, "/tmp/Ordner\xFF/");
   ASSERT_NE(desktop.windows().launchWindow, nullptr);
+}
+
+TEST(DesktopProgram, ATerminationSignalSavesTheListAndEnds) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    tarnwick::testing::TempDir dir;
+    std::string program = "tarnwick", platformOption = "-platform", platform = "offscreen";
+    char* argv[] = {program.data(), platformOption.data(), platform.data(), nullptr};
+    DesktopProgram desktop(3, argv, {dir.path().string(), "tarnwick"});
+    desktop.windows().mainWindow->AppendName("Mscreate.dir");
+    ::raise(signal);
+    EXPECT_EQ(desktop.Run(), 0);
+    EXPECT_EQ(tarnwick::testing::ReadFile(dir / "tarnwick.ini"),
+              "[Kelvane Tarnwick]\nFiles=1\nEintrag0=Mscreate.dir\n")
+        << signal;
+  }
 }
 
 }  // namespace
