@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -12,11 +14,30 @@
 namespace tarnwick::platform {
 namespace {
 
-std::string LockPath(const std::string& executablePath) {
-  // The per-user runtime directory is private to the user; /tmp is the fallback.
+bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
+
+// A folder only this user can create files in: the runtime folder where the session has one,
+// else the user's cache folder. Not /tmp: there another user could take the lock's name first.
+std::string LockDirectory() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  const std::string directory = runtime != nullptr && runtime[0] == '/' ? runtime : "/tmp";
-  return directory + "/" + InstanceName(executablePath) + "-" + std::to_string(::getuid()) + ".lock";
+  if (IsAbsolute(runtime)) return runtime;
+  std::string cache;
+  if (const char* configured = std::getenv("XDG_CACHE_HOME"); IsAbsolute(configured)) {
+    cache = configured;
+  } else if (const char* home = std::getenv("HOME"); IsAbsolute(home)) {
+    cache = std::string(home) + "/.cache";
+  } else if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) {
+    cache = std::string(user->pw_dir) + "/.cache";
+  }
+  ::mkdir(cache.c_str(), 0700);
+  const std::string directory = cache + "/tarnwick";
+  ::mkdir(directory.c_str(), 0700);
+  return directory;
+}
+
+std::string LockPath(const std::string& executablePath) {
+  return LockDirectory() + "/" + InstanceName(executablePath) + "-" +
+         std::to_string(::getuid()) + ".lock";
 }
 
 }  // namespace

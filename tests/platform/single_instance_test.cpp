@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 #include "platform/executable_location.h"
+#include "support/temp_dir.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -18,6 +21,24 @@ TEST(SingleInstanceLock, OneHolderPerExecutableAndFreeAgainWhenItEnds) {
   first.reset();
   EXPECT_EQ(SingleInstanceLock(program).outcome(), SingleInstanceLock::Outcome::kAcquired);
 }
+
+#ifndef _WIN32
+TEST(SingleInstanceLock, WithoutARuntimeFolderLivesInTheUsersOwnCache) {
+  tarnwick::testing::TempDir cache;
+  const std::string runtime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+  ::unsetenv("XDG_RUNTIME_DIR");
+  ::setenv("XDG_CACHE_HOME", cache.path().c_str(), 1);
+  {
+    const SingleInstanceLock first("/opt/tarnwick-cache-test");
+    EXPECT_EQ(first.outcome(), SingleInstanceLock::Outcome::kAcquired);
+    EXPECT_EQ(SingleInstanceLock("/opt/tarnwick-cache-test").outcome(),
+              SingleInstanceLock::Outcome::kHeldElsewhere);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.path() / "tarnwick"), {}), 1);
+  }
+  ::unsetenv("XDG_CACHE_HOME");
+  if (!runtime.empty()) ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+}
+#endif
 
 TEST(CurrentExecutable, IsThisTestProgram) {
   const auto executable = CurrentExecutable();
