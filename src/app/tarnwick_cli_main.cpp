@@ -19,12 +19,14 @@ int main(int argc, char** argv) {
   using namespace tarnwick;
   cli::CliEnvironment environment;
   if (const auto executable = platform::CurrentExecutable()) {
+    // The desktop program's paths, so both front ends find the same list on every system.
+    const platform::ExecutableLocation desktopProgram{executable->directory, kDesktopProgramName};
     core::AppState state;
-    core::InitAppPaths(state, *executable);
-    platform::ExecutableLocation desktopProgram{executable->directory, kDesktopProgramName};
+    core::InitAppPaths(state, desktopProgram);
     core::InitSettingsPath(state, desktopProgram);
     environment.programDirectory = state.AppDir;
     environment.settingsPath = state.SettingsPath;
+    environment.settingsFallbackPath = state.SettingsFallbackPath;
   }
   environment.escapeOutput = platform::StandardOutputIsTerminal() || platform::StandardErrorIsTerminal();
   if (platform::StandardErrorIsTerminal()) {

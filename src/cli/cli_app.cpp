@@ -22,6 +22,7 @@ struct Options {
   bool dryRun = false;
   bool verbose = false;
   bool list = false;
+  bool settingsPath = false;
   std::string add;
   std::string remove;
 };
@@ -129,6 +130,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
                               "nur auflisten, was gelöscht würde; nichts löschen");
   app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
+  auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
+                                    "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
   auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen");
   auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen");
   app.set_help_flag("-h,--help", "diese Hilfe ausgeben");
@@ -139,7 +142,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   formatter->label("OPTIONS", "OPTIONEN");
   formatter->label("TEXT", "TEXT");
   formatter->label("Excludes", "schließt aus");
-  list->excludes(add, remove, dryRun);
+  list->excludes(add, remove, dryRun, settingsPath);
+  settingsPath->excludes(add, remove, dryRun);
   add->excludes(remove, dryRun);
   remove->excludes(dryRun);
 
@@ -165,12 +169,21 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
 
   core::AppState state;
   state.AppTitle = core::kAppTitle;
-  state.SettingsPath = options.settings.empty() ? environment.settingsPath : options.settings;
+  if (options.settings.empty()) {
+    state.SettingsPath = environment.settingsPath;
+    state.SettingsFallbackPath = environment.settingsFallbackPath;
+  } else {
+    state.SettingsPath = options.settings;
+  }
   state.SearchRoot = options.root.empty() ? environment.programDirectory : options.root;
   core::NameList names;
   core::LoadNameList(state, names);
   PrintingObserver printer(options.verbose, environment, out, err);
 
+  if (options.settingsPath) {
+    out << printer.Shown(state.SettingsPath) << '\n';
+    return kExitDone;
+  }
   if (options.list) {
     for (const auto& name : names.Entries()) out << printer.Shown(name) << '\n';
     return kExitDone;

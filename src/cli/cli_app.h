@@ -17,6 +17,7 @@ inline constexpr int kExitStopped = 130;       // stopped by Ctrl-C, as shells c
 struct CliEnvironment {
   std::string programDirectory;  // default search root, ending in a separator
   std::string settingsPath;      // default settings file: the desktop program's
+  std::string settingsFallbackPath;  // read while settingsPath does not exist yet
   bool escapeOutput = false;     // output goes to a terminal: escape control characters
   size_t progressColumns = 0;    // standard error is a terminal this wide: show progress there
   std::function<bool()> stopRequested;  // asked during a pass; true stops it

@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 
 #include "core/path_helpers.h"
+#include "platform/user_folders.h"
 
 namespace tarnwick::core {
 namespace {
@@ -34,7 +35,16 @@ void InitSettingsPath(AppState& state,
   EnsureTrailingBackslash(directory);
   const std::string executablePath = directory + executable.fileName;
 #endif
-  state.SettingsPath = SettingsPathFor(executablePath);
+  const std::string besideProgram = SettingsPathFor(executablePath);
+  std::string userFolder;
+  if (!platform::FolderIsWritable(executable.directory)) userFolder = platform::UserSettingsFolder();
+  if (userFolder.empty()) {
+    state.SettingsPath = besideProgram;
+    return;
+  }
+  EnsureTrailingBackslash(userFolder);
+  state.SettingsPath = userFolder + "tarnwick.ini";
+  state.SettingsFallbackPath = besideProgram;
 }
 
 std::string SettingsPathFor(const std::string& executablePath) {

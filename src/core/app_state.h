@@ -17,7 +17,8 @@ struct AppState {
   std::string AppDir;           // the executable's directory, ending in one separator
   std::string AppTitle;         // kAppTitle once the settings path is set
   std::string ExeName;          // the executable's file name without its extension
-  std::string SettingsPath;     // the settings file beside the executable
+  std::string SettingsPath;     // the settings file that holds the list
+  std::string SettingsFallbackPath;  // read instead while SettingsPath does not exist yet
   std::string CommandLinePath;  // the command-line text, when there is one
   int16_t NameAccepted = 0;     // 1 once the name entry dialog was accepted
   std::string PendingName;      // a file name on its way into the list
@@ -27,7 +28,10 @@ struct AppState {
 // Fills AppDir and ExeName from where the executable lives.
 void InitAppPaths(AppState& state, const platform::ExecutableLocation& executable);
 
-// Fills AppTitle and SettingsPath: the executable's path with the extension "ini".
+// Fills AppTitle and SettingsPath: the executable's path with the extension "ini" for a copy in
+// a folder the user can write. An installed copy, whose folder the user cannot write, keeps the
+// list in the user's own settings folder instead, and reads the file beside the executable
+// (a list shipped with the program) until the user's own file exists.
 void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable);
 
 // The settings file of an executable: a ".exe" extension (any letter case) becomes ".ini";

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/numeric_text.h"
 #include "core/settings_file.h"
+#include "platform/path_kind.h"
 #include "platform/settings_lock.h"
 #include "platform/system_code_page.h"
 
@@ -42,11 +44,21 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   return count;
 }
 
+// The file that holds the list now: the settings file, or the one it falls back on while it
+// does not exist yet.
+const std::string& FileToRead(const AppState& state) {
+  if (state.SettingsFallbackPath.empty() ||
+      platform::KindOfPath(state.SettingsPath) != platform::PathKind::kMissing) {
+    return state.SettingsPath;
+  }
+  return state.SettingsFallbackPath;
+}
+
 }  // namespace
 
 int16_t LoadNameList(const AppState& state, NameList& names) {
   platform::ProfileDocument document;
-  if (LoadSettingsDocument(state.SettingsPath, document)) return 0;
+  if (LoadSettingsDocument(FileToRead(state), document)) return 0;
   return ReadStoredList(document, state.AppTitle, names);
 }
 
@@ -54,12 +66,18 @@ std::error_code SaveNameList(const AppState& state, const NameList& names) {
   if (!names.HasHeldEntries()) return {};
   if (state.SettingsPath.empty()) return std::make_error_code(std::errc::invalid_argument);
 
+  if (!state.SettingsFallbackPath.empty()) {
+    // The user's own settings folder may not be there yet.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(state.SettingsPath).parent_path(),
+                                        ignored);
+  }
   // Read, change and write back under one lock, applying this run's edits to the list as the
   // file holds it now: another program's edits since this one loaded the list survive.
   platform::SettingsLock lock;
   if (auto error = lock.Acquire(state.SettingsPath, kLockPatience)) return error;
   platform::ProfileDocument document;
-  if (auto error = LoadSettingsDocument(state.SettingsPath, document)) return error;
+  if (auto error = LoadSettingsDocument(FileToRead(state), document)) return error;
   NameList stored;
   ReadStoredList(document, state.AppTitle, stored);
   stored.Apply(names.Edits());

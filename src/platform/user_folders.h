@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace tarnwick::platform {
+
+// Whether this user may create files in the folder.
+bool FolderIsWritable(const std::string& folder);
+
+// The folder for this program's settings in the user's own profile, not created here:
+// $XDG_CONFIG_HOME/tarnwick (default ~/.config/tarnwick) on POSIX, %APPDATA%\Tarnwick on
+// Windows. Empty when the system names no such place.
+std::string UserSettingsFolder();
+
+}  // namespace tarnwick::platform

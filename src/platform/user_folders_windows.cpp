@@ -1,0 +1,27 @@
+#include <cstdlib>
+
+#include "platform/user_folders.h"
+#include "platform/windows_support.h"
+
+namespace tarnwick::platform {
+
+bool FolderIsWritable(const std::string& folder) {
+  // Windows has no cheap question for this: try a file that goes again when it is closed.
+  std::string probe = folder;
+  if (!probe.empty() && probe.back() != '\\') probe += '\\';
+  probe += "tarnwick-write-test.tmp";
+  const HANDLE file =
+      ::CreateFileW(ExtendedPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_EXISTS;
+  ::CloseHandle(file);
+  return true;
+}
+
+std::string UserSettingsFolder() {
+  const wchar_t* appData = ::_wgetenv(L"APPDATA");
+  if (appData == nullptr || appData[0] == L'\0') return {};
+  return Narrow(appData) + "\\Tarnwick";
+}
+
+}  // namespace tarnwick::platform
