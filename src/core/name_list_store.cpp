@@ -21,6 +21,11 @@ constexpr std::chrono::seconds kLockPatience{5};
 
 std::string EntryKey(int index) { return "Eintrag" + std::to_string(index); }
 
+// A file with a byte-order mark holds Unicode text, not the system's code page.
+bool IsUnicode(const platform::ProfileDocument& document) {
+  return document.encoding() != platform::ProfileDocument::Encoding::kPlain;
+}
+
 // Fills `names` from the list the document holds and returns the stored count.
 int16_t ReadStoredList(const platform::ProfileDocument& document, const std::string& section,
                        NameList& names) {
@@ -39,7 +44,7 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   for (const auto& value : values) {
     std::string text = SettingsValueOr(value, "");
     text.resize(std::min(text.size(), text.find('\0')));
-    names.AppendStored(platform::FromSystemCodePage(text));
+    names.AppendStored(IsUnicode(document) ? text : platform::FromSystemCodePage(text));
   }
   return count;
 }
@@ -87,7 +92,9 @@ std::error_code SaveNameList(const AppState& state, const NameList& names) {
   assignments.push_back({kCountKey, std::to_string(stored.Count())});
   for (int16_t i = 0; i < stored.Count(); ++i) {
     // The list holds only names the code page can store (NameList::WhyRefused).
-    assignments.push_back({EntryKey(i), platform::ToSystemCodePage(stored.At(i)).value_or("")});
+    assignments.push_back({EntryKey(i), IsUnicode(document)
+                                            ? stored.At(i)
+                                            : platform::ToSystemCodePage(stored.At(i)).value_or("")});
   }
 
   if (!document.SetAll(state.AppTitle, assignments)) {

@@ -19,7 +19,7 @@ std::error_code LoadSettingsDocument(const std::string& file, platform::ProfileD
   std::string content;
   const std::error_code error = platform::ReadWholeFile(file, content);
   if (error && error != std::errc::no_such_file_or_directory) return error;
-  document = platform::ProfileDocument::Parse(content);
+  document = platform::ProfileDocument::Parse(std::move(content));
   return {};
 }
 

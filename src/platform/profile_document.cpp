@@ -1,6 +1,9 @@
 #include "platform/profile_document.h"
 
 #include <algorithm>
+#include <unordered_set>
+
+#include "platform/unicode_text.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -77,6 +80,33 @@ std::string Enclose(char open, std::string_view text, char close) {
   return enclosed;
 }
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+
+std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+  }
+  return Utf16ToUtf8(units);
+}
+
+std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
+  const std::u16string units = Utf8ToUtf16(text);
+  std::string bytes;
+  bytes.reserve(units.size() * 2);
+  for (const char16_t unit : units) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
 std::string EncodeValue(std::string_view value) {
   const bool needsQuotes = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
                                               HasEnclosingQuotes(value));
@@ -85,47 +115,59 @@ std::string EncodeValue(std::string_view value) {
 
 }  // namespace
 
-ProfileDocument ProfileDocument::Parse(std::string_view content) {
+ProfileDocument ProfileDocument::Parse(std::string content) {
   ProfileDocument document;
-  size_t start = 0;
-  while (start < content.size()) {
-    const size_t end = content.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      document.lines_.push_back({std::string(content.substr(start)), ""});
-      break;
-    }
-    const bool crlf = content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
-    const size_t endingLength = crlf ? 2 : 1;
-    document.lines_.push_back({std::string(content.substr(start, end - start)),
-                               std::string(content.substr(end, endingLength))});
-    start = end + endingLength;
+  const std::string_view bytes = content;
+  if (bytes.starts_with(kUtf8Mark)) {
+    document.encoding_ = Encoding::kUtf8WithMark;
+    content.erase(0, kUtf8Mark.size());
+  } else if (bytes.starts_with(kUtf16LittleEndianMark)) {
+    document.encoding_ = Encoding::kUtf16LittleEndian;
+    content = Utf16BytesToUtf8(bytes.substr(2), false);
+  } else if (bytes.starts_with(kUtf16BigEndianMark)) {
+    document.encoding_ = Encoding::kUtf16BigEndian;
+    content = Utf16BytesToUtf8(bytes.substr(2), true);
   }
+  document.text_ = std::move(content);
   return document;
 }
 
-std::optional<size_t> ProfileDocument::FindSection(std::string_view section) const {
+ProfileDocument::Line ProfileDocument::LineAt(size_t start) const {
+  const size_t end = text_.find_first_of("\r\n", start);
+  if (end == std::string::npos) return {start, text_.size() - start, 0};
+  const bool crlf = text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n';
+  return {start, end - start, crlf ? 2u : 1u};
+}
+
+std::optional<ProfileDocument::Line> ProfileDocument::FindSection(std::string_view section) const {
   const std::string wanted = AsciiLower(section);
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    const auto name = SectionName(lines_[i].text);
-    if (name && AsciiLower(*name) == wanted) return i;
+  for (size_t start = 0; start < text_.size();) {
+    const Line line = LineAt(start);
+    const auto name = SectionName(TextOf(line));
+    if (name && name->size() == wanted.size() && AsciiLower(*name) == wanted) return line;
+    start = line.end();
   }
   return std::nullopt;
 }
 
-std::unordered_map<std::string, size_t> ProfileDocument::IndexKeys(size_t header) const {
-  std::unordered_map<std::string, size_t> index;
-  for (size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i].text); ++i) {
-    if (const auto pair = SplitKeyValue(lines_[i].text)) index.try_emplace(AsciiLower(pair->key), i);
+std::unordered_map<std::string, ProfileDocument::Line> ProfileDocument::FindKeys(
+    const Line& header, const std::vector<std::string>& keys) const {
+  std::unordered_map<std::string, Line> found;
+  const std::unordered_set<std::string> wanted(keys.begin(), keys.end());
+  size_t longest = 0;
+  for (const std::string& key : keys) longest = std::max(longest, key.size());
+  for (size_t start = header.end(); start < text_.size() && found.size() < wanted.size();) {
+    const Line line = LineAt(start);
+    if (SectionName(TextOf(line))) break;
+    const auto pair = SplitKeyValue(TextOf(line));
+    // Only keys of a length that is asked for are lower-cased and looked up.
+    if (pair && pair->key.size() <= longest) {
+      const std::string lower = AsciiLower(pair->key);
+      if (wanted.contains(lower)) found.try_emplace(lower, line);
+    }
+    start = line.end();
   }
-  return index;
-}
-
-size_t ProfileDocument::LastNonBlankLine(size_t header) const {
-  size_t last = header;
-  for (size_t i = header + 1; i < lines_.size() && !SectionName(lines_[i].text); ++i) {
-    if (!Trim(lines_[i].text).empty()) last = i;
-  }
-  return last;
+  return found;
 }
 
 std::optional<std::string> ProfileDocument::Get(std::string_view section,
@@ -139,11 +181,14 @@ std::vector<std::optional<std::string>> ProfileDocument::GetAll(
   std::vector<std::optional<std::string>> values(keys.size());
   const auto header = FindSection(section);
   if (!header) return values;
-  const auto index = IndexKeys(*header);
+  std::vector<std::string> lowerKeys;
+  lowerKeys.reserve(keys.size());
+  for (const std::string& key : keys) lowerKeys.push_back(AsciiLower(key));
+  const auto lines = FindKeys(*header, lowerKeys);
   for (size_t k = 0; k < keys.size(); ++k) {
-    const auto found = index.find(AsciiLower(keys[k]));
-    if (found == index.end()) continue;
-    std::string_view value = SplitKeyValue(lines_[found->second].text)->value;
+    const auto found = lines.find(lowerKeys[k]);
+    if (found == lines.end()) continue;
+    std::string_view value = SplitKeyValue(TextOf(found->second))->value;
     if (HasEnclosingQuotes(value)) value = value.substr(1, value.size() - 2);
     values[k] = std::string(value);
   }
@@ -162,61 +207,109 @@ bool ProfileDocument::SetAll(std::string_view section,
   for (const Assignment& assignment : assignments) {
     if (!ReadsBackAsKey(assignment.key) || !FitsOnOneLine(assignment.value)) return false;
   }
+  const std::string ending(NewLineEnding());
 
   auto header = FindSection(section);
   if (!header) {
-    Append(Enclose('[', section, ']'));
-    header = lines_.size() - 1;
+    // A new section goes at the end, on a line of its own.
+    if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r') text_ += ending;
+    const size_t start = text_.size();
+    text_ += Enclose('[', section, ']');
+    text_ += ending;
+    header = LineAt(start);
   }
-  auto index = IndexKeys(*header);
-  std::vector<Line> added;
-  const std::string ending = NewLineEnding();
-  for (const Assignment& assignment : assignments) {
-    std::string text = assignment.key + "=" + EncodeValue(assignment.value);
-    const std::string lowerKey = AsciiLower(assignment.key);
-    if (const auto found = index.find(lowerKey); found != index.end()) {
-      if (found->second < lines_.size()) {
-        lines_[found->second].text = std::move(text);
-      } else {
-        added[found->second - lines_.size()].text = std::move(text);
-      }
-      continue;
-    }
-    // Not yet in the file: remember where it will be, in case the same key comes again.
-    index.emplace(lowerKey, lines_.size() + added.size());
-    added.push_back({std::move(text), ending});
-  }
-  if (added.empty()) return true;
 
-  // New keys follow the section's last non-blank line, so blank lines that separate it from
-  // the next section stay where they are.
-  const size_t last = LastNonBlankLine(*header);
-  if (lines_[last].ending.empty()) lines_[last].ending = ending;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1),
-                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+  // What changes: existing keys' lines get new text; keys the section lacks follow its last
+  // line that is not blank, so blank lines before the next section stay where they are.
+  std::vector<std::string> lowerKeys;
+  lowerKeys.reserve(assignments.size());
+  for (const Assignment& assignment : assignments) lowerKeys.push_back(AsciiLower(assignment.key));
+  const auto existing = FindKeys(*header, lowerKeys);
+
+  std::unordered_map<std::string, std::string> replaced;  // lower-cased key: its new line
+  std::vector<std::string> addedKeys;                      // lower-cased, in order of first use
+  std::unordered_map<std::string, std::string> added;
+  for (size_t a = 0; a < assignments.size(); ++a) {
+    std::string text = assignments[a].key + "=" + EncodeValue(assignments[a].value);
+    if (existing.contains(lowerKeys[a])) {
+      replaced[lowerKeys[a]] = std::move(text);
+    } else {
+      if (!added.contains(lowerKeys[a])) addedKeys.push_back(lowerKeys[a]);
+      added[lowerKeys[a]] = std::move(text);
+    }
+  }
+
+  Line last = *header;
+  for (size_t start = header->end(); start < text_.size();) {
+    const Line line = LineAt(start);
+    if (SectionName(TextOf(line))) break;
+    if (!Trim(TextOf(line)).empty()) last = line;
+    start = line.end();
+  }
+
+  std::vector<std::pair<Line, const std::string*>> edits;  // lines whose text is replaced
+  for (const auto& [key, line] : existing) edits.emplace_back(line, &replaced.at(key));
+  std::sort(edits.begin(), edits.end(),
+            [](const auto& a, const auto& b) { return a.first.start < b.first.start; });
+
+  std::string result;
+  result.reserve(text_.size() + 64 * assignments.size());
+  size_t copied = 0;
+  const auto copyUpTo = [&](size_t offset) {
+    result.append(text_, copied, offset - copied);
+    copied = offset;
+  };
+  auto edit = edits.begin();
+  const auto insertAddedAfter = [&](const Line& line) {
+    if (addedKeys.empty()) return;
+    copyUpTo(line.end());
+    if (line.endingLength == 0) result += ending;
+    for (const std::string& key : addedKeys) {
+      result += added.at(key);
+      result += ending;
+    }
+  };
+  for (; edit != edits.end(); ++edit) {
+    const Line& line = edit->first;
+    if (line.start > last.start) break;
+    copyUpTo(line.start);
+    result += *edit->second;
+    copied = line.start + line.length;
+  }
+  insertAddedAfter(last);
+  for (; edit != edits.end(); ++edit) {
+    copyUpTo(edit->first.start);
+    result += *edit->second;
+    copied = edit->first.start + edit->first.length;
+  }
+  copyUpTo(text_.size());
+  text_ = std::move(result);
   return true;
 }
 
-std::string ProfileDocument::NewLineEnding() const {
-  for (const Line& line : lines_) {
-    if (!line.ending.empty()) return line.ending;
+std::string_view ProfileDocument::NewLineEnding() const {
+  for (size_t start = 0; start < text_.size();) {
+    const Line line = LineAt(start);
+    if (line.endingLength > 0) {
+      return std::string_view(text_).substr(line.start + line.length, line.endingLength);
+    }
+    start = line.end();
   }
-  return std::string(kDefaultLineEnding);
-}
-
-void ProfileDocument::Append(std::string text) {
-  const std::string ending = NewLineEnding();
-  if (!lines_.empty() && lines_.back().ending.empty()) lines_.back().ending = ending;
-  lines_.push_back({std::move(text), ending});
+  return kDefaultLineEnding;
 }
 
 std::string ProfileDocument::Serialize() const {
-  std::string content;
-  for (const Line& line : lines_) {
-    content += line.text;
-    content += line.ending;
+  switch (encoding_) {
+    case Encoding::kPlain:
+      return text_;
+    case Encoding::kUtf8WithMark:
+      return std::string(kUtf8Mark) + text_;
+    case Encoding::kUtf16LittleEndian:
+      return std::string(kUtf16LittleEndianMark) + Utf8ToUtf16Bytes(text_, false);
+    case Encoding::kUtf16BigEndian:
+      return std::string(kUtf16BigEndianMark) + Utf8ToUtf16Bytes(text_, true);
   }
-  return content;
+  return text_;
 }
 
 }  // namespace tarnwick::platform

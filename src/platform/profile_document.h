@@ -14,8 +14,20 @@ namespace tarnwick::platform {
 // byte, with its own line ending.
 class ProfileDocument {
  public:
-  // Splits the bytes into lines at LF, CRLF or a lone CR.
-  static ProfileDocument Parse(std::string_view content);
+  // How the file's bytes hold its text. A byte-order mark is kept when the file is written back.
+  enum class Encoding {
+    kPlain,          // the system's 8-bit code page (UTF-8 on POSIX)
+    kUtf8WithMark,   // UTF-8 after the mark EF BB BF, as Windows editors write it
+    kUtf16LittleEndian,  // after the mark FF FE
+    kUtf16BigEndian,     // after the mark FE FF
+  };
+
+  // Takes the file's bytes; lines end at LF, CRLF or a lone CR. Needs memory for the text
+  // once, and time in proportion to it.
+  static ProfileDocument Parse(std::string content);
+
+  // kPlain: names and values are in the system's code page; otherwise they are UTF-8.
+  Encoding encoding() const { return encoding_; }
 
   // The value of the first matching key in the first matching section (names compared without
   // regard to ASCII letter case), trimmed of blanks and tabs, one pair of enclosing quotes
@@ -40,24 +52,30 @@ class ProfileDocument {
   // Set for many keys of one section at once, in one scan of the file.
   bool SetAll(std::string_view section, std::span<const Assignment> assignments);
 
+  // The file's bytes, in the encoding it was read in.
   std::string Serialize() const;
 
  private:
+  // One line of text_: where it starts, how long it is without its ending, and the ending's
+  // length (0 for a last line without one).
   struct Line {
-    std::string text;    // without its line ending
-    std::string ending;  // "\n", "\r\n", "\r", or empty for a last line without one
+    size_t start = 0;
+    size_t length = 0;
+    size_t endingLength = 0;
+    size_t end() const { return start + length + endingLength; }
   };
 
-  // Index of the first section header with this name, if any.
-  std::optional<size_t> FindSection(std::string_view section) const;
-  // For each key (lower-cased) of the section that starts at `header`, its first line.
-  std::unordered_map<std::string, size_t> IndexKeys(size_t header) const;
-  // The section's last line that is not blank (its header when it has none).
-  size_t LastNonBlankLine(size_t header) const;
-  std::string NewLineEnding() const;
-  void Append(std::string text);
+  Line LineAt(size_t start) const;
+  std::string_view TextOf(const Line& line) const { return {text_.data() + line.start, line.length}; }
+  // The header line of the first section with this name, if any.
+  std::optional<Line> FindSection(std::string_view section) const;
+  // For each of `keys` (lower-cased) that the section after `header` holds, its first line.
+  std::unordered_map<std::string, Line> FindKeys(const Line& header,
+                                                 const std::vector<std::string>& keys) const;
+  std::string_view NewLineEnding() const;
 
-  std::vector<Line> lines_;
+  std::string text_;  // UTF-8 or the code page's bytes, without a byte-order mark
+  Encoding encoding_ = Encoding::kPlain;
 };
 
 }  // namespace tarnwick::platform

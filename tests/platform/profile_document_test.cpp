@@ -116,5 +116,30 @@ TEST(ProfileWrite, ValuesReadBackAsWritten) {
   }
 }
 
+TEST(ProfileEncoding, AByteOrderMarkIsReadAndKeptWhenWrittenBack) {
+  using namespace std::string_literals;
+  const struct {
+    const char* name;
+    std::string before, after;
+    ProfileDocument::Encoding encoding;
+  } cases[] = {
+      {"UTF-8", "\xEF\xBB\xBF[s]\nk=\xC3\xA4\n", "\xEF\xBB\xBF[s]\nk=\xC3\xA4\nn=1\n",
+       ProfileDocument::Encoding::kUtf8WithMark},
+      {"UTF-16 LE", "\xFF\xFE[\0s\0]\0\n\0k\0=\0\xE4\0\n\0"s,
+       "\xFF\xFE[\0s\0]\0\n\0k\0=\0\xE4\0\n\0n\0=\0\x31\0\n\0"s,
+       ProfileDocument::Encoding::kUtf16LittleEndian},
+      {"UTF-16 BE", "\xFE\xFF\0[\0s\0]\0\n\0k\0=\0\xE4\0\n"s,
+       "\xFE\xFF\0[\0s\0]\0\n\0k\0=\0\xE4\0\n\0n\0=\0\x31\0\n"s,
+       ProfileDocument::Encoding::kUtf16BigEndian},
+  };
+  for (const auto& c : cases) {
+    ProfileDocument document = ProfileDocument::Parse(c.before);
+    EXPECT_EQ(document.encoding(), c.encoding) << c.name;
+    EXPECT_EQ(document.Get("s", "k"), "\xC3\xA4") << c.name;  // ä
+    ASSERT_TRUE(document.Set("s", "n", "1"));
+    EXPECT_EQ(document.Serialize(), c.after) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tarnwick::platform
