@@ -109,7 +109,8 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
   }
 
-  report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer);
+  report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer,
+                                      engine::KeptFiles(core::ProgramFiles(state)));
   if (report.rootUnreadable) return RootUnreadable(state, observer, err);
   observer.Line(out) << gui::texts::PassReport(report) << '\n';
   if (report.stopped) return kExitStopped;
@@ -175,6 +176,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   } else {
     state.SettingsPath = options.settings;
   }
+  state.AppDir = environment.programDirectory;
   state.SearchRoot = options.root.empty() ? environment.programDirectory : options.root;
   core::NameList names;
   core::LoadNameList(state, names);

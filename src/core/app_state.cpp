@@ -47,6 +47,20 @@ void InitSettingsPath(AppState& state,
   state.SettingsFallbackPath = besideProgram;
 }
 
+std::vector<std::string> ProgramFiles(const AppState& state) {
+#ifdef _WIN32
+  constexpr const char* kExecutableSuffix = ".exe";
+#else
+  constexpr const char* kExecutableSuffix = "";
+#endif
+  std::vector<std::string> files = {state.SettingsPath};
+  if (!state.SettingsFallbackPath.empty()) files.push_back(state.SettingsFallbackPath);
+  for (const char* program : {"tarnwick", "tarnwick-cli"}) {
+    files.push_back(state.AppDir + program + kExecutableSuffix);
+  }
+  return files;
+}
+
 std::string SettingsPathFor(const std::string& executablePath) {
   if (EndsWithExeExtension(executablePath)) {
     return executablePath.substr(0, executablePath.size() - 3) + "ini";

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/executable_location.h"
 
@@ -33,6 +34,10 @@ void InitAppPaths(AppState& state, const platform::ExecutableLocation& executabl
 // list in the user's own settings folder instead, and reads the file beside the executable
 // (a list shipped with the program) until the user's own file exists.
 void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable);
+
+// The files a delete pass must never delete: the settings file in use (and the one it falls
+// back on) and both programs in AppDir.
+std::vector<std::string> ProgramFiles(const AppState& state);
 
 // The settings file of an executable: a ".exe" extension (any letter case) becomes ".ini";
 // a name without it, as programs have on POSIX, gets ".ini" appended.

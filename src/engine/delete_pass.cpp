@@ -1,5 +1,6 @@
 #include "engine/delete_pass.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -14,8 +15,9 @@ namespace {
 // consecutive paths share it.
 class RootedDeleter {
  public:
-  RootedDeleter(const platform::DirectoryHandle& root, std::string rootPrefix)
-      : root_(root), rootPrefix_(std::move(rootPrefix)) {}
+  RootedDeleter(const platform::DirectoryHandle& root, std::string rootPrefix,
+                const KeptFiles& kept)
+      : root_(root), rootPrefix_(std::move(rootPrefix)), kept_(kept) {}
 
   std::error_code Delete(std::string_view path) {
     if (path.substr(0, rootPrefix_.size()) != rootPrefix_) {
@@ -32,12 +34,14 @@ class RootedDeleter {
       if (auto error = platform::OpenDirectoryBelow(root_, directory, directoryHandle_)) return error;
       directoryPath_ = directory;
     }
+    if (kept_.Contains(directoryHandle_, name)) return KeptFileError();
     return platform::RemoveFileEntry(directoryHandle_, name);
   }
 
  private:
   const platform::DirectoryHandle& root_;
   const std::string rootPrefix_;
+  const KeptFiles& kept_;
   std::string directoryPath_;
   platform::DirectoryHandle directoryHandle_;
 };
@@ -57,7 +61,30 @@ class Pacer {
   std::chrono::steady_clock::time_point last_{};
 };
 
+class KeptFileCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "tarnwick.kept"; }
+  std::string message(int) const override { return "a file of the program itself"; }
+};
+
 }  // namespace
+
+KeptFiles::KeptFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (const auto identity = platform::IdentityOf(path)) identities_.push_back(*identity);
+  }
+}
+
+bool KeptFiles::Contains(const platform::DirectoryHandle& parent, const std::string& name) const {
+  if (identities_.empty()) return false;
+  const auto identity = platform::IdentityOfEntry(parent, name);
+  return identity && std::find(identities_.begin(), identities_.end(), *identity) != identities_.end();
+}
+
+std::error_code KeptFileError() {
+  static const KeptFileCategory category;
+  return {1, category};
+}
 
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,
@@ -87,7 +114,7 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
-                                              PassObserver& observer) {
+                                              PassObserver& observer, const KeptFiles& kept) {
   if (names.Count() == 0) return std::nullopt;
   DeleteReport report;
   const std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
@@ -96,7 +123,7 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
   // The walk's own root handle: the root is resolved once, when the walk starts.
   std::string rootPrefix = helpers.directoryLister.Path();
   core::EnsureTrailingBackslash(rootPrefix);
-  RootedDeleter deleter(helpers.directoryLister.Handle(), rootPrefix);
+  RootedDeleter deleter(helpers.directoryLister.Handle(), rootPrefix, kept);
   Pacer pacer;
   for (const size_t index : matches) {
     if (pacer.Due() && !observer.OnDeleteProgress(report.deleted, report.failed)) {

@@ -23,6 +23,22 @@ struct DeleteReport {
   bool Complete() const { return failed == 0 && unreadableDirectories == 0; }
 };
 
+// The files a pass never deletes, though their names be listed: the settings file in use and
+// the program's own executables. A match among them counts as not deleted, for KeptFileError.
+class KeptFiles {
+ public:
+  KeptFiles() = default;
+  // Files that do not exist are left out.
+  explicit KeptFiles(const std::vector<std::string>& paths);
+  bool Contains(const platform::DirectoryHandle& parent, const std::string& name) const;
+
+ private:
+  std::vector<platform::FileIdentity> identities_;
+};
+
+// Why a kept file was not deleted.
+std::error_code KeptFileError();
+
 // Collects every file under `searchRoot` and gives the indices, in the result list, of those
 // whose name equals a listed name without regard to case; each file once.
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
@@ -35,6 +51,7 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 // the walk. Returns nothing, and does nothing, when the list is empty.
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
-                                              PassObserver& observer);
+                                              PassObserver& observer,
+                                              const KeptFiles& kept = KeptFiles());
 
 }  // namespace tarnwick::engine

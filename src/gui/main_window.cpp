@@ -83,7 +83,8 @@ void MainWindow::Command4Click() {
   {
     PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, progressDelay_,
                           closing_);
-    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress);
+    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress,
+                                       engine::KeptFiles(core::ProgramFiles(state_)));
   }
   passRunning_ = false;
   if (!report || closing_) return;

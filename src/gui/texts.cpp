@@ -54,6 +54,7 @@ std::string Reason(const std::error_code& error) {
     return "wird verwendet";
   }
   if (condition == std::errc::timed_out) return "wird gerade von einem anderen Programm geändert";
+  if (error == engine::KeptFileError()) return "eine Datei des Programms selbst";
   return error.message();
 }
 

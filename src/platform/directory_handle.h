@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -66,6 +67,18 @@ std::error_code ReadDirectory(const DirectoryHandle& directory,
 // attributes that would prevent the removal where the platform has such attributes, and puts
 // them back when the removal fails.
 std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name);
+
+// Who a file is, whichever path or link leads to it.
+struct FileIdentity {
+  uint64_t volume = 0;
+  uint64_t file = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of the file at `path`, following links; nothing when there is none.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+// The identity of the entry `name` of `parent` itself; a link is not followed.
+std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const std::string& name);
 
 // Lets the process hold as many open directories as the system allows, for very deep trees.
 void RaiseOpenFileLimit();

@@ -109,6 +109,18 @@ std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string
   return {};
 }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
+std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const std::string& name) {
+  struct stat info {};
+  if (::fstatat(Fd(parent), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
 void RaiseOpenFileLimit() {
   struct rlimit limit {};
   if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {

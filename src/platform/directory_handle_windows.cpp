@@ -163,6 +163,33 @@ std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string
   return {};  // the entry goes when the handle closes
 }
 
+namespace {
+
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(handle, &info)) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber,
+                      (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  const ScopedHandle file(::CreateFileW(ExtendedPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.IsValid()) return std::nullopt;
+  return IdentityOfHandle(file.get());
+}
+
+std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const std::string& name) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  if (OpenRelative(NativeOf(parent), Wide(name), FILE_READ_ATTRIBUTES, 0, handle) != 0) {
+    return std::nullopt;
+  }
+  const ScopedHandle file(handle);
+  return IdentityOfHandle(handle);
+}
+
 void RaiseOpenFileLimit() {}  // Windows sets no such limit per process
 
 }  // namespace tarnwick::platform

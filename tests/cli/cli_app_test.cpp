@@ -66,6 +66,20 @@ TEST_F(Cli, DeletesUnderTheProgramDirectoryByDefault) {
   EXPECT_TRUE(fs::exists(dir_ / "elsewhere/Mscreate.dir"));
 }
 
+TEST_F(Cli, NeverDeletesTheSettingsFileOrTheProgramsThemselves) {
+  WriteFile(dir_ / "program/tarnwick-cli", "");
+  WriteFile(dir_ / "program/sub/tarnwick.ini", "");  // only a file of the same name
+  for (const char* name : {"tarnwick.ini", "TARNWICK-CLI"}) Run({"--add", name});
+  EXPECT_EQ(Run({"--verbose"}), kExitIncomplete);
+  EXPECT_TRUE(fs::exists(dir_ / "program/tarnwick.ini"));
+  EXPECT_TRUE(fs::exists(dir_ / "program/tarnwick-cli"));
+  EXPECT_FALSE(fs::exists(dir_ / "program/sub/tarnwick.ini"));
+  EXPECT_NE(err_.str().find("nicht gelöscht: " + (dir_ / "program/tarnwick.ini") +
+                            ": eine Datei des Programms selbst"),
+            std::string::npos)
+      << err_.str();
+}
+
 TEST_F(Cli, DryRunListsAndDeletesNothing) {
   WriteFile(dir_ / "tree/a/Setup.log", "");
   WriteFile(dir_ / "tree/Setup.log", "");
