@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <random>
 #include <thread>
 
 #include "core/name_list_store.h"
+#include "core/settings_file.h"
 #include "figures.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -115,23 +117,26 @@ TEST(SettingsFault, ASaveThatCannotHappenIsReportedAndTheOldFileStays) {
   fs::permissions(dir / "read-only-dir", fs::perms::owner_all);
 }
 
-// Two lists of the same length, so that each save rewrites every entry of the other.
-NameList Version(char letter, int count) {
+// Two files of the same length, so that each save rewrites every byte of the other.
+platform::ProfileDocument Version(char letter, int count) {
   NameList names;
   for (int i = 0; i < count; ++i) names.Append(std::string(40, letter) + std::to_string(i));
-  return names;
+  TempDir dir;
+  const AppState state = StateFor(dir / "version.ini");
+  EXPECT_FALSE(SaveNameList(state, names));
+  platform::ProfileDocument document;
+  EXPECT_FALSE(LoadSettingsDocument(state.SettingsPath, document));
+  return document;
 }
 
 TEST(SettingsFault, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   constexpr int kKills = 40;
   TempDir dir;
-  const AppState state = StateFor(dir / "tarnwick.ini");
-  const NameList first = Version('a', 1000), second = Version('b', 1000);
-  ASSERT_FALSE(SaveNameList(state, first));
-  const std::string firstFile = ReadFile(state.SettingsPath);
-  ASSERT_FALSE(SaveNameList(state, second));
-  const std::string secondFile = ReadFile(state.SettingsPath);
+  const std::string path = dir / "tarnwick.ini";
+  const platform::ProfileDocument first = Version('a', 1000), second = Version('b', 1000);
+  const std::string firstFile = first.Serialize(), secondFile = second.Serialize();
   ASSERT_NE(firstFile, secondFile);
+  ASSERT_FALSE(StoreSettingsDocument(path, first));
 
   std::mt19937 random(11);
   int torn = 0;
@@ -139,12 +144,12 @@ TEST(SettingsFault, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (bool odd = false;; odd = !odd) SaveNameList(state, odd ? first : second);
+      for (bool odd = false;; odd = !odd) StoreSettingsDocument(path, odd ? first : second);
     }
     std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 20000));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    const std::string content = ReadFile(state.SettingsPath);
+    const std::string content = ReadFile(path);
     if (content != firstFile && content != secondFile) ++torn;
   }
   // A save killed before its rename leaves its temporary file; the settings file is unharmed.
@@ -154,8 +159,37 @@ TEST(SettingsFault, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   ReportFigure("temporary files left by killed saves", static_cast<uint64_t>(leftovers));
   ReportFigure("torn settings files", torn);
   EXPECT_EQ(torn, 0);
-  const std::vector<std::string> loaded = Loaded(state);
-  EXPECT_TRUE(loaded == first.Entries() || loaded == second.Entries());
+}
+
+// Two front ends adding names at the same moment, as two tarnwick-cli --add would.
+TEST(SettingsFault, ProcessesSavingAtOnceLoseNoName) {
+  constexpr int kRounds = 100;
+  TempDir dir;
+  const AppState state = StateFor(dir / "tarnwick.ini");
+  std::vector<pid_t> children;
+  for (const char tag : {'a', 'b'}) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int round = 0; round < kRounds; ++round) {
+        NameList names;
+        LoadNameList(state, names);
+        names.Append(tag + std::to_string(round));
+        if (SaveNameList(state, names)) ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    children.push_back(child);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const auto lost = 2 * kRounds - static_cast<int>(Loaded(state).size());
+  ReportFigure("saves from two processes at once", 2 * kRounds);
+  ReportFigure("names lost by saves at once", static_cast<uint64_t>(std::max(lost, 0)));
+  EXPECT_EQ(lost, 0);
 }
 
 }  // namespace
