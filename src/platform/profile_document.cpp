@@ -107,6 +107,13 @@ std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
   return bytes;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t offset = 0; offset < text.size();) {
+    if (NextCodePoint(text, offset) < 0) return false;
+  }
+  return true;
+}
+
 std::string EncodeValue(std::string_view value) {
   const bool needsQuotes = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
                                               HasEnclosingQuotes(value));
@@ -121,12 +128,15 @@ ProfileDocument ProfileDocument::Parse(std::string content) {
   if (bytes.starts_with(kUtf8Mark)) {
     document.encoding_ = Encoding::kUtf8WithMark;
     content.erase(0, kUtf8Mark.size());
-  } else if (bytes.starts_with(kUtf16LittleEndianMark)) {
-    document.encoding_ = Encoding::kUtf16LittleEndian;
-    content = Utf16BytesToUtf8(bytes.substr(2), false);
-  } else if (bytes.starts_with(kUtf16BigEndianMark)) {
-    document.encoding_ = Encoding::kUtf16BigEndian;
-    content = Utf16BytesToUtf8(bytes.substr(2), true);
+  } else if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
+    const bool bigEndian = bytes.starts_with(kUtf16BigEndianMark);
+    std::string text = Utf16BytesToUtf8(bytes.substr(2), bigEndian);
+    // Only what is really UTF-16 is read as such (an odd byte at the end is not): every other
+    // file is kept as the bytes it is.
+    if (Utf8ToUtf16Bytes(text, bigEndian) == bytes.substr(2)) {
+      document.encoding_ = bigEndian ? Encoding::kUtf16BigEndian : Encoding::kUtf16LittleEndian;
+      content = std::move(text);
+    }
   }
   document.text_ = std::move(content);
   return document;
@@ -203,9 +213,13 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key,
 
 bool ProfileDocument::SetAll(std::string_view section,
                              std::span<const Assignment> assignments) {
-  if (!ReadsBackAsSectionName(section)) return false;
+  // A UTF-16 file can hold only text that is UTF-8 here.
+  const bool utf16 =
+      encoding_ == Encoding::kUtf16LittleEndian || encoding_ == Encoding::kUtf16BigEndian;
+  if (!ReadsBackAsSectionName(section) || (utf16 && !IsUtf8(section))) return false;
   for (const Assignment& assignment : assignments) {
     if (!ReadsBackAsKey(assignment.key) || !FitsOnOneLine(assignment.value)) return false;
+    if (utf16 && (!IsUtf8(assignment.key) || !IsUtf8(assignment.value))) return false;
   }
   const std::string ending(NewLineEnding());
 

@@ -103,6 +103,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string written = document.Serialize();
   const auto readBack = ProfileDocument::Parse(written).Get(section, key);
   Require(readBack.has_value() && *readBack == value, "the written value does not read back");
-  RequireOnlyTheKeyChanged(content, written, section, key);
+  // Lines are compared as bytes, which a UTF-16 file's lines are not.
+  if (document.encoding() == ProfileDocument::Encoding::kPlain ||
+      document.encoding() == ProfileDocument::Encoding::kUtf8WithMark) {
+    RequireOnlyTheKeyChanged(content, written, section, key);
+  }
   return 0;
 }
