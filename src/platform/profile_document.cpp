@@ -107,9 +107,11 @@ std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
   return bytes;
 }
 
+// Strict UTF-8: no invalid bytes, and no encoded surrogate halves, which UTF-16 would pair.
 bool IsUtf8(std::string_view text) {
   for (size_t offset = 0; offset < text.size();) {
-    if (NextCodePoint(text, offset) < 0) return false;
+    const int32_t codePoint = NextCodePoint(text, offset);
+    if (codePoint < 0 || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
   }
   return true;
 }
@@ -131,11 +133,14 @@ ProfileDocument ProfileDocument::Parse(std::string content) {
   } else if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
     const bool bigEndian = bytes.starts_with(kUtf16BigEndianMark);
     std::string text = Utf16BytesToUtf8(bytes.substr(2), bigEndian);
-    // Only what is really UTF-16 is read as such (an odd byte at the end is not): every other
-    // file is kept as the bytes it is.
+    // Only what is really UTF-16 is read as such (an odd byte at the end is not). Other bytes
+    // behind the mark are kept as they are but never written to: a change could make them
+    // UTF-16 that reads as something else.
     if (Utf8ToUtf16Bytes(text, bigEndian) == bytes.substr(2)) {
       document.encoding_ = bigEndian ? Encoding::kUtf16BigEndian : Encoding::kUtf16LittleEndian;
       content = std::move(text);
+    } else {
+      document.writable_ = false;
     }
   }
   document.text_ = std::move(content);
@@ -216,7 +221,7 @@ bool ProfileDocument::SetAll(std::string_view section,
   // A UTF-16 file can hold only text that is UTF-8 here.
   const bool utf16 =
       encoding_ == Encoding::kUtf16LittleEndian || encoding_ == Encoding::kUtf16BigEndian;
-  if (!ReadsBackAsSectionName(section) || (utf16 && !IsUtf8(section))) return false;
+  if (!writable_ || !ReadsBackAsSectionName(section) || (utf16 && !IsUtf8(section))) return false;
   for (const Assignment& assignment : assignments) {
     if (!ReadsBackAsKey(assignment.key) || !FitsOnOneLine(assignment.value)) return false;
     if (utf16 && (!IsUtf8(assignment.key) || !IsUtf8(assignment.value))) return false;

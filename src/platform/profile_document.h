@@ -42,7 +42,8 @@ class ProfileDocument {
   // or adds the section at the end of the file. A value that would not read back as written
   // (surrounding blanks, enclosing quotes) is enclosed in double quotes. Refuses, returning false
   // and changing nothing, names or values that cannot be stored on one line, and names that
-  // would not read back as written (blanks at either end, a key that starts with '[').
+  // would not read back as written (blanks at either end, a key that starts with '['), and
+  // every change to a file that starts with a UTF-16 mark but holds no UTF-16.
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
   struct Assignment {
@@ -76,6 +77,7 @@ class ProfileDocument {
 
   std::string text_;  // UTF-8 or the code page's bytes, without a byte-order mark
   Encoding encoding_ = Encoding::kPlain;
+  bool writable_ = true;
 };
 
 }  // namespace tarnwick::platform

@@ -103,10 +103,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string written = document.Serialize();
   const auto readBack = ProfileDocument::Parse(written).Get(section, key);
   Require(readBack.has_value() && *readBack == value, "the written value does not read back");
-  // Lines are compared as bytes, which a UTF-16 file's lines are not.
-  if (document.encoding() == ProfileDocument::Encoding::kPlain ||
-      document.encoding() == ProfileDocument::Encoding::kUtf8WithMark) {
+  // Lines are compared as bytes, behind a UTF-8 mark; a UTF-16 file's lines are not bytes.
+  if (document.encoding() == ProfileDocument::Encoding::kPlain) {
     RequireOnlyTheKeyChanged(content, written, section, key);
+  } else if (document.encoding() == ProfileDocument::Encoding::kUtf8WithMark) {
+    constexpr size_t kMark = 3;
+    RequireOnlyTheKeyChanged(std::string_view(content).substr(kMark),
+                             std::string_view(written).substr(kMark), section, key);
   }
   return 0;
 }
