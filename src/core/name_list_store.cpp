@@ -62,6 +62,11 @@ const std::string& FileToRead(const AppState& state) {
 }  // namespace
 
 int16_t LoadNameList(const AppState& state, NameList& names) {
+  // Under the lock as well: on Windows a file that is open for reading cannot be replaced, so a
+  // read must not meet another program's save. Without the lock (no folder yet) it reads all
+  // the same.
+  platform::SettingsLock lock;
+  lock.Acquire(state.SettingsPath, kLockPatience);
   platform::ProfileDocument document;
   if (LoadSettingsDocument(FileToRead(state), document)) return 0;
   return ReadStoredList(document, state.AppTitle, names);

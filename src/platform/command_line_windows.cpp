@@ -6,7 +6,10 @@
 namespace tarnwick::platform {
 
 std::string CommandLineText(const std::vector<std::string>& /*arguments*/) {
-  const std::wstring_view line = ::GetCommandLineW();
+  return TextAfterProgramName(::GetCommandLineW());
+}
+
+std::string TextAfterProgramName(std::wstring_view line) {
   // The program's name ends at the closing quote when it is quoted, else at the first blank.
   size_t position = 0;
   if (!line.empty() && line[0] == L'"') {
@@ -16,7 +19,12 @@ std::string CommandLineText(const std::vector<std::string>& /*arguments*/) {
     position = std::min(line.find_first_of(L" \t"), line.size());
   }
   while (position < line.size() && (line[position] == L' ' || line[position] == L'\t')) ++position;
-  return Narrow(line.substr(position));
+  std::wstring_view text = line.substr(position);
+  if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"' &&
+      text.find(L'"', 1) == text.size() - 1) {
+    text = text.substr(1, text.size() - 2);
+  }
+  return Narrow(text);
 }
 
 std::vector<std::string> ProgramArguments(int /*argc*/, char** /*argv*/) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gui/main_window.h"
+#include "gui/win32/win32_window.h"
+
+namespace tarnwick::gui::win32 {
+
+// Form1's controls; every event goes to the main window's rules.
+class MainWindowWin32 : public Win32View<MainWindowView> {
+ public:
+  enum Control { kList2 = 102, kCommand1 = 101, kCommand3 = 103, kCommand4 = 104 };
+
+  MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
+
+  void SetEntries(const std::vector<std::string>& entries) override;
+  void AppendEntry(const std::string& entry) override;
+  std::optional<int> SelectedIndex() const override;
+  void EnableRemoveButton(bool enabled) override { ::EnableWindow(command3_, enabled); }
+  void EnableDeleteButton(bool enabled) override { ::EnableWindow(command4_, enabled); }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  MainWindow& rules_;
+  HWND list2_ = nullptr;
+  HWND command3_ = nullptr;
+  HWND command4_ = nullptr;
+};
+
+}  // namespace tarnwick::gui::win32

@@ -1,0 +1,45 @@
+#include "gui/win32/name_entry_dialog_view.h"
+
+#include "gui/layout.h"
+#include "gui/texts.h"
+
+namespace tarnwick::gui::win32 {
+
+NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialog& rules,
+                                           HWND owner)
+    : Win32View(toolkit), rules_(rules) {
+  Create(texts::kNameEntryCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner,
+         layout::kNameEntry);
+  text1_ = AddControl(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                      layout::kNameEntryText, kText1, Font(layout::kLargePoints, true));
+  AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
+             layout::kNameEntryCancel, kCommand1, Font(layout::kNormalPoints, false));
+  AddControl(L"BUTTON", texts::kAcceptButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
+             layout::kNameEntryAccept, kCommand2, Font(layout::kNormalPoints, true));
+}
+
+std::string NameEntryDialogWin32::Text() const {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(text1_)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(text1_, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void NameEntryDialogWin32::SetText(const std::string& text) {
+  ::SetWindowTextW(text1_, Wide(text).c_str());
+}
+
+LRESULT NameEntryDialogWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kCommand2) rules_.Command2Click();
+      if (LOWORD(wParam) == kCommand1) rules_.Command1Click();
+      return 0;
+    case WM_CLOSE:
+      rules_.FrameClosed();
+      return 0;
+    default:
+      return Win32Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace tarnwick::gui::win32

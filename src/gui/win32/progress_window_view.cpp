@@ -1,0 +1,59 @@
+#include "gui/win32/progress_window_view.h"
+
+#include "gui/layout.h"
+#include "gui/texts.h"
+
+namespace tarnwick::gui::win32 {
+
+ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& rules, HWND owner,
+                                         const std::string& title)
+    : Win32Window(toolkit), rules_(rules), owner_(owner) {
+  Create(title, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner, layout::kProgressWindow);
+  const HFONT normal = Font(layout::kNormalPoints, false);
+  heading_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressHeading, kHeading,
+                        normal);
+  folder_ = AddControl(L"STATIC", "", SS_PATHELLIPSIS | SS_NOPREFIX, 0, layout::kProgressFolder,
+                       kFolder, normal);
+  counts_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressCounts, kCounts,
+                       normal);
+  deleted_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressDeleted, kDeleted,
+                        normal);
+  ::ShowWindow(deleted_, SW_HIDE);
+  AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
+             layout::kProgressCancel, kCancel, normal);
+
+  RECT ownerFrame{}, frame{};
+  ::GetWindowRect(owner, &ownerFrame);
+  ::GetWindowRect(handle(), &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  ::SetWindowPos(handle(), nullptr, (ownerFrame.left + ownerFrame.right - width) / 2,
+                 (ownerFrame.top + ownerFrame.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::EnableWindow(owner_, FALSE);  // modal: only this window takes input while it is there
+}
+
+ProgressWindowWin32::~ProgressWindowWin32() { ::EnableWindow(owner_, TRUE); }
+
+void ProgressWindowWin32::SetDeleted(const std::string& text) {
+  SetText(deleted_, text);
+  ::ShowWindow(deleted_, SW_SHOW);
+}
+
+void ProgressWindowWin32::SetText(HWND control, const std::string& text) {
+  ::SetWindowTextW(control, Wide(text).c_str());
+}
+
+LRESULT ProgressWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kCancel) rules_.CancelClick();
+      return 0;
+    case WM_CLOSE:
+      rules_.CancelClick();
+      return 0;
+    default:
+      return Win32Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace tarnwick::gui::win32

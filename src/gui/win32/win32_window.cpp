@@ -1,0 +1,148 @@
+#include "gui/win32/win32_window.h"
+
+#include "gui/win32/win32_toolkit.h"
+
+namespace tarnwick::gui::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TarnwickWindow";
+
+// The window's dpi: its monitor's where the system tells it (Windows 10 and later), else the
+// system's.
+int DpiOf(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi > 0) return static_cast<int>(dpi);
+  }
+  const HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+void RegisterWindowClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ::DefWindowProcW;  // replaced per window in Create
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    return ::RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+bool FontExists(const wchar_t* face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  ::wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+  bool found = false;
+  const HDC screen = ::GetDC(nullptr);
+  ::EnumFontFamiliesExW(
+      screen, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ::ReleaseDC(nullptr, screen);
+  return found;
+}
+
+}  // namespace
+
+Win32Window::~Win32Window() {
+  if (window_ != nullptr) {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    ::DestroyWindow(window_);
+  }
+  for (const HFONT font : fonts_) ::DeleteObject(font);
+}
+
+void Win32Window::Create(const std::string& caption, DWORD style, DWORD extendedStyle, HWND owner,
+                         TwipsRect client) {
+  RegisterWindowClass();
+  window_ = ::CreateWindowExW(extendedStyle | WS_EX_CONTROLPARENT, kWindowClass,
+                              Wide(caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                              100, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
+  dpi_ = DpiOf(window_);
+  RECT outer{0, 0, Pixels(client.width), Pixels(client.height)};
+  ::AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
+  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND Win32Window::AddControl(const wchar_t* windowClass, const std::string& text, DWORD style,
+                             DWORD extendedStyle, TwipsRect place, int id, HFONT font) {
+  const HWND control = ::CreateWindowExW(
+      extendedStyle, windowClass, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+      Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height), window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+HFONT Win32Window::Font(double points, bool bold) {
+  static const wchar_t* const face =
+      FontExists(L"MS Sans Serif") ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+  const int height = -static_cast<int>(points * dpi_ / 72.0 + 0.5);
+  const HFONT font = ::CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
+  fonts_.push_back(font);
+  return font;
+}
+
+LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR && toolkit_.WaitCursorShown()) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    return TRUE;
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+RECT MonitorArea(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    return monitor.rcMonitor;
+  }
+  return RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+TwipsSize TwipsOf(const Win32Window& window, LONG width, LONG height) {
+  const float twipsPerPixel = 1440.0f / static_cast<float>(window.dpi());
+  return {static_cast<float>(width) * twipsPerPixel, static_cast<float>(height) * twipsPerPixel};
+}
+
+void ShowMessageBox(HWND owner, const std::string& prompt, MessageKind kind,
+                    const std::string& title) {
+  UINT icon = MB_ICONINFORMATION;
+  switch (kind) {
+    case MessageKind::kInformation: icon = MB_ICONINFORMATION; break;
+    case MessageKind::kWarning: icon = MB_ICONEXCLAMATION; break;
+    case MessageKind::kCritical: icon = MB_ICONHAND; break;
+    case MessageKind::kQuestion: icon = MB_ICONQUESTION; break;
+  }
+  ::MessageBoxW(owner, Wide(prompt).c_str(), Wide(title).c_str(), MB_OK | icon);
+}
+
+bool AskYesNo(HWND owner, const std::string& prompt, const std::string& title) {
+  return ::MessageBoxW(owner, Wide(prompt).c_str(), Wide(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+}  // namespace tarnwick::gui::win32

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/windows_support.h"  // windows.h first
+
+#include <string>
+#include <vector>
+
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui::win32 {
+
+using platform::Narrow;
+using platform::Wide;
+
+class Win32Toolkit;
+
+// A top-level window of its own class whose messages go to HandleMessage; it is destroyed with
+// the object. Geometry is given in twips and laid out at the window's real dpi.
+class Win32Window {
+ public:
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+  virtual ~Win32Window();
+
+  HWND handle() const { return window_; }
+  int dpi() const { return dpi_; }
+  int Pixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+ protected:
+  explicit Win32Window(Win32Toolkit& toolkit) : toolkit_(toolkit) {}
+
+  // Makes the window, hidden, with a client area of `client`'s size.
+  void Create(const std::string& caption, DWORD style, DWORD extendedStyle, HWND owner,
+              TwipsRect client);
+  // A child control of a system class ("BUTTON", "LISTBOX", ...) at `place`.
+  HWND AddControl(const wchar_t* windowClass, const std::string& text, DWORD style,
+                  DWORD extendedStyle, TwipsRect place, int id, HFONT font);
+  // MS Sans Serif where the system has it, else a similar sans-serif face; freed with the window.
+  HFONT Font(double points, bool bold);
+
+  // The window's messages; what it does not handle goes to DefWindowProc.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  Win32Toolkit& toolkit_;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+  int dpi_ = 96;
+  std::vector<HFONT> fonts_;
+};
+
+// What every window of the rules asks of a Win32 window.
+template <typename View>
+class Win32View : public Win32Window, public View {
+ public:
+  void ShowWindow() override { ::ShowWindow(handle(), SW_SHOW); }
+  void CloseWindow() override { ::ShowWindow(handle(), SW_HIDE); }
+  TwipsSize ScreenSize() const override;
+  TwipsSize OuterSize() const override;
+  void MoveTo(TwipsPosition position) override;
+  void SetTopmost() override {
+    ::SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  void ShowMessageBox(const std::string& prompt, MessageKind kind,
+                      const std::string& title) override;
+  bool AskYesNo(const std::string& prompt, const std::string& title) override;
+
+ protected:
+  using Win32Window::Win32Window;
+};
+
+// The parts of Win32View that do not depend on the view interface.
+RECT MonitorArea(HWND window);
+TwipsSize TwipsOf(const Win32Window& window, LONG width, LONG height);
+void ShowMessageBox(HWND owner, const std::string& prompt, MessageKind kind,
+                    const std::string& title);
+bool AskYesNo(HWND owner, const std::string& prompt, const std::string& title);
+
+template <typename View>
+TwipsSize Win32View<View>::ScreenSize() const {
+  const RECT area = MonitorArea(handle());
+  return TwipsOf(*this, area.right - area.left, area.bottom - area.top);
+}
+
+template <typename View>
+TwipsSize Win32View<View>::OuterSize() const {
+  RECT frame{};
+  ::GetWindowRect(handle(), &frame);
+  return TwipsOf(*this, frame.right - frame.left, frame.bottom - frame.top);
+}
+
+template <typename View>
+void Win32View<View>::MoveTo(TwipsPosition position) {
+  const RECT area = MonitorArea(handle());
+  ::SetWindowPos(handle(), nullptr, area.left + Pixels(position.left), area.top + Pixels(position.top),
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+template <typename View>
+void Win32View<View>::ShowMessageBox(const std::string& prompt, MessageKind kind,
+                                     const std::string& title) {
+  win32::ShowMessageBox(handle(), prompt, kind, title);
+}
+
+template <typename View>
+bool Win32View<View>::AskYesNo(const std::string& prompt, const std::string& title) {
+  return win32::AskYesNo(handle(), prompt, title);
+}
+
+}  // namespace tarnwick::gui::win32

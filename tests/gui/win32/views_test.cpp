@@ -1,0 +1,235 @@
+// The Win32 views under Wine: wired to the rules, and what only Win32 has (pixel geometry at
+// 96 dpi, topmost, the selected font, message box icons, the end of the session).
+#include "platform/windows_support.h"  // windows.h first
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "gui/launch_window.h"
+#include "gui/main_window.h"
+#include "gui/win32/main_window_view.h"
+#include "gui/win32/name_entry_dialog_view.h"
+#include "gui/win32/progress_window_view.h"
+#include "gui/win32/win32_toolkit.h"
+#include "platform/command_line.h"
+#include "support/temp_dir.h"
+
+namespace tarnwick::gui::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+using tarnwick::testing::TempDir;
+
+std::string TextOf(HWND window) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+RECT ClientPlace(HWND control) {
+  RECT place{};
+  ::GetWindowRect(control, &place);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+// What a message box showed, and the button that answered it.
+struct SeenBox {
+  std::string title, text;
+  HICON icon = nullptr;
+};
+
+std::function<bool()>& Poll() {
+  static std::function<bool()> poll;
+  return poll;
+}
+
+void CALLBACK PollTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);  // the action may run a modal loop of its own
+  const auto poll = Poll();
+  if (!poll()) ::SetTimer(nullptr, 0, 10, PollTimer);
+}
+
+// Runs `action` on the thread's first visible top-level window of the class (and caption, when
+// given) as soon as there is one, from inside whatever message loop runs then.
+void WhenShown(const wchar_t* windowClass, const wchar_t* caption, std::function<void(HWND)> action) {
+  Poll() = [windowClass, caption, action] {
+    const HWND window = ::FindWindowW(windowClass, caption);
+    if (window == nullptr || !::IsWindowVisible(window)) return false;
+    action(window);
+    return true;
+  };
+  ::SetTimer(nullptr, 0, 10, PollTimer);
+}
+
+// Answers the next message box with `button` (IDOK, IDYES, IDNO), keeping what it showed.
+void AnswerMessageBox(int button, SeenBox& seen) {
+  WhenShown(L"#32770", nullptr, [button, &seen](HWND box) {
+    seen.title = TextOf(box);
+    ::EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) -> BOOL {
+          wchar_t kind[16];
+          ::GetClassNameW(child, kind, 16);
+          if (::lstrcmpiW(kind, L"Static") != 0) return TRUE;
+          auto& seen = *reinterpret_cast<SeenBox*>(found);
+          if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            seen.icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+          } else if (::GetWindowTextLengthW(child) > 0) {
+            seen.text = TextOf(child);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&seen));
+    ::PostMessageW(box, WM_COMMAND, button, 0);
+  });
+}
+
+class Win32ViewsTest : public ::testing::Test {
+ protected:
+  Win32ViewsTest() {
+    state_.AppTitle = core::kAppTitle;
+    state_.SettingsPath = dir_ / "tarnwick.ini";
+    state_.SearchRoot = dir_ / "root\\";
+    fs::create_directories(dir_ / "root");
+  }
+
+  MainWindowWin32& Form1() { return dynamic_cast<MainWindowWin32&>(mainWindow_.view()); }
+  HWND Control(int id) { return ::GetDlgItem(Form1().handle(), id); }
+  void Click(HWND button) { ::SendMessageW(button, BM_CLICK, 0, 0); }
+  int Entries() { return static_cast<int>(::SendMessageW(Control(MainWindowWin32::kList2), LB_GETCOUNT, 0, 0)); }
+
+  TempDir dir_;
+  core::AppState state_;
+  engine::HelperObjects helpers_;
+  Win32Toolkit toolkit_;
+  MainWindow mainWindow_{state_, helpers_, toolkit_};
+};
+
+TEST_F(Win32ViewsTest, MainWindowIsLaidOutInPixelsAt96Dpi) {
+  ASSERT_EQ(Form1().dpi(), 96);
+  RECT client{};
+  ::GetClientRect(Form1().handle(), &client);
+  EXPECT_EQ(client.right, 169);
+  EXPECT_EQ(client.bottom, 415);
+  const RECT command4 = ClientPlace(Control(MainWindowWin32::kCommand4));
+  EXPECT_EQ(command4.left, 4);
+  EXPECT_EQ(command4.top, 324);
+  EXPECT_EQ(command4.right - command4.left, 161);
+  EXPECT_EQ(command4.bottom - command4.top, 89);
+  EXPECT_EQ(TextOf(Form1().handle()), "Kelvane Tarn Wick");
+  EXPECT_EQ(TextOf(Control(MainWindowWin32::kCommand4)),
+            "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen");
+  EXPECT_FALSE(::IsWindowEnabled(Control(MainWindowWin32::kCommand4)));
+
+  // The bold list font, 8.25 pt, in the face the system really chose.
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(Control(MainWindowWin32::kList2), WM_GETFONT, 0, 0));
+  const HDC dc = ::GetDC(Form1().handle());
+  ::SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE];
+  ::GetTextFaceW(dc, LF_FACESIZE, face);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::ReleaseDC(Form1().handle(), dc);
+  const std::wstring chosen = face;
+  EXPECT_TRUE(chosen == L"MS Sans Serif" || chosen == L"Microsoft Sans Serif") << Narrow(chosen);
+  EXPECT_GE(metrics.tmWeight, FW_BOLD);
+}
+
+TEST_F(Win32ViewsTest, AddGoesThroughATopmostDialogWhichIgnoresEnterAndEscape) {
+  Form1().ShowWindow();
+  WhenShown(L"TarnwickWindow", L"Dateiname", [](HWND dialog) {
+    EXPECT_TRUE(::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const HWND text = ::GetDlgItem(dialog, NameEntryDialogWin32::kText1);
+    ::SendMessageW(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mscreate.dir"));
+    // Enter and Escape reach the dialog as IDOK and IDCANCEL, which it leaves alone.
+    ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(::IsWindowVisible(dialog));
+    ::SendMessageW(::GetDlgItem(dialog, NameEntryDialogWin32::kCommand2), BM_CLICK, 0, 0);
+  });
+  Click(Control(MainWindowWin32::kCommand1));
+  EXPECT_EQ(Entries(), 1);
+  EXPECT_EQ(mainWindow_.names().Entries(), std::vector<std::string>{"Mscreate.dir"});
+  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kCommand4)));
+}
+
+TEST_F(Win32ViewsTest, RemoveAsksWithYesAndNoAndTheQuestionIcon) {
+  for (const char* name : {"a", "b"}) mainWindow_.names().Append(name);
+  mainWindow_.ShowNames();
+  ::SendMessageW(Control(MainWindowWin32::kList2), LB_SETCURSEL, 1, 0);
+  ::SendMessageW(Form1().handle(), WM_COMMAND, MAKEWPARAM(MainWindowWin32::kList2, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Control(MainWindowWin32::kList2)));
+  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kCommand3)));
+  SeenBox seen;
+  AnswerMessageBox(IDYES, seen);
+  Click(Control(MainWindowWin32::kCommand3));
+  EXPECT_EQ(seen.text, "Soll der Dateiname 'b' entfernt werden ?");
+  EXPECT_EQ(seen.title, "Kelvane Tarn Wick");
+  EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, IDI_QUESTION));
+  EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(Win32ViewsTest, MessageKindsShowTheirIcons) {
+  const std::pair<MessageKind, const wchar_t*> kinds[] = {
+      {MessageKind::kInformation, IDI_INFORMATION}, {MessageKind::kWarning, IDI_WARNING},
+      {MessageKind::kCritical, IDI_ERROR}, {MessageKind::kQuestion, IDI_QUESTION}};
+  for (const auto& [kind, icon] : kinds) {
+    SeenBox seen;
+    AnswerMessageBox(IDOK, seen);
+    Form1().ShowMessageBox("Hallo", kind, "Titel");
+    EXPECT_EQ(seen.text, "Hallo");
+    EXPECT_EQ(seen.title, "Titel");
+    EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, icon));
+  }
+}
+
+TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
+  mainWindow_.names().Append("Mscreate.dir");
+  EXPECT_EQ(::SendMessageW(Form1().handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  ::SendMessageW(Form1().handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(toolkit_.Ended());
+  ASSERT_TRUE(fs::exists(state_.SettingsPath));
+  fs::remove(state_.SettingsPath);
+  ::SendMessageW(Form1().handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(fs::exists(state_.SettingsPath));
+}
+
+TEST_F(Win32ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
+  const std::vector<std::function<void(HWND)>> stops = {
+      [](HWND w) { ::SendMessageW(::GetDlgItem(w, ProgressWindowWin32::kCancel), BM_CLICK, 0, 0); },
+      [](HWND w) { ::SendMessageW(w, WM_COMMAND, IDCANCEL, 0); },  // Escape
+      [](HWND w) { ::SendMessageW(w, WM_CLOSE, 0, 0); },
+  };
+  for (const auto& stop : stops) {
+    const bool closing = false;
+    PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "C:\\", std::chrono::hours(1),
+                          closing);
+    {
+      ProgressWindowWin32 window(toolkit_, progress, Form1().handle(), "Titel");
+      EXPECT_FALSE(::IsWindowEnabled(Form1().handle()));  // modal
+      stop(window.handle());
+      EXPECT_TRUE(progress.StopRequested());
+    }
+    EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+  }
+}
+
+TEST(TextAfterProgramName, RemovesOnePairOfQuotesAroundAllOfIt) {
+  const struct {
+    const wchar_t* line;
+    const char* text;
+  } cases[] = {
+      {L"tarnwick.exe C:\\Setup", "C:\\Setup"},
+      {L"\"C:\\Program Files\\tarnwick.exe\" \"C:\\Neuer Ordner\"", "C:\\Neuer Ordner"},
+      {L"tarnwick.exe \"C:\\a\" \"C:\\b\"", "\"C:\\a\" \"C:\\b\""},  // not one pair around all
+      {L"tarnwick.exe \"C:\\Setup", "\"C:\\Setup"},
+      {L"tarnwick.exe", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::TextAfterProgramName(c.line), c.text);
+}
+
+}  // namespace
+}  // namespace tarnwick::gui::win32
