@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test test-windows test-hardening run bench bench-large release screenshots clean
+.PHONY: deps build test test-windows package-windows test-hardening run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -13,12 +13,19 @@ build: deps
 test: build
 	ctest --preset dev -j $(JOBS)
 
-# The same source built for 64-bit Windows with mingw-w64 (no windows: no Qt for Windows
-# here), its tests run under Wine with one wineserver kept for the whole run.
+# The same source built for 64-bit Windows with mingw-w64 (the windows on Win32), its tests
+# run under Wine with one wineserver kept for the whole run.
 test-windows:
 	@scripts/install-deps windows
 	cmake --preset windows
 	@scripts/run-windows-tests $(JOBS)
+
+# A zip for Windows users: tarnwick.exe, tarnwick-cli.exe and a German read-me.
+package-windows:
+	@scripts/install-deps windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS) --target tarnwick tarnwick-cli
+	@scripts/package-windows build/windows $$(sed -n 's/^project(Tarnwick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # The attack, fault and fuzz suite (clang, ASan and UBSan), with a summary of its figures.
 test-hardening:

@@ -134,7 +134,10 @@ TEST_F(Win32ViewsTest, MainWindowIsLaidOutInPixelsAt96Dpi) {
   ::GetTextMetricsW(dc, &metrics);
   ::ReleaseDC(Form1().handle(), dc);
   const std::wstring chosen = face;
-  EXPECT_TRUE(chosen == L"MS Sans Serif" || chosen == L"Microsoft Sans Serif") << Narrow(chosen);
+  const bool sansSerif = (metrics.tmPitchAndFamily & 0xF0) == FF_SWISS;
+  EXPECT_TRUE(chosen == L"MS Sans Serif" || chosen == L"Microsoft Sans Serif" || sansSerif)
+      << Narrow(chosen);
+  EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 11);  // 8.25 pt at 96 dpi
   EXPECT_GE(metrics.tmWeight, FW_BOLD);
 }
 
