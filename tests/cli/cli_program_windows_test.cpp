@@ -2,6 +2,8 @@
 // hidden files.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "platform/executable_location.h"
 #include "platform/windows_support.h"
 #include "support/temp_dir.h"
@@ -71,6 +73,20 @@ TEST(TarnwickCliExe, DeletesListedNamesReadOnlyAndHiddenIncluded) {
   EXPECT_TRUE(Exists(tree + "\\Setup Dateien\\readme.txt"));
 
   EXPECT_EQ(RunCli("--settings \"" + settings + "\" --root \"" + base + "\\missing\"", output), 2u);
+}
+
+TEST(TarnwickCliExe, SharesTheSettingsFileOfTheProgramBesideIt) {
+  TempDir dir;
+  const std::string output = dir.path().string() + "\\output.txt";
+  ASSERT_EQ(RunCli("--settings-path", output), 0u);
+  std::string folder = std::string("Z:") + TARNWICK_CLI_PROGRAM;
+  for (char& c : folder) c = c == '/' ? '\\' : c;
+  folder.erase(folder.rfind('\\') + 1);
+  // Not tarnwick-cli.ini: the list is the one tarnwick.exe keeps.
+  std::string shown = ReadFile(output);
+  for (char& c : shown) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : folder) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(shown, folder + "tarnwick.ini\r\n");
 }
 
 }  // namespace

@@ -174,7 +174,8 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
 
 TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
   TempDir dir;
-  for (int i = 0; i < 5; ++i) WriteFile(dir / ("d" + std::to_string(i) + "/Setup.log"), "");
+  const auto file = [&dir](int i) { return (dir.path() / ('d' + std::to_string(i)) / "Setup.log").string(); };
+  for (int i = 0; i < 5; ++i) WriteFile(file(i), "");
   class SlowStopper : public PassObserver {
     bool OnDeleteProgress(uint64_t, uint64_t) override { return calls++ < 2; }
     void OnDeleted(std::string_view) override {
@@ -184,7 +185,7 @@ TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
   } stopper;
   const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), stopper);
   uint64_t gone = 0;
-  for (int i = 0; i < 5; ++i) gone += fs::exists(dir / ("d" + std::to_string(i) + "/Setup.log")) ? 0 : 1;
+  for (int i = 0; i < 5; ++i) gone += fs::exists(file(i)) ? 0 : 1;
   EXPECT_TRUE(report.stopped);
   EXPECT_GT(report.deleted, 0u);
   EXPECT_LT(report.deleted, 5u);
