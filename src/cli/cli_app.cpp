@@ -27,6 +27,23 @@ struct Options {
   std::string remove;
 };
 
+// CLI11 words its errors in English; the common ones are said again in German.
+std::string UsageError(const CLI::ParseError& error) {
+  const std::string text = error.what();
+  const size_t colon = text.find(": ");
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && colon != std::string::npos) {
+    return gui::texts::CliUnexpectedArgument(text.substr(colon + 2));
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && colon != std::string::npos) {
+    return gui::texts::CliMissingValue(text.substr(0, colon));
+  }
+  const size_t excludes = text.find(" excludes ");
+  if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr && excludes != std::string::npos) {
+    return gui::texts::CliExcludes(text.substr(0, excludes), text.substr(excludes + 10));
+  }
+  return gui::texts::CliBadUsage(text);
+}
+
 class PrintingObserver : public engine::PassObserver {
  public:
   PrintingObserver(bool verbose, const CliEnvironment& environment, std::ostream& out,
@@ -112,7 +129,9 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
   report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer,
                                       engine::KeptFiles(core::ProgramFiles(state)));
   if (report.rootUnreadable) return RootUnreadable(state, observer, err);
-  observer.Line(out) << gui::texts::PassReport(report) << '\n';
+  observer.Line(out) << gui::texts::PassReport(
+                            report, [&observer](std::string_view path) { return observer.Shown(path); })
+                     << '\n';
   if (report.stopped) return kExitStopped;
   return report.Complete() ? kExitDone : kExitIncomplete;
 }
@@ -158,7 +177,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     out << app.version() << '\n';
     return kExitDone;
   } catch (const CLI::ParseError& error) {
-    err << "tarnwick-cli: " << error.what() << '\n' << gui::texts::kCliUsageHint << '\n';
+    err << "tarnwick-cli: " << UsageError(error) << '\n' << gui::texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
 

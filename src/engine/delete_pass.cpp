@@ -61,6 +61,31 @@ class Pacer {
   std::chrono::steady_clock::time_point last_{};
 };
 
+void KeepFailure(DeleteReport& report, std::string_view path, std::error_code error, bool folder) {
+  if (report.failures.size() < DeleteReport::kFailuresNamed) {
+    report.failures.push_back({std::string(path), error, folder});
+  }
+}
+
+// The walk's observer: passes everything on to the front end's, keeping the folders that
+// could not be searched for the report.
+class WalkFailureRecorder : public PassObserver {
+ public:
+  WalkFailureRecorder(PassObserver& observer, DeleteReport& report)
+      : observer_(observer), report_(report) {}
+
+  bool OnDirectory(const WalkProgress& progress) override { return observer_.OnDirectory(progress); }
+  void OnWalkEnded(const WalkProgress& progress) override { observer_.OnWalkEnded(progress); }
+  void OnDirectoryFailed(std::string_view path, std::error_code error) override {
+    KeepFailure(report_, path, error, true);
+    observer_.OnDirectoryFailed(path, error);
+  }
+
+ private:
+  PassObserver& observer_;
+  DeleteReport& report_;
+};
+
 class KeptFileCategory : public std::error_category {
  public:
   const char* name() const noexcept override { return "tarnwick.kept"; }
@@ -90,9 +115,10 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
                                     HelperObjects& helpers, PassObserver& observer,
                                     DeleteReport& report) {
   std::string pattern = "*.*";
+  WalkFailureRecorder walkObserver(observer, report);
   const CollectionOutcome outcome =
       CollectFiles(searchRoot, pattern, helpers.directoryLister, helpers.fileLister,
-                   helpers.resultList, observer);
+                   helpers.resultList, walkObserver);
   report.unreadableDirectories = outcome.unreadableDirectories;
   report.rootUnreadable = !outcome.rootOpened;
   report.stopped = outcome.stopped;
@@ -133,6 +159,7 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
     const std::string_view path = helpers.resultList.List(index);
     if (const std::error_code error = deleter.Delete(path)) {
       ++report.failed;
+      KeepFailure(report, path, error, false);
       observer.OnDeleteFailed(path, error);
     } else {
       ++report.deleted;

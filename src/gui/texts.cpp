@@ -68,7 +68,8 @@ std::string EndWithoutSaving(std::string_view settingsPath, const std::error_cod
                "\n\nTrotzdem beenden? Die Änderungen an der Liste gehen dann verloren."});
 }
 
-std::string PassReport(const engine::DeleteReport& report) {
+std::string PassReport(const engine::DeleteReport& report,
+                       const std::function<std::string(std::string_view)>& shown) {
   std::string text;
   if (report.stopped) text += "Der Vorgang wurde abgebrochen.\n";
   text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und gelöscht.   "});
@@ -80,6 +81,13 @@ std::string PassReport(const engine::DeleteReport& report) {
     text += Join({"\n", Quoted(report.unreadableDirectories),
                   " Ordner konnten nicht durchsucht werden."});
   }
+  // Which ones, and why.
+  if (!report.failures.empty()) text += "\n";
+  for (const engine::PassFailure& failure : report.failures) {
+    text += Join({"\n", shown(failure.path), ": ", Reason(failure.error)});
+  }
+  const uint64_t unnamed = report.failed + report.unreadableDirectories - report.failures.size();
+  if (unnamed > 0) text += Join({"\n… und ", std::to_string(unnamed), " weitere"});
   return text;
 }
 
@@ -89,6 +97,22 @@ std::string ProgressCounts(uint64_t folders, uint64_t files) {
 
 std::string ProgressDeleted(uint64_t deleted) {
   return Join({"Gelöscht: ", std::to_string(deleted)});
+}
+
+std::string CliUnexpectedArgument(std::string_view argument) {
+  return Join({"unerwartetes Argument: ", argument});
+}
+
+std::string CliMissingValue(std::string_view option) {
+  return Join({option, " braucht einen Wert."});
+}
+
+std::string CliExcludes(std::string_view first, std::string_view second) {
+  return Join({first, " und ", second, " gehen nicht zusammen."});
+}
+
+std::string CliBadUsage(std::string_view detail) {
+  return Join({"ungültiger Aufruf (", detail, ")"});
 }
 
 std::string CliWouldDelete(uint64_t count) {

@@ -4,6 +4,7 @@
 // tarnwick-cli alike.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -47,8 +48,11 @@ std::string ListNotSaved(std::string_view settingsPath, const std::error_code& e
 std::string EndWithoutSaving(std::string_view settingsPath, const std::error_code& error);
 
 // The report of a delete pass: the count of deleted files, then a line for each kind of
-// failure; a stopped pass says so first.
-std::string PassReport(const engine::DeleteReport& report);
+// failure, then the failures the report names, each with its reason; a stopped pass says so
+// first. `shown` gives a path as it may be shown (a terminal wants control characters escaped).
+std::string PassReport(const engine::DeleteReport& report,
+                       const std::function<std::string(std::string_view)>& shown =
+                           [](std::string_view path) { return std::string(path); });
 
 // What a running pass shows.
 inline constexpr const char* kProgressSearching = "Durchsuche:";
@@ -65,6 +69,10 @@ inline constexpr const char* kCliStoppedNothingDeleted =
     "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.";
 inline constexpr const char* kCliUsageHint = "(--help zeigt die Aufrufform)";
 inline constexpr const char* kCliEmptyRoot = "--root braucht einen Ordner.";
+std::string CliUnexpectedArgument(std::string_view argument);
+std::string CliMissingValue(std::string_view option);
+std::string CliExcludes(std::string_view first, std::string_view second);
+std::string CliBadUsage(std::string_view detail);
 std::string CliWouldDelete(uint64_t count);
 std::string CliRootUnreadable(std::string_view root);
 std::string CliNotInList(std::string_view name);

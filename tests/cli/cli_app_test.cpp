@@ -93,9 +93,18 @@ TEST_F(Cli, DryRunListsAndDeletesNothing) {
 }
 
 TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
-  EXPECT_EQ(Run({"--bogus"}), kExitUsageOrRoot);
-  EXPECT_EQ(Run({"--list", "--add", "x"}), kExitUsageOrRoot);
-  EXPECT_EQ(Run({"--add"}), kExitUsageOrRoot);
+  const struct {
+    std::vector<std::string> arguments;
+    const char* said;
+  } usageErrors[] = {
+      {{"--bogus"}, "tarnwick-cli: unerwartetes Argument: --bogus\n"},
+      {{"--list", "--add", "x"}, "tarnwick-cli: --list und --add gehen nicht zusammen.\n"},
+      {{"--add"}, "tarnwick-cli: --add braucht einen Wert.\n"},
+  };
+  for (const auto& c : usageErrors) {
+    EXPECT_EQ(Run(c.arguments), kExitUsageOrRoot);
+    EXPECT_EQ(err_.str(), std::string(c.said) + "(--help zeigt die Aufrufform)\n");
+  }
   Run({"--add", "x"});
   EXPECT_EQ(Run({"--root", dir_ / "missing"}), kExitUsageOrRoot);
   EXPECT_NE(err_.str().find("missing"), std::string::npos);
