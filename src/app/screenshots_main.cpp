@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   progressWindow.SetFolder("/home/benutzer/");
   progressWindow.SetCounts(gui::texts::ProgressCounts(1234, 56789));
   progressWindow.SetDeleted(gui::texts::ProgressDeleted(12));
+  progressWindow.SetProgress(0.4);
 
   bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");
   saved = Save(Widget(dialog.view()), output + "/name-entry-dialog.png") && saved;

@@ -60,8 +60,9 @@ class PrintingObserver : public engine::PassObserver {
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
     if (verbose_) Line(err_) << gui::texts::CliNotSearched(Shown(path), error) << '\n';
   }
-  bool OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) override {
-    if (progress_) progress_->ShowDeletions(deleted);
+  void OnDeletionsStarting(uint64_t matches) override { matches_ = matches; }
+  bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override {
+    if (progress_) progress_->ShowDeletions(deleted, deleted + failed, matches_);
     return !Stopped();
   }
   void OnDeleted(std::string_view path) override {
@@ -89,6 +90,7 @@ class PrintingObserver : public engine::PassObserver {
   std::ostream& out_;
   std::ostream& err_;
   std::optional<TerminalProgress> progress_;
+  uint64_t matches_ = 0;
 };
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {

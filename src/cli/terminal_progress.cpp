@@ -52,11 +52,17 @@ void TerminalProgress::ShowWalk(std::string_view folder, uint64_t folders, uint6
   Write(heading + KeepEndWithin(EscapeControlCharacters(folder), room) + counts);
 }
 
-void TerminalProgress::ShowDeletions(uint64_t deleted) {
+void TerminalProgress::ShowDeletions(uint64_t deleted, uint64_t done, uint64_t total) {
   const bool started = !deleting_;
   deleting_ = true;
   if (!Due(started)) return;
-  Write(gui::texts::ProgressDeleted(deleted));
+  std::string line = gui::texts::ProgressDeleted(deleted);
+  if (total > 0) {
+    line += " (";
+    line += std::to_string(done * 100 / total);
+    line += " %)";
+  }
+  Write(line);
 }
 
 void TerminalProgress::Clear() {

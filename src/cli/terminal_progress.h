@@ -19,7 +19,9 @@ class TerminalProgress {
   TerminalProgress(std::ostream& terminal, size_t columns);
 
   void ShowWalk(std::string_view folder, uint64_t folders, uint64_t files);
-  void ShowDeletions(uint64_t deleted);
+  // `done` of `total` files have been dealt with, `deleted` of them deleted; a total of 0 is
+  // not known yet.
+  void ShowDeletions(uint64_t deleted, uint64_t done, uint64_t total);
   // Removes the line, so other output starts on a clean line.
   void Clear();
 

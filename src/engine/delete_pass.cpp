@@ -150,6 +150,7 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
   std::string rootPrefix = helpers.directoryLister.Path();
   core::EnsureTrailingBackslash(rootPrefix);
   RootedDeleter deleter(helpers.directoryLister.Handle(), rootPrefix, kept);
+  observer.OnDeletionsStarting(matches.size());
   Pacer pacer;
   for (const size_t index : matches) {
     if (pacer.Due() && !observer.OnDeleteProgress(report.deleted, report.failed)) {

@@ -24,6 +24,8 @@ class PassObserver {
   virtual void OnWalkEnded(const WalkProgress&) {}
   // A directory that could not be opened or read; the walk goes on without it.
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
+  // The matching is done: this many files are to be deleted now.
+  virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
   // Called at least every 20 ms while the collected paths are matched and deleted, with the
   // counts so far. Returning false stops the pass after the current file.
   virtual bool OnDeleteProgress(uint64_t /*deleted*/, uint64_t /*failed*/) { return true; }

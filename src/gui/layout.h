@@ -31,6 +31,7 @@ inline constexpr TwipsRect kProgressHeading{120, 120, 5760, 255};
 inline constexpr TwipsRect kProgressFolder{120, 390, 5760, 255};
 inline constexpr TwipsRect kProgressCounts{120, 720, 5760, 255};
 inline constexpr TwipsRect kProgressDeleted{120, 990, 5760, 255};
+inline constexpr TwipsRect kProgressBar{120, 1380, 4080, 255};
 inline constexpr TwipsRect kProgressCancel{4320, 1320, 1560, 375};
 
 // Font sizes in points.

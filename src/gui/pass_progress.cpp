@@ -43,13 +43,17 @@ void PassProgress::OnWalkEnded(const engine::WalkProgress& progress) {
   files_ = progress.files;
 }
 
-bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t /*failed*/) {
+bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t failed) {
   if (ProcessEvents(std::chrono::milliseconds(0))) {
     if (!deleting_ && !stopRequested_) window_->SetHeading(texts::kProgressDeleting);
     deleting_ = true;
     window_->SetFolder(searchRoot_);
     window_->SetCounts(texts::ProgressCounts(folders_, files_));
     window_->SetDeleted(texts::ProgressDeleted(deleted));
+    // Before the matching is done the amount of work is unknown.
+    if (matches_ > 0) {
+      window_->SetProgress(static_cast<double>(deleted + failed) / static_cast<double>(matches_));
+    }
   }
   return Continue();
 }
@@ -71,6 +75,7 @@ bool PassProgress::ProcessEvents(std::chrono::milliseconds refresh) {
     if (now - started_ < showAfter_) return false;
     window_ = toolkit_.CreateProgressWindow(*this, owner_, title_);
     window_->SetHeading(texts::kProgressSearching);
+    window_->SetProgress(std::nullopt);
     window_->ShowWindow();
   } else if (now - refreshed_ < refresh) {
     return false;

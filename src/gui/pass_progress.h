@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ class ProgressView {
   virtual void SetCounts(const std::string& text) = 0;
   // Shows the line of deleted files, hidden until the deletions start.
   virtual void SetDeleted(const std::string& text) = 0;
+  // The bar: busy while the amount of work is unknown, else the share done, 0 to 1.
+  virtual void SetProgress(std::optional<double> done) = 0;
   virtual void DisableCancel() = 0;
 };
 
@@ -40,6 +43,7 @@ class PassProgress : public engine::PassObserver {
 
   bool OnDirectory(const engine::WalkProgress& progress) override;
   void OnWalkEnded(const engine::WalkProgress& progress) override;
+  void OnDeletionsStarting(uint64_t matches) override { matches_ = matches; }
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
 
   // "Abbrechen": the pass stops at its next step.
@@ -67,6 +71,7 @@ class PassProgress : public engine::PassObserver {
   bool deleting_ = false;
   uint64_t folders_ = 0;  // the walk's figures, shown on with the deletions
   uint64_t files_ = 0;
+  uint64_t matches_ = 0;  // files to delete, once the matching is done
 };
 
 }  // namespace tarnwick::gui

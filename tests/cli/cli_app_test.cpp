@@ -194,6 +194,10 @@ TEST(TerminalProgress, ALongFolderKeepsTheLineWithinTheTerminal) {
   EXPECT_TRUE(line.ends_with("x/last/   Ordner: 12   Dateien: 345\x1b[K")) << line;
   const std::string shown = line.substr(1, line.size() - 1 - 3);  // without \r and erase
   EXPECT_EQ(shown.size() - 2, 49u);  // the ellipsis takes three bytes and one column
+
+  terminal.str("");
+  progress.ShowDeletions(120, 150, 200);  // the first deletions show at once
+  EXPECT_EQ(terminal.str(), "\rGelöscht: 120 (75 %)\x1b[K");
 }
 
 TEST(EscapeControlCharacters, KeepsATerminalSafe) {

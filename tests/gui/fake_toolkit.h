@@ -94,8 +94,10 @@ class FakeProgressWindow : public gui::ProgressView {
   void SetCounts(const std::string& text) override { counts = text; }
   void SetDeleted(const std::string& text) override { deleted = text; }
   void DisableCancel() override { cancelEnabled = false; }
+  void SetProgress(std::optional<double> done) override { progress = done; }
 
   bool shown = false;
+  std::optional<double> progress = -1.0;  // not set yet
   std::string heading, folder, counts;
   std::optional<std::string> deleted;
   bool cancelEnabled = true;

@@ -91,6 +91,7 @@ TEST_F(PassProgressTest, StoppedDuringTheWalkDeletesNothing) {
   EXPECT_EQ(seen.folder, state_.SearchRoot);
   EXPECT_EQ(seen.counts.rfind("Ordner: 1   Dateien: ", 0), 0u) << seen.counts;
   EXPECT_FALSE(seen.deleted.has_value());
+  EXPECT_EQ(seen.progress, std::nullopt);  // busy: how much there is to do is not known yet
   EXPECT_EQ(Report(), "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(FilesOnDisk(), kListedFiles);
 }
@@ -98,12 +99,14 @@ TEST_F(PassProgressTest, StoppedDuringTheWalkDeletesNothing) {
 TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
   window_.SetProgressDelay(std::chrono::milliseconds(0));
   std::string heading, stoppingHeading;
+  std::optional<double> share;
   bool cancelEnabled = false;
   toolkit_.onEvents = [&] {
     testing::FakeProgressWindow* window = toolkit_.progressWindow;
     if (window == nullptr || !window->deleted || *window->deleted == "Gelöscht: 0") return;
     if (toolkit_.progress->StopRequested()) return;
     heading = window->heading;
+    share = window->progress;
     toolkit_.progress->CancelClick();
     stoppingHeading = window->heading;
     cancelEnabled = window->cancelEnabled;
@@ -111,6 +114,9 @@ TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
   window_.Command4Click();
   ASSERT_FALSE(heading.empty()) << "the deletions ended before a refresh showed one";
   EXPECT_EQ(heading, "Lösche die gefundenen Dateien in:");
+  ASSERT_TRUE(share.has_value());  // deleted of found
+  EXPECT_GT(*share, 0.0);
+  EXPECT_LT(*share, 1.0);
   EXPECT_EQ(stoppingHeading, "Wird abgebrochen...");
   EXPECT_FALSE(cancelEnabled);
   const int gone = kListedFiles - FilesOnDisk();

@@ -16,6 +16,7 @@ ProgressWindowWidget::ProgressWindowWidget(PassProgress& rules, QWidget& owner,
       FolderLabel(new QLabel(this)),
       CountLabel(new QLabel(this)),
       DeletedLabel(new QLabel(this)),
+      Bar(new QProgressBar(this)),
       CancelButton(new QPushButton(texts::kCancelButton, this)),
       rules_(rules) {
   setObjectName("ProgressWindow");
@@ -34,6 +35,9 @@ ProgressWindowWidget::ProgressWindowWidget(PassProgress& rules, QWidget& owner,
   DeletedLabel->setObjectName("DeletedLabel");
   DeletedLabel->setGeometry(PixelRect(layout::kProgressDeleted));
   DeletedLabel->hide();
+  Bar->setObjectName("Bar");
+  Bar->setGeometry(PixelRect(layout::kProgressBar));
+  Bar->setTextVisible(false);
   CancelButton->setObjectName("CancelButton");
   CancelButton->setGeometry(PixelRect(layout::kProgressCancel));
   connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });
@@ -59,6 +63,16 @@ void ProgressWindowWidget::SetCounts(const std::string& text) {
 void ProgressWindowWidget::SetDeleted(const std::string& text) {
   DeletedLabel->setText(QString::fromStdString(text));
   DeletedLabel->show();
+}
+
+void ProgressWindowWidget::SetProgress(std::optional<double> done) {
+  constexpr int kSteps = 1000;
+  if (!done) {
+    Bar->setRange(0, 0);  // Qt's busy bar
+    return;
+  }
+  Bar->setRange(0, kSteps);
+  Bar->setValue(static_cast<int>(*done * kSteps));
 }
 
 void ProgressWindowWidget::closeEvent(QCloseEvent* event) {

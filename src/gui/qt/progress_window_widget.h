@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "gui/pass_progress.h"
@@ -20,11 +21,13 @@ class ProgressWindowWidget : public QDialog, public ProgressView {
   void SetCounts(const std::string& text) override;
   void SetDeleted(const std::string& text) override;
   void DisableCancel() override { CancelButton->setEnabled(false); }
+  void SetProgress(std::optional<double> done) override;
 
   QLabel* const HeadingLabel;  // "Durchsuche:", then what the pass does with the finds
   QLabel* const FolderLabel;
   QLabel* const CountLabel;    // "Ordner: N   Dateien: M"
   QLabel* const DeletedLabel;  // "Gelöscht: K", once the deletions have started
+  QProgressBar* const Bar;     // busy during the walk, then deleted of found
   QPushButton* const CancelButton;
 
  protected:

@@ -1,9 +1,16 @@
 #include "gui/win32/progress_window_view.h"
 
+#include <commctrl.h>
+
 #include "gui/layout.h"
 #include "gui/texts.h"
 
 namespace tarnwick::gui::win32 {
+namespace {
+
+constexpr int kBarSteps = 1000;
+
+}  // namespace
 
 ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& rules, HWND owner,
                                          const std::string& title)
@@ -19,6 +26,8 @@ ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& ru
   deleted_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressDeleted, kDeleted,
                         normal);
   ::ShowWindow(deleted_, SW_HIDE);
+  bar_ = AddControl(PROGRESS_CLASSW, "", 0, 0, layout::kProgressBar, kBar, normal);
+  ::SendMessageW(bar_, PBM_SETRANGE32, 0, kBarSteps);
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
              layout::kProgressCancel, kCancel, normal);
 
@@ -37,6 +46,21 @@ ProgressWindowWin32::~ProgressWindowWin32() { ::EnableWindow(owner_, TRUE); }
 void ProgressWindowWin32::SetDeleted(const std::string& text) {
   SetText(deleted_, text);
   ::ShowWindow(deleted_, SW_SHOW);
+}
+
+void ProgressWindowWin32::SetProgress(std::optional<double> done) {
+  // A marquee (the system's busy bar) while the amount of work is unknown.
+  const LONG_PTR style = ::GetWindowLongPtrW(bar_, GWL_STYLE);
+  if (!done) {
+    ::SetWindowLongPtrW(bar_, GWL_STYLE, style | PBS_MARQUEE);
+    ::SendMessageW(bar_, PBM_SETMARQUEE, TRUE, 0);
+    return;
+  }
+  if (style & PBS_MARQUEE) {
+    ::SendMessageW(bar_, PBM_SETMARQUEE, FALSE, 0);
+    ::SetWindowLongPtrW(bar_, GWL_STYLE, style & ~PBS_MARQUEE);
+  }
+  ::SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(*done * kBarSteps), 0);
 }
 
 void ProgressWindowWin32::SetText(HWND control, const std::string& text) {

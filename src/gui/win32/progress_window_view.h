@@ -9,7 +9,14 @@ namespace tarnwick::gui::win32 {
 // centred on it. Its button, Escape and its frame all ask the pass to stop.
 class ProgressWindowWin32 : public Win32Window, public ProgressView {
  public:
-  enum Control { kHeading = 401, kFolder = 402, kCounts = 403, kDeleted = 404, kCancel = IDCANCEL };
+  enum Control {
+    kHeading = 401,
+    kFolder = 402,
+    kCounts = 403,
+    kDeleted = 404,
+    kBar = 405,
+    kCancel = IDCANCEL,
+  };
 
   ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& rules, HWND owner,
                       const std::string& title);
@@ -21,6 +28,7 @@ class ProgressWindowWin32 : public Win32Window, public ProgressView {
   void SetCounts(const std::string& text) override { SetText(counts_, text); }
   void SetDeleted(const std::string& text) override;
   void DisableCancel() override { ::EnableWindow(::GetDlgItem(handle(), kCancel), FALSE); }
+  void SetProgress(std::optional<double> done) override;
 
  private:
   static void SetText(HWND control, const std::string& text);
@@ -32,6 +40,7 @@ class ProgressWindowWin32 : public Win32Window, public ProgressView {
   HWND folder_ = nullptr;
   HWND counts_ = nullptr;
   HWND deleted_ = nullptr;
+  HWND bar_ = nullptr;
 };
 
 }  // namespace tarnwick::gui::win32
