@@ -24,6 +24,7 @@ struct AppState {
   int16_t NameAccepted = 0;     // 1 once the name entry dialog was accepted
   std::string PendingName;      // a file name on its way into the list
   std::string SearchRoot;       // where the delete pass starts, ending in one separator
+  bool AskForSearchRoot = false;  // an installed copy started without a folder: each pass asks
 };
 
 // Fills AppDir and ExeName from where the executable lives.

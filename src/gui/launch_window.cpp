@@ -17,6 +17,7 @@ void LaunchWindow::SetLabel(const std::string& path) {
 
 void LaunchWindow::Command1Click() {
   state_.SearchRoot = SearchRootFor(label_);
+  mainWindow_.ShowSearchRoot();
   ContinueIntoMainWindow();
 }
 

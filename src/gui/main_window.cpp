@@ -1,10 +1,12 @@
 #include "gui/main_window.h"
 
 #include "core/name_list_store.h"
+#include "core/path_helpers.h"
 #include "engine/delete_pass.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
 #include "gui/texts.h"
+#include "platform/user_folders.h"
 
 namespace tarnwick::gui {
 
@@ -20,6 +22,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::ShowNames() {
   view_->SetEntries(names_.Entries());
   UpdateDeleteButton();
+}
+
+void MainWindow::ShowSearchRoot() {
+  view_->SetDeleteButtonTip(state_.AskForSearchRoot ? texts::kAsksForFolderTip
+                                                    : texts::SearchesFolderTip(state_.SearchRoot));
 }
 
 void MainWindow::AppendName(const std::string& name) {
@@ -78,6 +85,13 @@ void MainWindow::Command3Click() {
 
 void MainWindow::Command4Click() {
   if (passRunning_) return;  // a pass is already running further down this stack
+  if (state_.AskForSearchRoot && names_.Count() > 0) {
+    // An installed copy's own folder is the system's program folder: never search that.
+    const auto folder = view_->ChooseFolder(texts::kChooseFolderCaption, platform::UserHomeFolder());
+    if (!folder) return;
+    state_.SearchRoot = *folder;
+    core::EnsureTrailingBackslash(state_.SearchRoot);
+  }
   passRunning_ = true;
   std::optional<engine::DeleteReport> report;
   {

@@ -21,6 +21,10 @@ class MainWindowView : public WindowView {
   virtual std::optional<int> SelectedIndex() const = 0;
   virtual void EnableRemoveButton(bool enabled) = 0;  // Command3
   virtual void EnableDeleteButton(bool enabled) = 0;  // Command4
+  virtual void SetDeleteButtonTip(const std::string& tip) = 0;
+  // The platform's folder chooser, opening at `start`; nothing when it was cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& caption,
+                                                  const std::string& start) = 0;
 };
 
 class NameEntryDialog;
@@ -36,6 +40,8 @@ class MainWindow {
   // The list that List2 shows; after changing it directly, call ShowNames.
   core::NameList& names() { return names_; }
   void ShowNames();
+  // Tells, in the delete button's tip, which folder a pass searches; call when it changes.
+  void ShowSearchRoot();
   // Appends a name at the end of the list; a name the list refuses is refused with a message
   // that says why.
   void AppendName(const std::string& name);

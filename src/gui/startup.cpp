@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "engine/helper_objects.h"
 #include "gui/search_root.h"
+#include "platform/user_folders.h"
 
 namespace tarnwick::gui {
 
@@ -27,8 +28,10 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
     windows.launchWindow->view().ShowWindow();
   } else {
     state.SearchRoot = state.AppDir;
+    state.AskForSearchRoot = !platform::FolderIsWritable(state.AppDir);
     windows.mainWindow->view().ShowWindow();
   }
+  windows.mainWindow->ShowSearchRoot();
   return windows;
 }
 

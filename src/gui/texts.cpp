@@ -17,6 +17,10 @@ std::string Quoted(uint64_t count) { return Join({"'", std::to_string(count), "'
 
 }  // namespace
 
+std::string SearchesFolderTip(std::string_view folder) {
+  return Join({"Durchsucht ", folder, " und alle Unterordner und löscht die gelisteten Dateinamen."});
+}
+
 std::string RemoveQuestion(std::string_view name) {
   return Join({"Soll der Dateiname '", name, "' entfernt werden ?"});
 }

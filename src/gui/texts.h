@@ -32,6 +32,13 @@ inline constexpr const char* kOkButton = "OK";
 inline constexpr const char* kYesButton = "Ja";
 inline constexpr const char* kNoButton = "Nein";
 
+// The delete button's tip: the folder it searches, or that it asks for one.
+std::string SearchesFolderTip(std::string_view folder);
+inline constexpr const char* kAsksForFolderTip =
+    "Fragt zuerst, welcher Ordner durchsucht wird, und löscht dort die gelisteten Dateinamen.";
+// The caption of the folder chooser of an installed copy.
+inline constexpr const char* kChooseFolderCaption = "Ordner zum Durchsuchen wählen";
+
 // The question before a name leaves the list.
 std::string RemoveQuestion(std::string_view name);
 

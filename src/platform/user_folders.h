@@ -7,6 +7,9 @@ namespace tarnwick::platform {
 // Whether this user may create files in the folder.
 bool FolderIsWritable(const std::string& folder);
 
+// The user's home folder; empty when the system names none.
+std::string UserHomeFolder();
+
 // The folder for this program's settings in the user's own profile, not created here:
 // $XDG_CONFIG_HOME/tarnwick (default ~/.config/tarnwick) on POSIX, %APPDATA%\Tarnwick on
 // Windows. Empty when the system names no such place.

@@ -12,18 +12,19 @@ bool FolderIsWritable(const std::string& folder) {
   return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+std::string UserHomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') return home;
+  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) return user->pw_dir;
+  return {};
+}
+
 std::string UserSettingsFolder() {
   const auto absolute = [](const char* path) { return path != nullptr && path[0] == '/'; };
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); absolute(config)) {
     return std::string(config) + "/tarnwick";
   }
-  if (const char* home = std::getenv("HOME"); absolute(home)) {
-    return std::string(home) + "/.config/tarnwick";
-  }
-  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr) {
-    return std::string(user->pw_dir) + "/.config/tarnwick";
-  }
-  return {};
+  const std::string home = UserHomeFolder();
+  return home.empty() ? home : home + "/.config/tarnwick";
 }
 
 }  // namespace tarnwick::platform

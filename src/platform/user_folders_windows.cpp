@@ -18,6 +18,11 @@ bool FolderIsWritable(const std::string& folder) {
   return true;
 }
 
+std::string UserHomeFolder() {
+  const wchar_t* profile = ::_wgetenv(L"USERPROFILE");
+  return profile != nullptr ? Narrow(profile) : std::string();
+}
+
 std::string UserSettingsFolder() {
   const wchar_t* appData = ::_wgetenv(L"APPDATA");
   if (appData == nullptr || appData[0] == L'\0') return {};

@@ -59,11 +59,21 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   std::optional<int> SelectedIndex() const override { return selected; }
   void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
   void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
+  void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
+  std::optional<std::string> ChooseFolder(const std::string& caption,
+                                          const std::string& start) override {
+    chooserCaption = caption;
+    chooserStart = start;
+    return chosenFolder;
+  }
 
   std::vector<std::string> entries;
   std::optional<int> selected;
   bool removeEnabled = true;
   bool deleteEnabled = true;
+  std::string deleteTip;
+  std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
+  std::string chooserCaption, chooserStart;
 };
 
 class FakeNameEntryDialog : public FakeWindow<gui::NameEntryDialogView> {

@@ -207,6 +207,27 @@ TEST_F(MainWindowTest, DeleteButtonRunsThePassAndReportsIt) {
   EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kWarning);
 }
 
+TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
+  WriteFile(dir_ / "chosen/Mscreate.dir", "");
+  SetNames({"Mscreate.dir"});
+  state_.AskForSearchRoot = true;
+  window_.ShowSearchRoot();
+  EXPECT_EQ(view().deleteTip,
+            "Fragt zuerst, welcher Ordner durchsucht wird, und löscht dort die gelisteten "
+            "Dateinamen.");
+
+  window_.Command4Click();  // cancelled: nothing is searched, nothing shown
+  EXPECT_EQ(view().chooserCaption, "Ordner zum Durchsuchen wählen");
+  EXPECT_FALSE(view().chooserStart.empty());  // the home folder
+  EXPECT_TRUE(toolkit_.messages.empty());
+
+  view().chosenFolder = NativePath(dir_ / "chosen");
+  window_.Command4Click();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].prompt, "Es wurden '1' Dateien gefunden und gelöscht.   ");
+  EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "chosen/"));
+}
+
 TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {
   SetNames({"Mscreate.dir"});
   view().shown = true;

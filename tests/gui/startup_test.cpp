@@ -45,6 +45,9 @@ TEST_F(StartupTest, WithoutSettingsTheMainWindowOpensEmpty) {
   EXPECT_EQ(state_.AppDir, Dir());
   EXPECT_EQ(state_.SearchRoot, state_.AppDir);
   EXPECT_EQ(state_.AppTitle, "Kelvane Tarnwick");
+  EXPECT_FALSE(state_.AskForSearchRoot);  // a copy in a folder the user can write
+  EXPECT_EQ(toolkit_.mainWindow->deleteTip,
+            "Durchsucht " + Dir() + " und alle Unterordner und löscht die gelisteten Dateinamen.");
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }
 

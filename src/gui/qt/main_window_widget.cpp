@@ -1,6 +1,8 @@
 #include "gui/qt/main_window_widget.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QIcon>
 
 #include "gui/layout.h"
@@ -56,6 +58,18 @@ void MainWindowWidget::AppendEntry(const std::string& entry) {
 std::optional<int> MainWindowWidget::SelectedIndex() const {
   if (List2->selectedItems().isEmpty() || List2->currentRow() < 0) return std::nullopt;
   return List2->currentRow();
+}
+
+void MainWindowWidget::SetDeleteButtonTip(const std::string& tip) {
+  Command4->setToolTip(QString::fromStdString(tip));
+}
+
+std::optional<std::string> MainWindowWidget::ChooseFolder(const std::string& caption,
+                                                          const std::string& start) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, QString::fromStdString(caption), QFile::decodeName(start.c_str()));
+  if (folder.isEmpty()) return std::nullopt;
+  return QFile::encodeName(folder).toStdString();  // the file system's own bytes
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {

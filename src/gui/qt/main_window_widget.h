@@ -19,6 +19,9 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   std::optional<int> SelectedIndex() const override;
   void EnableRemoveButton(bool enabled) override { Command3->setEnabled(enabled); }
   void EnableDeleteButton(bool enabled) override { Command4->setEnabled(enabled); }
+  void SetDeleteButtonTip(const std::string& tip) override;
+  std::optional<std::string> ChooseFolder(const std::string& caption,
+                                          const std::string& start) override;
 
   QListWidget* const List2;
   QPushButton* const Command1;     // "neuer Dateiname..."

@@ -1,5 +1,8 @@
 #include "gui/win32/main_window_view.h"
 
+#include <commctrl.h>
+#include <shlobj.h>
+
 #include "gui/layout.h"
 #include "gui/texts.h"
 
@@ -20,6 +23,47 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
   command4_ = AddControl(L"BUTTON", texts::kDeleteButton,
                          WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER, 0,
                          layout::kMainDeleteButton, kCommand4, Font(layout::kLargePoints, true));
+  tips_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
+                            ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Pixels(4500));
+}
+
+void MainWindowWin32::SetDeleteButtonTip(const std::string& tip) {
+  tip_ = Wide(tip);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(command4_);
+  tool.lpszText = tip_.data();
+  ::SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::optional<std::string> MainWindowWin32::ChooseFolder(const std::string& caption,
+                                                         const std::string& start) {
+  const std::wstring title = Wide(caption);
+  const std::wstring initial = Wide(start);
+  BROWSEINFOW browse{};
+  browse.hwndOwner = handle();
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  browse.lpfn = [](HWND chooser, UINT message, LPARAM, LPARAM start) -> int {
+    if (message == BFFM_INITIALIZED) ::SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
+    return 0;
+  };
+  browse.lParam = reinterpret_cast<LPARAM>(initial.c_str());
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the new-style chooser needs it
+  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&browse);
+  std::optional<std::string> folder;
+  if (chosen != nullptr) {
+    wchar_t path[32768];
+    if (::SHGetPathFromIDListEx(chosen, path, 32768, GPFIDL_DEFAULT)) folder = Narrow(path);
+    ::CoTaskMemFree(chosen);
+  }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return folder;
 }
 
 void MainWindowWin32::SetEntries(const std::vector<std::string>& entries) {

@@ -17,6 +17,9 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   std::optional<int> SelectedIndex() const override;
   void EnableRemoveButton(bool enabled) override { ::EnableWindow(command3_, enabled); }
   void EnableDeleteButton(bool enabled) override { ::EnableWindow(command4_, enabled); }
+  void SetDeleteButtonTip(const std::string& tip) override;
+  std::optional<std::string> ChooseFolder(const std::string& caption,
+                                          const std::string& start) override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -25,6 +28,8 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   HWND list2_ = nullptr;
   HWND command3_ = nullptr;
   HWND command4_ = nullptr;
+  HWND tips_ = nullptr;
+  std::wstring tip_;  // the tip control keeps a pointer to it
 };
 
 }  // namespace tarnwick::gui::win32
