@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test test-windows package-windows test-hardening run bench bench-large release screenshots clean
+.PHONY: deps build test package test-windows package-windows test-hardening run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -12,6 +12,11 @@ build: deps
 
 test: build
 	ctest --preset dev -j $(JOBS)
+
+# A Debian package of the release build (build/release/tarnwick_<version>_amd64.deb).
+package: release
+	@scripts/install-deps package
+	@scripts/build-package build/release
 
 # The same source built for 64-bit Windows with mingw-w64 (the windows on Win32), its tests
 # run under Wine with one wineserver kept for the whole run.

@@ -146,16 +146,19 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   app.option_defaults()->group("Optionen");
   Options options;
   auto* root = app.add_option("--root", options.root,
-                              "Ordner, der durchsucht wird (Standard: Programmordner)");
-  app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste");
+                              "Ordner, der durchsucht wird (Standard: Programmordner)")
+                   ->type_name("ORDNER");
+  app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste")
+      ->type_name("DATEI");
   auto* dryRun = app.add_flag("--dry-run", options.dryRun,
                               "nur auflisten, was gelöscht würde; nichts löschen");
   app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
   auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
                                     "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
-  auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen");
-  auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen");
+  auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen")->type_name("NAME");
+  auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen")
+                     ->type_name("NAME");
   app.set_help_flag("-h,--help", "diese Hilfe ausgeben");
   app.set_version_flag("--version", std::string("tarnwick-cli ") + TARNWICK_VERSION,
                        "die Version ausgeben");
