@@ -1,6 +1,8 @@
 #include "gui/qt/desktop_program.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <unistd.h>
 
 #include "platform/command_line.h"
@@ -12,6 +14,10 @@ DesktopProgram::DesktopProgram(int argc, char** argv,
                                const platform::ExecutableLocation& executable)
     : argc_(argc), application_(argc_, argv) {
   QApplication::setWindowIcon(QIcon(":/tarnwick.png"));
+  if (qtTexts_.load(QLocale(QLocale::German), "qtbase", "_",
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts_);
+  }
   // The program ends when the main window closes, not when a window happens to be the last.
   QApplication::setQuitOnLastWindowClosed(false);
   // argv itself, not QApplication::arguments(): those are decoded, and a folder name that is

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,7 @@ class DesktopProgram {
  private:
   int argc_;  // QApplication keeps a reference to it
   QApplication application_;
+  QTranslator qtTexts_;  // German for Qt's own dialogs, the folder chooser among them
   QtToolkit toolkit_;
   core::AppState state_;
   StartedWindows windows_;

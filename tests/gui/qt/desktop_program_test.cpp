@@ -19,6 +19,8 @@ TEST(DesktopProgram, TheCommandLineKeepsBytesThatAreNotUtf8) {
   EXPECT_EQ(desktop.state().CommandLinePath, "/tmp/Ordner\xFF");
   EXPECT_EQ(desktop.state().SearchRoot, "/tmp/Ordner\xFF/");
   ASSERT_NE(desktop.windows().launchWindow, nullptr);
+  // Qt's own dialogs (the folder chooser) speak German too.
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Directory:"), "Verzeichnis:");
 }
 
 TEST(DesktopProgram, ATerminationSignalSavesTheListAndEnds) {
