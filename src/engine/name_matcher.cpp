@@ -1,5 +1,8 @@
 #include "engine/name_matcher.h"
 
+#include <algorithm>
+
+#include "platform/composed_form.h"
 #include "platform/path_separator.h"
 #include "platform/text_case.h"
 
@@ -13,16 +16,25 @@ bool CanNameAFile(const std::string& name) {
          name.find(platform::kPathSeparator) == std::string::npos;
 }
 
+// What two names that match have in common: upper case, and for names beyond ASCII also the
+// composed form, so that canonically equal spellings match. ASCII needs no more.
+std::string MatchingKey(std::string_view name) {
+  std::string upper = platform::ToUpperCase(name);
+  const bool ascii = std::all_of(upper.begin(), upper.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? upper : platform::ComposedForm(upper);
+}
+
 }  // namespace
 
 NameMatcher::NameMatcher(const std::vector<std::string>& names) {
   for (const auto& name : names) {
-    if (CanNameAFile(name)) upperNames_.insert(platform::ToUpperCase(name));
+    if (CanNameAFile(name)) keys_.insert(MatchingKey(name));
   }
 }
 
 bool NameMatcher::Matches(std::string_view fileName) const {
-  return !upperNames_.empty() && upperNames_.contains(platform::ToUpperCase(fileName));
+  return !keys_.empty() && keys_.contains(MatchingKey(fileName));
 }
 
 }  // namespace tarnwick::engine
