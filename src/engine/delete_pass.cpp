@@ -158,7 +158,10 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
       break;
     }
     const std::string_view path = helpers.resultList.List(index);
-    if (const std::error_code error = deleter.Delete(path)) {
+    const std::error_code error = deleter.Delete(path);
+    if (error == std::errc::no_such_file_or_directory) {
+      observer.OnAlreadyGone(path);
+    } else if (error) {
       ++report.failed;
       KeepFailure(report, path, error, false);
       observer.OnDeleteFailed(path, error);

@@ -24,7 +24,8 @@ struct DeleteReport {
   static constexpr size_t kFailuresNamed = 10;
 
   uint64_t deleted = 0;                // matching files that are gone
-  uint64_t failed = 0;                 // matching files that could not be deleted
+  uint64_t failed = 0;                 // matching files that could not be deleted (not those
+                                       // that were gone already when their turn came)
   uint64_t unreadableDirectories = 0;  // directories that could not be searched, the root included
   bool rootUnreadable = false;         // the root itself could not be searched
   bool stopped = false;                // the user stopped the pass

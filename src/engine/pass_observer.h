@@ -31,6 +31,9 @@ class PassObserver {
   virtual bool OnDeleteProgress(uint64_t /*deleted*/, uint64_t /*failed*/) { return true; }
   virtual void OnDeleted(std::string_view /*path*/) {}
   virtual void OnDeleteFailed(std::string_view /*path*/, std::error_code) {}
+  // A matching file that was no longer there when its turn came: another program deleted it.
+  // It is neither deleted by this pass nor a failure.
+  virtual void OnAlreadyGone(std::string_view /*path*/) {}
 };
 
 }  // namespace tarnwick::engine

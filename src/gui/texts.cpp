@@ -133,6 +133,10 @@ std::string CliNotInList(std::string_view name) {
 
 std::string CliDeleted(std::string_view path) { return Join({"gelöscht: ", path}); }
 
+std::string CliAlreadyGone(std::string_view path) {
+  return Join({"nicht mehr vorhanden: ", path});
+}
+
 std::string CliNotDeleted(std::string_view path, const std::error_code& error) {
   return Join({"nicht gelöscht: ", path, ": ", Reason(error)});
 }

@@ -192,6 +192,28 @@ TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
   EXPECT_EQ(report.deleted, gone);
 }
 
+TEST(DeleteListedFiles, AFileGoneBeforeItsTurnIsNeitherDeletedNorAFailure) {
+  TempDir dir;
+  WriteFile(dir / "a/Setup.log", "");
+  WriteFile(dir / "b/Setup.log", "");
+  // Another program deletes one of the found files before the deletions start.
+  class OtherProgram : public PassObserver {
+   public:
+    explicit OtherProgram(std::string file) : file_(std::move(file)) {}
+    void OnDeletionsStarting(uint64_t) override { fs::remove(file_); }
+    void OnAlreadyGone(std::string_view) override { ++gone; }
+    int gone = 0;
+
+   private:
+    std::string file_;
+  } other(dir / "b/Setup.log");
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), other);
+  EXPECT_EQ(report.deleted, 1u);
+  EXPECT_EQ(report.failed, 0u);
+  EXPECT_EQ(other.gone, 1);
+  EXPECT_TRUE(report.Complete());
+}
+
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
   TempDir dir;
   fs::permissions(dir.path(), fs::perms::all);
