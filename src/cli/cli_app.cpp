@@ -68,6 +68,9 @@ class PrintingObserver : public engine::PassObserver {
   void OnDeleted(std::string_view path) override {
     if (verbose_) Line(out_) << gui::texts::CliDeleted(Shown(path)) << '\n';
   }
+  void OnOtherFileSystem(std::string_view path) override {
+    if (verbose_) Line(err_) << gui::texts::CliOtherFileSystem(Shown(path)) << '\n';
+  }
   void OnAlreadyGone(std::string_view path) override {
     if (verbose_) Line(err_) << gui::texts::CliAlreadyGone(Shown(path)) << '\n';
   }

@@ -80,6 +80,7 @@ class WalkFailureRecorder : public PassObserver {
     KeepFailure(report_, path, error, true);
     observer_.OnDirectoryFailed(path, error);
   }
+  void OnOtherFileSystem(std::string_view path) override { observer_.OnOtherFileSystem(path); }
 
  private:
   PassObserver& observer_;

@@ -119,6 +119,11 @@ class ParallelWalk {
   }
 
   void ReportFailure(std::string_view path, std::error_code error) {
+    // A folder on which another file system is mounted is left alone on purpose.
+    if (error == std::errc::cross_device_link) {
+      observer_.OnOtherFileSystem(path);
+      return;
+    }
     ++outcome_.unreadableDirectories;
     observer_.OnDirectoryFailed(path, error);
   }

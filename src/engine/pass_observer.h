@@ -24,6 +24,8 @@ class PassObserver {
   virtual void OnWalkEnded(const WalkProgress&) {}
   // A directory that could not be opened or read; the walk goes on without it.
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
+  // A directory on which another file system is mounted: never entered, and no failure.
+  virtual void OnOtherFileSystem(std::string_view /*path*/) {}
   // The matching is done: this many files are to be deleted now.
   virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
   // Called at least every 20 ms while the collected paths are matched and deleted, with the

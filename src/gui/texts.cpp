@@ -137,6 +137,10 @@ std::string CliAlreadyGone(std::string_view path) {
   return Join({"nicht mehr vorhanden: ", path});
 }
 
+std::string CliOtherFileSystem(std::string_view path) {
+  return Join({"nicht betreten (ein anderes Dateisystem): ", path});
+}
+
 std::string CliNotDeleted(std::string_view path, const std::error_code& error) {
   return Join({"nicht gelöscht: ", path, ": ", Reason(error)});
 }

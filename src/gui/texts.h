@@ -85,6 +85,7 @@ std::string CliRootUnreadable(std::string_view root);
 std::string CliNotInList(std::string_view name);
 std::string CliDeleted(std::string_view path);
 std::string CliAlreadyGone(std::string_view path);
+std::string CliOtherFileSystem(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
 

@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "platform/directory_handle.h"
+#include "platform/open_beneath.h"
 #include "platform/path_separator.h"
 
 namespace tarnwick::platform {
@@ -20,16 +21,24 @@ DirectoryHandle::~DirectoryHandle() { Close(); }
 
 std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
                                    DirectoryHandle& directory) {
+  // "." and ".." never come from a listing; refusing them keeps a path from climbing out.
+  for (std::string_view rest = relativePath; !rest.empty();) {
+    const size_t slash = rest.find(kPathSeparator);
+    const std::string_view component = rest.substr(0, slash);
+    if (component.empty() || component == "." || component == "..") {
+      return std::make_error_code(std::errc::invalid_argument);
+    }
+    rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+  }
+  if (!relativePath.empty()) {
+    if (const auto resolved = OpenBeneathInKernel(base, relativePath, directory)) return *resolved;
+  }
   DirectoryHandle current;
   if (auto error = DuplicateDirectory(base, current)) return error;
   while (!relativePath.empty()) {
     const size_t slash = relativePath.find(kPathSeparator);
     const std::string component(relativePath.substr(0, slash));
     relativePath = slash == std::string_view::npos ? std::string_view() : relativePath.substr(slash + 1);
-    // "." and ".." never come from a listing; refusing them keeps a path from climbing out.
-    if (component.empty() || component == "." || component == "..") {
-      return std::make_error_code(std::errc::invalid_argument);
-    }
     DirectoryHandle next;
     if (auto error = OpenChildDirectory(current, component, next)) return error;
     current = std::move(next);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "platform/directory_handle.h"
@@ -50,6 +51,24 @@ bool IsDotOrDotDot(const char* name) {
 
 int Fd(const DirectoryHandle& directory) { return static_cast<int>(directory.NativeHandle()); }
 
+struct Mount {
+  uint64_t id = 0;  // the mount's own id where the kernel tells it (5.8 and later)
+  uint32_t deviceMajor = 0;
+  uint32_t deviceMinor = 0;
+  friend bool operator==(const Mount&, const Mount&) = default;
+};
+
+// The mount that holds the open directory: a bind mount has an id of its own even where its
+// device is that of its parent.
+std::optional<Mount> MountOf(int fd) {
+  struct statx info {};
+  if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &info) != 0) {
+    return std::nullopt;
+  }
+  const uint64_t id = (info.stx_mask & STATX_MNT_ID) != 0 ? info.stx_mnt_id : 0;
+  return Mount{id, info.stx_dev_major, info.stx_dev_minor};
+}
+
 }  // namespace
 
 void DirectoryHandle::Close() {
@@ -67,7 +86,13 @@ std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::str
                                    DirectoryHandle& child) {
   const int fd = ::openat(Fd(parent), name.c_str(), kChildFlags);
   if (fd < 0) return LastError();
-  child = DirectoryHandle(fd);
+  DirectoryHandle opened(fd);
+  // Another file system mounted here (a device, or a bind mount of any folder) is not entered.
+  const auto parentMount = MountOf(Fd(parent));
+  const auto childMount = MountOf(fd);
+  if (!parentMount || !childMount) return LastError();
+  if (*parentMount != *childMount) return std::make_error_code(std::errc::cross_device_link);
+  child = std::move(opened);
   return {};
 }
 

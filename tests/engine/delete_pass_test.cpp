@@ -1,6 +1,7 @@
 #include "engine/delete_pass.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -212,6 +213,31 @@ TEST(DeleteListedFiles, AFileGoneBeforeItsTurnIsNeitherDeletedNorAFailure) {
   EXPECT_EQ(report.failed, 0u);
   EXPECT_EQ(other.gone, 1);
   EXPECT_TRUE(report.Complete());
+}
+
+TEST(DeleteListedFiles, NeverEntersAnotherFileSystemMountedInside) {
+  TempDir dir;
+  WriteFile(dir / "Mscreate.dir", "");
+  fs::create_directories(dir / "mounted");
+  // Needs root (or a user namespace) to mount; where it cannot, there is nothing to test.
+  if (::mount("tarnwick-test", (dir / "mounted").c_str(), "tmpfs", 0, nullptr) != 0) {
+    GTEST_SKIP() << "cannot mount a tmpfs here";
+  }
+  WriteFile(dir / "mounted/Mscreate.dir", "");
+  class Recorder : public PassObserver {
+    void OnOtherFileSystem(std::string_view path) override { skipped.emplace_back(path); }
+
+   public:
+    std::vector<std::string> skipped;
+  } recorder;
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), recorder);
+  const bool insideKept = fs::exists(dir / "mounted/Mscreate.dir");
+  ::umount((dir / "mounted").c_str());
+  EXPECT_TRUE(insideKept);
+  EXPECT_FALSE(fs::exists(dir / "Mscreate.dir"));
+  EXPECT_EQ(report.deleted, 1u);
+  EXPECT_TRUE(report.Complete());  // a folder left alone on purpose is no failure
+  EXPECT_EQ(recorder.skipped, std::vector<std::string>{dir / "mounted/"});
 }
 
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
