@@ -10,8 +10,6 @@ namespace tarnwick::core {
 
 // Section name of the settings file and the default title of messages.
 inline constexpr const char* kAppTitle = "Kelvane Tarnwick";
-// The main window's caption, and the title of a message box that is given none.
-inline constexpr const char* kApplicationCaption = "Kelvane Tarn Wick";
 
 // The program-wide state, one instance for the whole run.
 struct AppState {
