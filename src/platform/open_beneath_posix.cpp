@@ -24,8 +24,9 @@ std::optional<std::error_code> OpenBeneathInKernel(const DirectoryHandle& base,
                             sizeof how);
   if (fd < 0) {
     if (errno == ENOSYS) unavailable.store(true, std::memory_order_relaxed);
-    // EPERM: a sandbox that forbids the call; the walk by components decides instead.
-    if (errno == ENOSYS || errno == EPERM) return std::nullopt;
+    // EPERM: a sandbox that forbids the call; ENAMETOOLONG: a path beyond PATH_MAX, which a
+    // deep tree has. The walk by components decides instead.
+    if (errno == ENOSYS || errno == EPERM || errno == ENAMETOOLONG) return std::nullopt;
     return std::error_code(errno, std::generic_category());
   }
   directory = DirectoryHandle(static_cast<DirectoryHandle::Native>(fd));
