@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     core::InitAppPaths(state, desktopProgram);
     core::InitSettingsPath(state, desktopProgram);
     environment.programDirectory = state.AppDir;
+    environment.installedCopy = core::IsInstalledCopy(state.AppDir);
     environment.settingsPath = state.SettingsPath;
     environment.settingsFallbackPath = state.SettingsFallbackPath;
   }

@@ -197,6 +197,13 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     err << "tarnwick-cli: " << gui::texts::kCliEmptyRoot << '\n' << gui::texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
+  // An installed copy's folder holds the system's programs: a pass there needs a root named.
+  const bool passes = !options.list && !options.settingsPath && add->count() == 0 &&
+                      remove->count() == 0;
+  if (passes && root->count() == 0 && environment.installedCopy) {
+    err << "tarnwick-cli: " << gui::texts::kCliRootNeeded << '\n' << gui::texts::kCliUsageHint << '\n';
+    return kExitUsageOrRoot;
+  }
 
   core::AppState state;
   state.AppTitle = core::kAppTitle;

@@ -16,6 +16,7 @@ inline constexpr int kExitStopped = 130;       // stopped by Ctrl-C, as shells c
 
 struct CliEnvironment {
   std::string programDirectory;  // default search root, ending in a separator
+  bool installedCopy = false;    // the program folder is the system's: no default search root
   std::string settingsPath;      // default settings file: the desktop program's
   std::string settingsFallbackPath;  // read while settingsPath does not exist yet
   bool escapeOutput = false;     // output goes to a terminal: escape control characters

@@ -37,7 +37,7 @@ void InitSettingsPath(AppState& state,
 #endif
   const std::string besideProgram = SettingsPathFor(executablePath);
   std::string userFolder;
-  if (!platform::FolderIsWritable(executable.directory)) userFolder = platform::UserSettingsFolder();
+  if (IsInstalledCopy(executable.directory)) userFolder = platform::UserSettingsFolder();
   if (userFolder.empty()) {
     state.SettingsPath = besideProgram;
     return;
@@ -45,6 +45,10 @@ void InitSettingsPath(AppState& state,
   EnsureTrailingBackslash(userFolder);
   state.SettingsPath = userFolder + "tarnwick.ini";
   state.SettingsFallbackPath = besideProgram;
+}
+
+bool IsInstalledCopy(const std::string& programFolder) {
+  return !platform::FolderIsWritable(programFolder) || platform::IsSystemProgramFolder(programFolder);
 }
 
 std::vector<std::string> ProgramFiles(const AppState& state) {

@@ -34,6 +34,11 @@ void InitAppPaths(AppState& state, const platform::ExecutableLocation& executabl
 // (a list shipped with the program) until the user's own file exists.
 void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable);
 
+// Whether the program runs as an installed copy: from a folder the user cannot write, or from
+// the system's program folders. Such a copy keeps its list in the user's own settings folder
+// and never searches its own folder by default.
+bool IsInstalledCopy(const std::string& programFolder);
+
 // The files a delete pass must never delete: the settings file in use (and the one it falls
 // back on) and both programs in AppDir.
 std::vector<std::string> ProgramFiles(const AppState& state);

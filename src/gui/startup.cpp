@@ -4,7 +4,6 @@
 #include "core/path_helpers.h"
 #include "engine/helper_objects.h"
 #include "gui/search_root.h"
-#include "platform/user_folders.h"
 
 namespace tarnwick::gui {
 
@@ -28,7 +27,7 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
     windows.launchWindow->view().ShowWindow();
   } else {
     state.SearchRoot = state.AppDir;
-    state.AskForSearchRoot = !platform::FolderIsWritable(state.AppDir);
+    state.AskForSearchRoot = core::IsInstalledCopy(state.AppDir);
     windows.mainWindow->view().ShowWindow();
   }
   windows.mainWindow->ShowSearchRoot();

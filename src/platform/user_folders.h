@@ -7,6 +7,11 @@ namespace tarnwick::platform {
 // Whether this user may create files in the folder.
 bool FolderIsWritable(const std::string& folder);
 
+// Whether the folder is where the system keeps installed programs: below /usr, /bin, /sbin,
+// /opt or /snap on POSIX; below Program Files or the Windows folder on Windows. Root (or an
+// administrator) may write there, but it is no folder of the user's own.
+bool IsSystemProgramFolder(const std::string& folder);
+
 // The user's home folder; empty when the system names none.
 std::string UserHomeFolder();
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 #include "platform/user_folders.h"
 
@@ -10,6 +11,15 @@ namespace tarnwick::platform {
 
 bool FolderIsWritable(const std::string& folder) {
   return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool IsSystemProgramFolder(const std::string& folder) {
+  std::string path = folder;
+  if (path.empty() || path.back() != '/') path += '/';
+  for (const char* system : {"/usr/", "/bin/", "/sbin/", "/opt/", "/snap/"}) {
+    if (path.starts_with(system)) return true;
+  }
+  return false;
 }
 
 std::string UserHomeFolder() {

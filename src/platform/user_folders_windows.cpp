@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <initializer_list>
 
 #include "platform/user_folders.h"
 #include "platform/windows_support.h"
@@ -16,6 +17,24 @@ bool FolderIsWritable(const std::string& folder) {
   if (file == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_EXISTS;
   ::CloseHandle(file);
   return true;
+}
+
+bool IsSystemProgramFolder(const std::string& folder) {
+  const auto lower = [](std::string text) {
+    for (char& c : text) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (text.empty() || text.back() != '\\') text += '\\';
+    return text;
+  };
+  const std::string path = lower(folder);
+  for (const wchar_t* variable : {L"ProgramFiles", L"ProgramFiles(x86)", L"SystemRoot"}) {
+    const wchar_t* system = ::_wgetenv(variable);
+    if (system != nullptr && system[0] != L'\0' && path.starts_with(lower(Narrow(system)))) {
+      return true;
+    }
+  }
+  return false;
 }
 
 std::string UserHomeFolder() {

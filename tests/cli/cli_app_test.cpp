@@ -111,6 +111,11 @@ TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
   WriteFile(dir_ / "program/x", "");  // where an empty root would search
   EXPECT_EQ(Run({"--root", ""}), kExitUsageOrRoot);
   EXPECT_TRUE(std::filesystem::exists(dir_ / "program/x"));
+  environment_.installedCopy = true;  // its folder is the system's: only a named root
+  EXPECT_EQ(Run({}), kExitUsageOrRoot);
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "program/x"));
+  EXPECT_EQ(Run({"--list"}), kExitDone);
+  environment_.installedCopy = false;
   EXPECT_EQ(Run({"--help"}), kExitDone);
   EXPECT_NE(out_.str().find("--dry-run"), std::string::npos);
   EXPECT_EQ(Run({"--version"}), kExitDone);

@@ -1,0 +1,21 @@
+#include "platform/user_folders.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick::platform {
+namespace {
+
+#ifndef _WIN32
+TEST(IsSystemProgramFolder, TellsTheSystemsProgramFoldersFromTheUsersOwn) {
+  const struct {
+    const char* folder;
+    bool system;
+  } cases[] = {{"/usr/bin", true},      {"/usr/local/bin/", true}, {"/opt/tarnwick", true},
+               {"/bin", true},          {"/home/anna/tools", false}, {"/usrx/bin", false},
+               {"/media/usb/", false}};
+  for (const auto& c : cases) EXPECT_EQ(IsSystemProgramFolder(c.folder), c.system) << c.folder;
+}
+#endif
+
+}  // namespace
+}  // namespace tarnwick::platform
