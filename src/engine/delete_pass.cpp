@@ -7,6 +7,7 @@
 #include "core/path_helpers.h"
 #include "engine/file_collection.h"
 #include "engine/name_matcher.h"
+#include "platform/text_case.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -97,12 +98,18 @@ class KeptFileCategory : public std::error_category {
 
 KeptFiles::KeptFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
-    if (const auto identity = platform::IdentityOf(path)) identities_.push_back(*identity);
+    if (const auto identity = platform::IdentityOf(path)) {
+      identities_.push_back(*identity);
+      upperNames_.push_back(platform::ToUpperCase(core::FileNamePart(path)));
+    }
   }
 }
 
 bool KeptFiles::Contains(const platform::DirectoryHandle& parent, const std::string& name) const {
-  if (identities_.empty()) return false;
+  const std::string upperName = platform::ToUpperCase(name);
+  if (std::find(upperNames_.begin(), upperNames_.end(), upperName) == upperNames_.end()) {
+    return false;
+  }
   const auto identity = platform::IdentityOfEntry(parent, name);
   return identity && std::find(identities_.begin(), identities_.end(), *identity) != identities_.end();
 }

@@ -46,6 +46,10 @@ class KeptFiles {
 
  private:
   std::vector<platform::FileIdentity> identities_;
+  // Their own names, upper-cased: only an entry of such a name can be one of them (another
+  // name for the same file is a link, whose removal leaves the file), so only those are looked
+  // at more closely.
+  std::vector<std::string> upperNames_;
 };
 
 // Why a kept file was not deleted.

@@ -20,7 +20,6 @@ class Win32Toolkit : public Toolkit {
   void EndProgram() override;
 
   bool WaitCursorShown() const { return waitCursor_; }
-  bool Ended() const { return ended_; }
 
  private:
   void Dispatch(MSG& message);

@@ -193,7 +193,8 @@ TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
   mainWindow_.names().Append("Mscreate.dir");
   EXPECT_EQ(::SendMessageW(Form1().handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   ::SendMessageW(Form1().handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_TRUE(toolkit_.Ended());
+  MSG quit;  // the program ends: the thread's loop is asked to quit
+  EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
   ASSERT_TRUE(fs::exists(state_.SettingsPath));
   fs::remove(state_.SettingsPath);
   ::SendMessageW(Form1().handle(), WM_CLOSE, 0, 0);
