@@ -50,10 +50,12 @@ screenshots: release
 	build/release/src/app/tarnwick-screenshots build/release/screenshots
 
 bench: release
+	@scripts/install-deps bench
 	@scripts/run-benchmarks build/release
 
 # Adds a tree of 2,000,000 files (about 150,000 directories; generating it takes minutes).
 bench-large: release
+	@scripts/install-deps bench
 	@TREE_SIZES="50000 500000 2000000" scripts/run-benchmarks build/release
 
 clean:

@@ -1,9 +1,13 @@
-// The delete pass over a generated tree: tarnwick-cli against GNU find on the same tree and
-// against a bare walk that only reads every directory, warm cache, wall time and peak memory of
-// each, several runs. The matching files are put back before every run, so each run finds and
-// deletes the same files.
+// tarnwick-cli on generated trees, side by side with the tools people use for the same job:
+// fd (Debian's fdfind), bfs and GNU find, each printing the same matching paths, and a bare
+// walk that only reads every directory (the kernel's share). Wall time and peak memory,
+// several runs, medians compared with the targets.
 //
-//   tree_bench --cli PATH --floor PATH --work DIR [--files N] [--runs R]
+//   tree_bench --cli PATH --floor PATH --work DIR [--files N] [--runs R] [--cold] [--delete]
+//
+// Without --delete: the search with --dry-run, warm cache, then with --cold after dropping the
+// caches before every run (when this process may). With --delete: a tree in which half of the
+// files carry a listed name, deleted by tarnwick-cli and by `find -delete` in turn.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -26,12 +30,24 @@ constexpr std::array<const char*, 5> kListedNames = {"Mscreate.dir", "Setup.log"
                                                      "Desktop.ini", "Install.tmp"};
 constexpr int kTopDirectories = 60;
 
-// The tree: kTopDirectories directories, each holding an equal share of the leaf directories,
-// about 14 files per leaf. File k lives in leaf k % leaves; every hundredth file carries a
-// listed name in one of three letter cases, and a tenth of the files are hidden.
+std::string InCase(std::string name, long variant) {
+  for (char& c : name) {
+    if (variant == 1) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (variant == 2) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return name;
+}
+
+// The search tree: kTopDirectories directories, each holding an equal share of the leaf
+// directories, about 14 files per leaf. File k lives in leaf k % leaves; every hundredth file
+// carries a listed name in one of three letter cases, and a tenth of the files are hidden.
+// The delete tree: 10 files per leaf, the first five of them listed names.
 struct TreeShape {
   long files = 500000;
-  long leaves() const { return std::max<long>(kTopDirectories, files * 36000 / 500000); }
+  bool half = false;  // the delete tree
+
+  long filesPerLeaf() const { return half ? 10 : 14; }
+  long leaves() const { return std::max<long>(kTopDirectories, files / filesPerLeaf()); }
   long leavesPerTop() const { return leaves() / kTopDirectories; }
   long usedLeaves() const { return leavesPerTop() * kTopDirectories; }
 
@@ -41,22 +57,22 @@ struct TreeShape {
     return path;
   }
 
-  static bool IsMatch(long k) { return k % 100 == 0; }
+  bool IsMatch(long k) const { return half ? (k / usedLeaves()) < 5 : k % 100 == 0; }
 
   std::string FileName(long k) const {
     const long slot = k / usedLeaves();
-    if (IsMatch(k)) {
-      std::string name = kListedNames[slot % kListedNames.size()];
-      const long variant = (slot / static_cast<long>(kListedNames.size())) % 3;
-      for (char& c : name) {
-        if (variant == 1) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (variant == 2) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      }
-      return name;
+    if (half && slot < 5) return InCase(kListedNames[slot], k % 3);
+    if (!half && IsMatch(k)) {
+      return InCase(kListedNames[slot % kListedNames.size()],
+                    (slot / static_cast<long>(kListedNames.size())) % 3);
     }
     char name[32];
     std::snprintf(name, sizeof name, "%sfile%07ld.dat", k % 10 == 3 ? "." : "", k);
     return name;
+  }
+
+  std::string FilePath(const std::string& root, long k) const {
+    return root + "/" + LeafPath(k % usedLeaves()) + "/" + FileName(k);
   }
 };
 
@@ -88,26 +104,23 @@ void Generate(const std::string& root, const TreeShape& shape) {
     const std::string path = root + "/" + shape.LeafPath(leaf);
     if (::mkdir(path.c_str(), 0755) != 0) Fail(path);
   }
-  for (long k = 0; k < shape.files; ++k) {
-    CreateFile(root + "/" + shape.LeafPath(k % shape.usedLeaves()) + "/" + shape.FileName(k));
-  }
+  for (long k = 0; k < shape.files; ++k) CreateFile(shape.FilePath(root, k));
   CreateFile(marker);
 }
 
-// The bytes of every path that the pass collects.
-double CollectedPathMegabytes(const std::string& root, const TreeShape& shape) {
-  double bytes = 0;
+void RestoreMatches(const std::string& root, const TreeShape& shape) {
   for (long k = 0; k < shape.files; ++k) {
-    bytes += static_cast<double>(root.size() + 2 + shape.LeafPath(k % shape.usedLeaves()).size() +
-                                 shape.FileName(k).size());
+    if (shape.IsMatch(k)) CreateFile(shape.FilePath(root, k));
   }
-  return bytes / (1024 * 1024);
 }
 
-void RestoreMatches(const std::string& root, const TreeShape& shape) {
-  for (long k = 0; k < shape.files; k += 100) {
-    CreateFile(root + "/" + shape.LeafPath(k % shape.usedLeaves()) + "/" + shape.FileName(k));
-  }
+// Drops the page, dentry and inode caches; false when this process may not.
+bool DropCaches() {
+  ::sync();
+  std::ofstream drop("/proc/sys/vm/drop_caches");
+  drop << "3\n";
+  drop.flush();
+  return static_cast<bool>(drop);
 }
 
 struct Measurement {
@@ -143,28 +156,144 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+struct Tool {
+  std::string name;
+  std::vector<std::string> command;
+  std::vector<double> seconds;
+  std::vector<double> peaks;
+};
+
+// The peers' commands that find the listed names, ignoring case, hidden files included.
+std::vector<Tool> SearchTools(const std::vector<std::string>& ours, const std::string& floor,
+                              const std::string& root) {
+  std::string pattern = "^(";
+  std::vector<std::string> names;
+  for (size_t i = 0; i < kListedNames.size(); ++i) {
+    if (i > 0) {
+      pattern += "|";
+      names.push_back("-o");
+    }
+    for (const char* c = kListedNames[i]; *c != '\0'; ++c) {
+      if (*c == '.') pattern += '\\';
+      pattern += *c;
+    }
+    names.insert(names.end(), {"-iname", kListedNames[i]});
+  }
+  pattern += ")$";
+  std::vector<Tool> tools = {{"tarnwick-cli", ours, {}, {}},
+                             {"fd", {"fdfind", "-u", "-i", "-t", "f", pattern, root}, {}, {}},
+                             {"bfs", {"bfs", root, "-type", "f", "("}, {}, {}},
+                             {"find", {"find", root, "-type", "f", "("}, {}, {}},
+                             {"bare walk", {floor, root}, {}, {}}};
+  for (Tool* tool : {&tools[2], &tools[3]}) {
+    tool->command.insert(tool->command.end(), names.begin(), names.end());
+    tool->command.push_back(")");
+  }
+  return tools;
+}
+
+void PrintRatio(const std::vector<Tool>& tools, const char* peer, double target, bool memory = false) {
+  const Tool& ours = tools.front();
+  for (const Tool& tool : tools) {
+    if (tool.name != peer) continue;
+    const double ratio = memory ? Median(ours.peaks) / Median(tool.peaks)
+                                : Median(ours.seconds) / Median(tool.seconds);
+    std::printf("  tarnwick-cli / %-5s %s = %.2f (target <= %.2f: %s)\n", peer,
+                memory ? "peak" : "wall", ratio, target, ratio <= target ? "met" : "MISSED");
+  }
+}
+
+void RunSearch(const TreeShape& shape, const std::vector<Tool>& prototype,
+               int runs, bool cold) {
+  std::vector<Tool> tools = prototype;
+  if (cold && !DropCaches()) {
+    std::printf("cold cache: skipped, the caches can be dropped only as root\n");
+    return;
+  }
+  if (!cold) {
+    for (const Tool& tool : tools) Measure(tool.command);  // fills the caches
+  }
+  std::printf("%s cache, %ld files:\n", cold ? "cold" : "warm", shape.files);
+  for (int run = 0; run < runs; ++run) {
+    std::printf("  run %d:", run + 1);
+    for (Tool& tool : tools) {
+      if (cold && tool.name != "tarnwick-cli" && tool.name != "fd") continue;
+      if (cold) DropCaches();
+      const Measurement m = Measure(tool.command);
+      tool.seconds.push_back(m.seconds);
+      tool.peaks.push_back(m.peakMegabytes);
+      std::printf("  %s %.3f s %.1f MB", tool.name.c_str(), m.seconds, m.peakMegabytes);
+    }
+    std::printf("\n");
+  }
+  const double files = static_cast<double>(shape.files);
+  const Tool& ours = tools.front();
+  std::printf("  median: tarnwick-cli %.3f s = %.3f us/file, peak %.1f MB = %.1f bytes/file + "
+              "16 MB (target <= 25)\n",
+              Median(ours.seconds), Median(ours.seconds) * 1e6 / files, Median(ours.peaks),
+              std::max(0.0, Median(ours.peaks) - 16) * 1024 * 1024 / files);
+  if (cold) {
+    PrintRatio(tools, "fd", 0.8);
+    return;
+  }
+  PrintRatio(tools, "fd", 0.6);
+  PrintRatio(tools, "bfs", 0.35);
+  PrintRatio(tools, "find", 0.25);
+  PrintRatio(tools, "fd", 1.5, true);
+}
+
+void RunDelete(const std::string& root, const TreeShape& shape, const std::vector<std::string>& ours,
+               int runs) {
+  std::vector<std::string> find = {"find", root, "-type", "f", "("};
+  for (size_t i = 0; i < kListedNames.size(); ++i) {
+    if (i > 0) find.push_back("-o");
+    find.insert(find.end(), {"-iname", kListedNames[i]});
+  }
+  find.insert(find.end(), {")", "-delete"});
+  std::vector<double> oursSeconds, findSeconds;
+  std::printf("deleting %ld of %ld files, warm cache:\n", shape.files / 2, shape.files);
+  for (int run = 0; run < runs; ++run) {
+    RestoreMatches(root, shape);
+    const Measurement a = Measure(ours);
+    RestoreMatches(root, shape);
+    const Measurement b = Measure(find);
+    std::printf("  run %d:  tarnwick-cli %.3f s  find -delete %.3f s\n", run + 1, a.seconds, b.seconds);
+    oursSeconds.push_back(a.seconds);
+    findSeconds.push_back(b.seconds);
+  }
+  const double ratio = Median(oursSeconds) / Median(findSeconds);
+  std::printf("  tarnwick-cli / find -delete = %.2f (target <= 0.80: %s)\n", ratio,
+              ratio <= 0.8 ? "met" : "MISSED");
+  RestoreMatches(root, shape);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string cli, floor, work;
   TreeShape shape;
   int runs = 3;
-  for (int i = 1; i + 1 < argc; i += 2) {
+  bool cold = false;
+  for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
-    if (option == "--cli") cli = argv[i + 1];
-    else if (option == "--floor") floor = argv[i + 1];
-    else if (option == "--work") work = argv[i + 1];
-    else if (option == "--files") shape.files = std::atol(argv[i + 1]);
-    else if (option == "--runs") runs = std::atoi(argv[i + 1]);
+    const bool hasValue = i + 1 < argc;
+    if (option == "--cold") cold = true;
+    else if (option == "--delete") shape.half = true;
+    else if (option == "--cli" && hasValue) cli = argv[++i];
+    else if (option == "--floor" && hasValue) floor = argv[++i];
+    else if (option == "--work" && hasValue) work = argv[++i];
+    else if (option == "--files" && hasValue) shape.files = std::atol(argv[++i]);
+    else if (option == "--runs" && hasValue) runs = std::atoi(argv[++i]);
   }
   if (cli.empty() || floor.empty() || work.empty() || shape.files <= 0 || runs <= 0) {
-    std::fprintf(stderr,
-                 "usage: tree_bench --cli PATH --floor PATH --work DIR [--files N] [--runs R]\n");
+    std::fprintf(stderr, "usage: tree_bench --cli PATH --floor PATH --work DIR [--files N] "
+                         "[--runs R] [--cold] [--delete]\n");
     return 2;
   }
 
   ::mkdir(work.c_str(), 0755);
-  const std::string root = work + "/tree-" + std::to_string(shape.files);
+  const std::string root =
+      work + (shape.half ? "/half-" : "/tree-") + std::to_string(shape.files);
   const std::string settings = work + "/bench.ini";
   Generate(root, shape);
   {
@@ -172,46 +301,15 @@ int main(int argc, char** argv) {
     file << "[Kelvane Tarnwick]\nFiles=" << kListedNames.size() << "\n";
     for (size_t i = 0; i < kListedNames.size(); ++i) file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
   }
-
-  std::vector<std::string> findCommand = {"find", root, "("};
-  for (size_t i = 0; i < kListedNames.size(); ++i) {
-    if (i > 0) findCommand.push_back("-o");
-    findCommand.insert(findCommand.end(), {"-iname", kListedNames[i]});
-  }
-  findCommand.insert(findCommand.end(), {")", "-delete"});
-  const std::vector<std::string> cliCommand = {cli, "--settings", settings, "--root", root};
-
-  // One untimed pass of each, so that every timed run finds the tree in the cache.
-  Measure({floor, root});
   RestoreMatches(root, shape);
-  Measure(cliCommand);
 
-  std::vector<double> cliTimes, findTimes, floorTimes, cliPeaks;
-  for (int run = 0; run < runs; ++run) {
-    RestoreMatches(root, shape);
-    const Measurement ours = Measure(cliCommand);
-    RestoreMatches(root, shape);
-    const Measurement theirs = Measure(findCommand);
-    const Measurement bare = Measure({floor, root});
-    std::printf("  run %d: tarnwick-cli %.3f s (peak %.1f MB)   find %.3f s (peak %.1f MB)   "
-                "bare walk %.3f s\n",
-                run + 1, ours.seconds, ours.peakMegabytes, theirs.seconds, theirs.peakMegabytes,
-                bare.seconds);
-    cliTimes.push_back(ours.seconds);
-    findTimes.push_back(theirs.seconds);
-    floorTimes.push_back(bare.seconds);
-    cliPeaks.push_back(ours.peakMegabytes);
+  if (shape.half) {
+    RunDelete(root, shape, {cli, "--settings", settings, "--root", root}, runs);
+    return 0;
   }
-  const double cli_ = Median(cliTimes), find_ = Median(findTimes), floor_ = Median(floorTimes);
-  const double pathMegabytes = CollectedPathMegabytes(root, shape);
-  const double memoryLimit = 2 * pathMegabytes + 16;
-  std::printf("%ld files, median of %d runs: tarnwick-cli %.3f s = %.3f us/file\n", shape.files,
-              runs, cli_, cli_ * 1e6 / static_cast<double>(shape.files));
-  std::printf("  tarnwick-cli / find      = %.2f (target <= 0.50)\n", cli_ / find_);
-  std::printf("  tarnwick-cli / bare walk = %.2f (target <= 1.30)\n", cli_ / floor_);
-  std::printf("  peak memory %.1f MB, limit 2 x %.1f MB of paths + 16 MB = %.1f MB (%s)\n",
-              Median(cliPeaks), pathMegabytes, memoryLimit,
-              Median(cliPeaks) <= memoryLimit ? "within" : "OVER");
-  RestoreMatches(root, shape);
+  const auto tools =
+      SearchTools({cli, "--settings", settings, "--root", root, "--dry-run"}, floor, root);
+  RunSearch(shape, tools, runs, false);
+  if (cold) RunSearch(shape, tools, runs, true);
   return 0;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "core/name_list.h"
@@ -33,6 +35,8 @@ struct DeleteReport {
 
   // Every matching file went and every directory was searched.
   bool Complete() const { return failed == 0 && unreadableDirectories == 0; }
+  // Keeps a failure to name, while fewer than kFailuresNamed are kept.
+  void NameFailure(std::string_view path, std::error_code error, bool folder);
 };
 
 // The files a pass never deletes, though their names be listed: the settings file in use and
@@ -64,7 +68,8 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 // The main action: finds the listed names under `searchRoot` and deletes them, read-only and
 // hidden files included. Every file is deleted through the directory handles of the walk's
 // root, so nothing outside the root can be reached. Nothing is deleted when the observer stops
-// the walk. Returns nothing, and does nothing, when the list is empty.
+// the walk; a stop during the deletions ends them after the files in hand. Returns nothing,
+// and does nothing, when the list is empty.
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer,

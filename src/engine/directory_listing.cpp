@@ -1,23 +1,37 @@
 #include "engine/directory_listing.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick::engine {
 
-std::error_code ListDirectory(const platform::DirectoryHandle& directory,
-                              DirectoryListing& listing) {
-  listing.subdirectories.clear();
-  listing.files.clear();
-  std::vector<platform::DirectoryEntry> entries;
-  if (auto error = platform::ReadDirectory(directory, entries)) return error;
-  for (auto& entry : entries) {
-    auto& target = entry.kind == platform::EntryKind::kDirectory ? listing.subdirectories
-                                                                  : listing.files;
-    target.push_back(std::move(entry.name));
+std::error_code DirectoryListing::Read(const platform::DirectoryHandle& directory) {
+  names_.clear();
+  subdirectories_.clear();
+  files_.clear();
+  const std::error_code error =
+      platform::ReadDirectory(directory, [this](std::string_view name, platform::EntryKind kind) {
+        auto& target = kind == platform::EntryKind::kDirectory ? subdirectories_ : files_;
+        target.push_back(names_.size());
+        names_.append(name);
+        names_.push_back('\0');
+      });
+  if (error) {
+    // A directory that could not be read whole is treated as unreadable, not half-searched.
+    names_.clear();
+    subdirectories_.clear();
+    files_.clear();
+    return error;
   }
-  std::sort(listing.subdirectories.begin(), listing.subdirectories.end());
-  std::sort(listing.files.begin(), listing.files.end());
+  const char* names = names_.data();
+  const auto byName = [names](size_t a, size_t b) { return std::strcmp(names + a, names + b) < 0; };
+  std::sort(subdirectories_.begin(), subdirectories_.end(), byName);
+  std::sort(files_.begin(), files_.end(), byName);
   return {};
+}
+
+std::string_view DirectoryListing::NameAt(size_t offset) const {
+  return std::string_view(names_.data() + offset);
 }
 
 }  // namespace tarnwick::engine

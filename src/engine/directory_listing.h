@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -10,12 +12,23 @@ namespace tarnwick::engine {
 
 // One directory's entries split into real subdirectories and everything else, each sorted by
 // name (byte order) so that every run visits a tree in the same order. Links, FIFOs, sockets
-// and devices count as files: they are removed as entries and never entered or opened.
-struct DirectoryListing {
-  std::vector<std::string> subdirectories;
-  std::vector<std::string> files;
-};
+// and devices count as files: they are removed as entries and never entered or opened. The
+// names are kept in one buffer, as a directory may hold millions of them.
+class DirectoryListing {
+ public:
+  std::error_code Read(const platform::DirectoryHandle& directory);
 
-std::error_code ListDirectory(const platform::DirectoryHandle& directory, DirectoryListing& listing);
+  size_t SubdirectoryCount() const { return subdirectories_.size(); }
+  size_t FileCount() const { return files_.size(); }
+  std::string_view Subdirectory(size_t index) const { return NameAt(subdirectories_[index]); }
+  std::string_view File(size_t index) const { return NameAt(files_[index]); }
+
+ private:
+  std::string_view NameAt(size_t offset) const;
+
+  std::string names_;  // every name, each followed by a NUL
+  std::vector<size_t> subdirectories_;  // where each name starts in names_, in name order
+  std::vector<size_t> files_;
+};
 
 }  // namespace tarnwick::engine

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/directory_listing.h"
+#include "engine/result_list.h"
 #include "platform/directory_handle.h"
 
 namespace tarnwick::engine {
@@ -18,16 +19,17 @@ class DirectoryLister {
   // directory returns false and leaves the lister as it was.
   bool SetPath(const std::string& path);
   const std::string& Path() const { return path_; }
-  size_t ListCount() const { return listing_.subdirectories.size(); }
+  size_t ListCount() const { return listing_ ? listing_->SubdirectoryCount() : 0; }
   // The full path of the index-th subdirectory.
   std::string List(size_t index) const;
-  // The open current directory, for work that must stay inside it.
+  // The open current directory, for work that must stay inside it, and its whole listing.
   const platform::DirectoryHandle& Handle() const { return handle_; }
+  const std::shared_ptr<const DirectoryListing>& Listing() const { return listing_; }
 
  private:
   std::string path_;
   platform::DirectoryHandle handle_;
-  DirectoryListing listing_;
+  std::shared_ptr<const DirectoryListing> listing_;
 };
 
 // Lists the names of the files of its current directory that match its pattern, hidden files
@@ -38,9 +40,11 @@ class FileLister {
   const std::string& Pattern() const { return pattern_; }
   // Like DirectoryLister::SetPath.
   bool SetPath(const std::string& path);
+  // Makes `path` current with a listing already read, so that no directory is read twice.
+  void ShowListing(const std::string& path, std::shared_ptr<const DirectoryListing> listing);
   const std::string& Path() const { return path_; }
-  size_t ListCount() const { return names_.size(); }
-  const std::string& List(size_t index) const { return names_.at(index); }
+  size_t ListCount() const { return matching_.size(); }
+  std::string_view List(size_t index) const { return listing_->File(matching_.at(index)); }
 
   // Whether a file name matches the pattern: '*' stands for any run of characters, '?' for one
   // character, and "*.*" for every name, those without a dot included.
@@ -51,31 +55,8 @@ class FileLister {
 
   std::string path_;
   std::string pattern_ = "*.*";
-  std::vector<std::string> allNames_;
-  std::vector<std::string> names_;
-};
-
-// The collected paths, in the order they were added. A walk over a large disk collects millions
-// of them, so they are kept in a few large buffers rather than one allocation each.
-class ResultList {
- public:
-  void Clear();
-  void AddItem(std::string_view text);
-  // Moves all of `other`'s entries to the end of this list, without copying their text.
-  void Splice(ResultList&& other);
-  size_t ListCount() const { return count_; }
-  std::string_view List(size_t index) const;
-
- private:
-  struct Segment {
-    size_t firstIndex = 0;      // the list index of the segment's first entry
-    std::string text;           // the entries, one after the other
-    std::vector<uint32_t> ends; // where each entry ends in `text`
-  };
-  Segment& Writable();
-
-  std::vector<Segment> segments_;
-  size_t count_ = 0;
+  std::shared_ptr<const DirectoryListing> listing_;
+  std::vector<size_t> matching_;  // the listing's files that match the pattern
 };
 
 // The three helper objects the search engine works through.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -8,9 +10,9 @@
 namespace tarnwick::engine {
 
 // Decides whether a file name equals one of the listed names, without regard to letter case
-// and to how Unicode composes its letters. The listed names are prepared once. An empty name, or one holding a path separator or a
-// wildcard character, matches nothing: it cannot be a file's own name, or (a wildcard) it would
-// stand for many.
+// and to how Unicode composes its letters. The listed names are prepared once. An empty name,
+// or one holding a path separator or a wildcard character, matches nothing: it cannot be a
+// file's own name, or (a wildcard) it would stand for many. Safe to use from several threads.
 class NameMatcher {
  public:
   explicit NameMatcher(const std::vector<std::string>& names);
@@ -18,7 +20,15 @@ class NameMatcher {
   bool Empty() const { return keys_.empty(); }
 
  private:
-  std::unordered_set<std::string> keys_;
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const { return std::hash<std::string_view>()(key); }
+  };
+
+  std::unordered_set<std::string, KeyHash, std::equal_to<>> keys_;
+  // The byte lengths of the keys: a name of plain ASCII keeps its length when upper-cased,
+  // so most names are turned away by their length alone.
+  std::vector<bool> keyLengths_;
 };
 
 }  // namespace tarnwick::engine

@@ -7,12 +7,13 @@
 namespace tarnwick::platform {
 
 DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept
-    : native_(std::exchange(other.native_, -1)) {}
+    : native_(std::exchange(other.native_, -1)), mount_(other.mount_) {}
 
 DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept {
   if (this != &other) {
     Close();
     native_ = std::exchange(other.native_, -1);
+    mount_ = other.mount_;
   }
   return *this;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +18,9 @@ class DirectoryHandle {
   using Native = intptr_t;
 
   DirectoryHandle() = default;
-  explicit DirectoryHandle(Native native) : native_(native) {}
+  // `mount`: the file system that holds the directory where the platform tells it, 0 when
+  // not known; compared when a child is opened, so that no walk crosses into another mount.
+  explicit DirectoryHandle(Native native, uint64_t mount = 0) : native_(native), mount_(mount) {}
   DirectoryHandle(DirectoryHandle&& other) noexcept;
   DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
   DirectoryHandle(const DirectoryHandle&) = delete;
@@ -26,10 +29,12 @@ class DirectoryHandle {
 
   bool IsOpen() const { return native_ != -1; }
   Native NativeHandle() const { return native_; }
+  uint64_t Mount() const { return mount_; }
   void Close();
 
  private:
   Native native_ = -1;
+  uint64_t mount_ = 0;
 };
 
 enum class EntryKind {
@@ -37,11 +42,6 @@ enum class EntryKind {
   kFile,       // a regular file
   kLink,       // a symbolic link, whatever it points to; never followed
   kSpecial,    // FIFO, socket or device node; removable, never opened
-};
-
-struct DirectoryEntry {
-  std::string name;
-  EntryKind kind;
 };
 
 // Opens a directory by path, following links: used only for the root that the user chose.
@@ -59,9 +59,10 @@ std::error_code DuplicateDirectory(const DirectoryHandle& directory, DirectoryHa
 std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view relativePath,
                                    DirectoryHandle& directory);
 
-// Every entry of the directory except "." and "..", in the order the file system gives.
-std::error_code ReadDirectory(const DirectoryHandle& directory,
-                              std::vector<DirectoryEntry>& entries);
+// Hands every entry of the directory except "." and ".." to `visit`, in the order the file
+// system gives; the name is valid only during the call. A handle is read once.
+using EntryVisitor = std::function<void(std::string_view name, EntryKind kind)>;
+std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisitor& visit);
 
 // Removes the non-directory entry `name` of `parent` (a link itself, not its target). Clears
 // attributes that would prevent the removal where the platform has such attributes, and puts

@@ -51,22 +51,16 @@ bool IsDotOrDotDot(const char* name) {
 
 int Fd(const DirectoryHandle& directory) { return static_cast<int>(directory.NativeHandle()); }
 
-struct Mount {
-  uint64_t id = 0;  // the mount's own id where the kernel tells it (5.8 and later)
-  uint32_t deviceMajor = 0;
-  uint32_t deviceMinor = 0;
-  friend bool operator==(const Mount&, const Mount&) = default;
-};
-
 // The mount that holds the open directory: a bind mount has an id of its own even where its
-// device is that of its parent.
-std::optional<Mount> MountOf(int fd) {
+// device is that of its parent. 0 when the kernel does not tell.
+uint64_t MountOf(int fd) {
   struct statx info {};
   if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &info) != 0) {
-    return std::nullopt;
+    return 0;
   }
-  const uint64_t id = (info.stx_mask & STATX_MNT_ID) != 0 ? info.stx_mnt_id : 0;
-  return Mount{id, info.stx_dev_major, info.stx_dev_minor};
+  // Kernels before 5.8 give no mount id; the device then tells file systems apart.
+  if ((info.stx_mask & STATX_MNT_ID) != 0) return info.stx_mnt_id;
+  return (uint64_t{1} << 63) | (uint64_t{info.stx_dev_major} << 32) | info.stx_dev_minor;
 }
 
 }  // namespace
@@ -78,7 +72,7 @@ void DirectoryHandle::Close() {
 std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return LastError();
-  directory = DirectoryHandle(fd);
+  directory = DirectoryHandle(fd, MountOf(fd));
   return {};
 }
 
@@ -86,12 +80,11 @@ std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::str
                                    DirectoryHandle& child) {
   const int fd = ::openat(Fd(parent), name.c_str(), kChildFlags);
   if (fd < 0) return LastError();
-  DirectoryHandle opened(fd);
+  DirectoryHandle opened(fd, MountOf(fd));
   // Another file system mounted here (a device, or a bind mount of any folder) is not entered.
-  const auto parentMount = MountOf(Fd(parent));
-  const auto childMount = MountOf(fd);
-  if (!parentMount || !childMount) return LastError();
-  if (*parentMount != *childMount) return std::make_error_code(std::errc::cross_device_link);
+  const uint64_t parentMount = parent.Mount() != 0 ? parent.Mount() : MountOf(Fd(parent));
+  if (opened.Mount() == 0 || parentMount == 0) return LastError();
+  if (opened.Mount() != parentMount) return std::make_error_code(std::errc::cross_device_link);
   child = std::move(opened);
   return {};
 }
@@ -99,16 +92,12 @@ std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::str
 std::error_code DuplicateDirectory(const DirectoryHandle& directory, DirectoryHandle& copy) {
   const int fd = ::openat(Fd(directory), ".", kChildFlags);
   if (fd < 0) return LastError();
-  copy = DirectoryHandle(fd);
+  copy = DirectoryHandle(fd, directory.Mount());
   return {};
 }
 
-std::error_code ReadDirectory(const DirectoryHandle& directory,
-                              std::vector<DirectoryEntry>& entries) {
-  entries.clear();
+std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisitor& visit) {
   const int fd = Fd(directory);
-  if (::lseek(fd, 0, SEEK_SET) != 0) return LastError();
-
   alignas(struct dirent64) char buffer[32768];
   for (;;) {
     const ssize_t length = ::getdents64(fd, buffer, sizeof buffer);
@@ -122,7 +111,7 @@ std::error_code ReadDirectory(const DirectoryHandle& directory,
       // The records are packed; copy the fixed head rather than read through a misaligned cast.
       std::memcpy(&record, buffer + offset, offsetof(struct dirent64, d_name));
       const char* name = buffer + offset + offsetof(struct dirent64, d_name);
-      if (!IsDotOrDotDot(name)) entries.push_back({name, KindOf(fd, name, record.d_type)});
+      if (!IsDotOrDotDot(name)) visit(name, KindOf(fd, name, record.d_type));
       offset += record.d_reclen;
     }
   }

@@ -100,11 +100,8 @@ std::error_code DuplicateDirectory(const DirectoryHandle& directory, DirectoryHa
   return {};
 }
 
-std::error_code ReadDirectory(const DirectoryHandle& directory,
-                              std::vector<DirectoryEntry>& entries) {
-  entries.clear();
+std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisitor& visit) {
   std::vector<unsigned char> buffer(64 * 1024);
-  // The first call restarts the listing, so a handle can be listed more than once.
   FILE_INFO_BY_HANDLE_CLASS query = FileFullDirectoryRestartInfo;
   for (;;) {
     if (!::GetFileInformationByHandleEx(NativeOf(directory), query, buffer.data(),
@@ -117,8 +114,8 @@ std::error_code ReadDirectory(const DirectoryHandle& directory,
       const auto* record = reinterpret_cast<const FILE_FULL_DIR_INFO*>(buffer.data() + offset);
       const size_t length = record->FileNameLength / sizeof(wchar_t);
       if (!IsDotOrDotDot(record->FileName, length)) {
-        entries.push_back({Narrow(std::wstring_view(record->FileName, length)),
-                           KindFromAttributes(record->FileAttributes)});
+        visit(Narrow(std::wstring_view(record->FileName, length)),
+              KindFromAttributes(record->FileAttributes));
       }
       if (record->NextEntryOffset == 0) break;
       offset += record->NextEntryOffset;

@@ -153,7 +153,7 @@ TEST_F(Cli, ShowsProgressOnATerminalAndClearsItBeforeTheReport) {
   const std::string progress = err_.str();
   EXPECT_EQ(progress.rfind("\rDurchsuche: ", 0), 0u) << progress;
   EXPECT_NE(progress.find("   Ordner: 1   Dateien: "), std::string::npos);
-  EXPECT_NE(progress.find("\rGelöscht: 0\x1b[K"), std::string::npos);
+  EXPECT_NE(progress.find("\rGelöscht: 0 (0 %)\x1b[K"), std::string::npos);
   EXPECT_TRUE(progress.ends_with("\r\x1b[K"));
   EXPECT_EQ(out_.str(), "Es wurden '1' Dateien gefunden und gelöscht.   \n");
 }

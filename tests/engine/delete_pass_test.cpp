@@ -5,9 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -100,9 +98,9 @@ TEST(DeleteListedFiles, AnEmptyListDoesNothingAtAll) {
   TempDir dir;
   WriteFile(dir / "a", "");
   HelperObjects helpers;
-  helpers.resultList.AddItem("kept");
   PassObserver observer;
   std::string root = dir.path().string();
+  ASSERT_TRUE(DeleteListedFiles(root, Names({"other"}), helpers, observer).has_value());
   EXPECT_FALSE(DeleteListedFiles(root, core::NameList(), helpers, observer).has_value());
   EXPECT_EQ(helpers.resultList.ListCount(), 1u);
 }
@@ -128,29 +126,24 @@ TEST(DeleteListedFiles, NothingOutsideTheRootIsTouchedThroughLinks) {
 // Swaps an already collected directory for a link to the outside before the deletions start.
 class SwappingObserver : public PassObserver {
  public:
-  SwappingObserver(std::string swapped, std::string outside, std::string trigger)
-      : swapped_(std::move(swapped)), outside_(std::move(outside)), trigger_(std::move(trigger)) {}
-  bool OnDirectory(const WalkProgress& progress) override {
-    if (progress.currentDirectory == trigger_) {
-      fs::rename(swapped_, swapped_ + ".old");
-      fs::create_directory_symlink(outside_, swapped_);
-    }
-    return true;
+  SwappingObserver(std::string swapped, std::string outside)
+      : swapped_(std::move(swapped)), outside_(std::move(outside)) {}
+  void OnDeletionsStarting(uint64_t) override {
+    fs::rename(swapped_, swapped_ + ".old");
+    fs::create_directory_symlink(outside_, swapped_);
   }
   void OnDeleteFailed(std::string_view, std::error_code) override { ++failures; }
   int failures = 0;
 
  private:
-  std::string swapped_, outside_, trigger_;
+  std::string swapped_, outside_;
 };
 
 TEST(DeleteListedFiles, ADirectorySwappedForALinkAfterCollectionCannotRedirectDeletion) {
   TempDir dir;
   WriteFile(dir / "outside/Mscreate.dir", "keep");
   WriteFile(dir / "root/B/Mscreate.dir", "");
-  WriteFile(dir / "root/A/other", "");
-  // B is walked before A, so B is collected by the time A is entered.
-  SwappingObserver observer(dir / "root/B", dir / "outside", dir / "root/A/");
+  SwappingObserver observer(dir / "root/B", dir / "outside");
   const DeleteReport report = RunPass(dir / "root", Names({"Mscreate.dir"}), observer);
   EXPECT_TRUE(fs::exists(dir / "outside/Mscreate.dir"));
   EXPECT_EQ(report.deleted, 0u);
@@ -164,7 +157,7 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
   WriteFile(dir / "a/Mscreate.dir", "");
   WriteFile(dir / "Mscreate.dir", "");
   class Stopper : public PassObserver {
-    bool OnDirectory(const WalkProgress& progress) override { return progress.directories < 2; }
+    bool OnDirectory(const WalkProgress&) override { return false; }
   } stopper;
   const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), stopper);
   EXPECT_TRUE(report.stopped);
@@ -175,22 +168,20 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
 
 TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
   TempDir dir;
+  constexpr int kFiles = 3000;
   const auto file = [&dir](int i) { return (dir.path() / ('d' + std::to_string(i)) / "Setup.log").string(); };
-  for (int i = 0; i < 5; ++i) WriteFile(file(i), "");
-  class SlowStopper : public PassObserver {
-    bool OnDeleteProgress(uint64_t, uint64_t) override { return calls++ < 2; }
-    void OnDeleted(std::string_view) override {
-      std::this_thread::sleep_for(std::chrono::milliseconds(25));  // makes every check due
-    }
+  for (int i = 0; i < kFiles; ++i) WriteFile(file(i), "");
+  // Stops once the deleting threads have started: the files in their hands are dealt with.
+  class Stopper : public PassObserver {
+    bool OnDeleteProgress(uint64_t, uint64_t) override { return calls++ == 0; }
     int calls = 0;
   } stopper;
   const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), stopper);
   uint64_t gone = 0;
-  for (int i = 0; i < 5; ++i) gone += fs::exists(file(i)) ? 0 : 1;
+  for (int i = 0; i < kFiles; ++i) gone += fs::exists(file(i)) ? 0 : 1;
   EXPECT_TRUE(report.stopped);
-  EXPECT_GT(report.deleted, 0u);
-  EXPECT_LT(report.deleted, 5u);
   EXPECT_EQ(report.deleted, gone);
+  EXPECT_EQ(report.failed, 0u);
 }
 
 TEST(DeleteListedFiles, AFileGoneBeforeItsTurnIsNeitherDeletedNorAFailure) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 #include "platform/path_separator.h"
 #include "support/temp_dir.h"
@@ -68,16 +70,18 @@ TEST(FileLister, PatternsMatchLikeWildcards) {
   }
 }
 
-TEST(ResultList, KeepsEntriesInTheOrderAdded) {
-  ResultList list;
-  for (const char* entry : {"z", "", "a", "m"}) list.AddItem(entry);
-  ASSERT_EQ(list.ListCount(), 4u);
-  EXPECT_EQ(list.List(0), "z");
-  EXPECT_EQ(list.List(1), "");
-  EXPECT_EQ(list.List(2), "a");
-  EXPECT_EQ(list.List(3), "m");
-  list.Clear();
-  EXPECT_EQ(list.ListCount(), 0u);
+TEST(NameStore, GivesBackEveryNameAcrossItsBlocks) {
+  NameStore store;
+  std::vector<std::string> names;
+  for (int i = 0; i < 20000; ++i) {
+    // Lengths from 1 to 255 bytes, so that names end close to every block boundary.
+    names.emplace_back(1 + (i * 37) % 255, static_cast<char>('a' + i % 26));
+    names.back() += std::to_string(i);
+    names.back().resize(std::min<size_t>(names.back().size(), 255));
+    ASSERT_EQ(store.AddFile(names.back()), static_cast<uint64_t>(i));
+  }
+  for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(store.File(i), names[i]) << i;
+  EXPECT_THROW(store.File(names.size()), std::out_of_range);
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ using tarnwick::testing::WriteFile;
 std::map<std::string, EntryKind> List(const std::string& path) {
   DirectoryHandle directory;
   EXPECT_FALSE(OpenDirectory(path, directory));
-  std::vector<DirectoryEntry> entries;
-  EXPECT_FALSE(ReadDirectory(directory, entries));
   std::map<std::string, EntryKind> kinds;
-  for (const auto& entry : entries) kinds[entry.name] = entry.kind;
+  EXPECT_FALSE(ReadDirectory(directory, [&](std::string_view name, EntryKind kind) {
+    kinds[std::string(name)] = kind;
+  }));
   return kinds;
 }
 

@@ -40,15 +40,12 @@ TEST(DirectoryHandle, ListsFilesAndDirectoriesAndRemovesOnlyFiles) {
   fs::create_directory(dir.path() / "sub");
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
-  std::vector<DirectoryEntry> entries;
-  ASSERT_FALSE(ReadDirectory(base, entries));
-  ASSERT_EQ(entries.size(), 2u);
-  for (const auto& entry : entries) {
-    EXPECT_EQ(entry.kind, entry.name == "sub" ? EntryKind::kDirectory : EntryKind::kFile);
-  }
-  // A second listing of the same handle starts again from the beginning.
-  ASSERT_FALSE(ReadDirectory(base, entries));
-  EXPECT_EQ(entries.size(), 2u);
+  int entries = 0;
+  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view name, EntryKind kind) {
+    ++entries;
+    EXPECT_EQ(kind, name == "sub" ? EntryKind::kDirectory : EntryKind::kFile);
+  }));
+  ASSERT_EQ(entries, 2);
 
   EXPECT_TRUE(RemoveFileEntry(base, "sub"));
   EXPECT_TRUE(fs::is_directory(dir.path() / "sub"));

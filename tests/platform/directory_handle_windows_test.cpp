@@ -58,10 +58,9 @@ TEST(DirectoryHandleWindows, ReachesPathsLongerThanMaxPath) {
   DirectoryHandle base, deep;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
   ASSERT_FALSE(OpenDirectoryBelow(base, relative, deep));
-  std::vector<DirectoryEntry> entries;
-  ASSERT_FALSE(ReadDirectory(deep, entries));
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].name, "Thumbs.db");
+  std::vector<std::string> names;
+  ASSERT_FALSE(ReadDirectory(deep, [&](std::string_view entry, EntryKind) { names.emplace_back(entry); }));
+  EXPECT_EQ(names, std::vector<std::string>{"Thumbs.db"});
   EXPECT_FALSE(RemoveFileEntry(deep, "Thumbs.db"));
   EXPECT_FALSE(Exists(path + "\\Thumbs.db"));
   DirectoryHandle opened;
@@ -74,10 +73,9 @@ TEST(DirectoryHandleWindows, NamesOutsideTheCodePageSurvive) {
   ASSERT_TRUE(MakeFile(dir.path().string() + "\\" + name, 0));
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
-  std::vector<DirectoryEntry> entries;
-  ASSERT_FALSE(ReadDirectory(base, entries));
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].name, name);
+  std::vector<std::string> names;
+  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view entry, EntryKind) { names.emplace_back(entry); }));
+  EXPECT_EQ(names, std::vector<std::string>{name});
   EXPECT_FALSE(RemoveFileEntry(base, name));
 }
 

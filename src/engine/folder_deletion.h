@@ -1,0 +1,53 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "engine/delete_pass.h"
+#include "engine/pass_observer.h"
+#include "engine/result_list.h"
+#include "platform/directory_handle.h"
+
+namespace tarnwick::engine {
+
+// Deletes the matching files of a walk, several folders at once on as many threads as there
+// are cores. Each folder is opened from the root's handle, never by its path alone. The
+// observer hears of every file on the calling thread, in the order of the walk, and of the
+// counts at least every 20 ms; a stop ends the deletions once the files in hand are dealt with.
+class FolderDeletion {
+ public:
+  FolderDeletion(const ResultList& results, const platform::DirectoryHandle& root,
+                 const KeptFiles& kept, const std::vector<size_t>& matches);
+  void Run(PassObserver& observer, DeleteReport& report);
+
+ private:
+  struct Outcome {
+    std::error_code error;
+    std::atomic<bool> done{false};
+  };
+  // Matches [begin, end) share a folder.
+  struct Folder {
+    size_t begin;
+    size_t end;
+  };
+
+  void Work();
+  void DeleteFolder(const Folder& folder);
+  // Tells the observer of the finished matches from `reported` on, stopping at the first that
+  // is not finished unless `all`.
+  void Report(PassObserver& observer, DeleteReport& report, size_t& reported, bool all);
+
+  const ResultList& results_;
+  const platform::DirectoryHandle& root_;
+  const KeptFiles& kept_;
+  const std::vector<size_t>& matches_;
+  std::vector<Folder> folders_;
+  std::unique_ptr<Outcome[]> outcomes_;  // one per match
+  std::atomic<size_t> nextFolder_{0};
+  std::atomic<bool> stop_{false};
+};
+
+}  // namespace tarnwick::engine
