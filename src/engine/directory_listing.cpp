@@ -9,6 +9,9 @@ std::error_code DirectoryListing::Read(const platform::DirectoryHandle& director
   names_.clear();
   subdirectories_.clear();
   files_.clear();
+  // Room for a typical directory at once, rather than growing it step by step.
+  names_.reserve(2048);
+  files_.reserve(64);
   const std::error_code error =
       platform::ReadDirectory(directory, [this](std::string_view name, platform::EntryKind kind) {
         auto& target = kind == platform::EntryKind::kDirectory ? subdirectories_ : files_;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/directory_handle.h"
+#include "platform/open_beneath.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -78,6 +79,8 @@ std::error_code OpenDirectory(const std::string& path, DirectoryHandle& director
 
 std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::string& name,
                                    DirectoryHandle& child) {
+  // Where the kernel can refuse links and other mounts itself, one call does it all.
+  if (const auto opened = OpenBeneathInKernel(parent, name, child)) return *opened;
   const int fd = ::openat(Fd(parent), name.c_str(), kChildFlags);
   if (fd < 0) return LastError();
   DirectoryHandle opened(fd, MountOf(fd));
