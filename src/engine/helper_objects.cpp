@@ -1,5 +1,7 @@
 #include "engine/helper_objects.h"
 
+#include <stdexcept>
+
 #include "core/path_helpers.h"
 
 namespace tarnwick::engine {

@@ -12,25 +12,29 @@ struct WalkProgress {
   std::string_view currentDirectory;  // valid only during the call that receives it
 };
 
-// What a front end hears of a pass while it runs. Every method has a default that does nothing.
+// What a front end hears of a pass while it runs, always on the thread that started the pass,
+// whatever threads do the work. Every method has a default that does nothing.
 class PassObserver {
  public:
   virtual ~PassObserver() = default;
 
-  // Called once for every directory the walk enters, before it is listed: the place to process
-  // pending window events and show progress. Returning false stops the pass.
+  // Called when the walk starts and about every 10 ms while it runs, with a directory entered
+  // lately: the place to process pending window events and show progress. Returning false
+  // stops the pass; nothing is deleted then.
   virtual bool OnDirectory(const WalkProgress&) { return true; }
   // The walk is complete, with its final figures; not called when it was stopped.
   virtual void OnWalkEnded(const WalkProgress&) {}
-  // A directory that could not be opened or read; the walk goes on without it.
+  // A directory that could not be opened or read; the walk goes on without it. Told once the
+  // walk is complete, in the order of the walk, as is the next.
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
   // A directory on which another file system is mounted: never entered, and no failure.
   virtual void OnOtherFileSystem(std::string_view /*path*/) {}
   // The matching is done: this many files are to be deleted now.
   virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
-  // Called at least every 20 ms while the collected paths are matched and deleted, with the
-  // counts so far. Returning false stops the pass after the current file.
+  // Called before the first deletion and about every 5 ms while they run, with the counts so
+  // far. Returning false stops the pass once the files in hand are dealt with.
   virtual bool OnDeleteProgress(uint64_t /*deleted*/, uint64_t /*failed*/) { return true; }
+  // Each matching file's fate, in the order of the walk.
   virtual void OnDeleted(std::string_view /*path*/) {}
   virtual void OnDeleteFailed(std::string_view /*path*/, std::error_code) {}
   // A matching file that was no longer there when its turn came: another program deleted it.
