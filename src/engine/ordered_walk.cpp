@@ -110,9 +110,10 @@ class OrderedWalk {
  private:
   // Runs the threads and keeps the observer informed until they are done. False when stopped.
   bool Coordinate() {
-    for (unsigned i = 0; i < firstWorkers_; ++i) StartWorker();
+    // The observer hears of the root before anything below it is walked, and may stop there.
     bool going = observer_.OnDirectory(Progress());
     if (!going) Stop();
+    for (unsigned i = 0; going && i < firstWorkers_; ++i) StartWorker();
     auto lastTime = Clock::now();
     auto lastCpu = platform::ProcessCpuTime();
     for (;;) {
