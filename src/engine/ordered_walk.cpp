@@ -73,8 +73,9 @@ class OrderedWalk {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     adaptive_ = settings.workers == 0;
     firstWorkers_ = adaptive_ ? cores : settings.workers;
-    // While the disk is the limit, threads mostly wait; more of them keep it busier.
-    maxWorkers_ = adaptive_ ? std::max(8u, 4 * cores) : settings.workers;
+    // While the disk is the limit, threads mostly wait; more of them keep it busier, up to
+    // four per core (no more than 64 unless there are more cores).
+    maxWorkers_ = adaptive_ ? std::max({8u, cores, std::min(4 * cores, 64u)}) : settings.workers;
     stores_.resize(maxWorkers_);
     threads_.reserve(maxWorkers_);
   }
