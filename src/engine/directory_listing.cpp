@@ -6,9 +6,7 @@
 namespace tarnwick::engine {
 
 std::error_code DirectoryListing::Read(const platform::DirectoryHandle& directory) {
-  names_.clear();
-  subdirectories_.clear();
-  files_.clear();
+  Clear();
   // Room for a typical directory at once, rather than growing it step by step.
   names_.reserve(2048);
   files_.reserve(64);
@@ -21,9 +19,7 @@ std::error_code DirectoryListing::Read(const platform::DirectoryHandle& director
       });
   if (error) {
     // A directory that could not be read whole is treated as unreadable, not half-searched.
-    names_.clear();
-    subdirectories_.clear();
-    files_.clear();
+    Clear();
     return error;
   }
   const char* names = names_.data();
@@ -31,6 +27,12 @@ std::error_code DirectoryListing::Read(const platform::DirectoryHandle& director
   std::sort(subdirectories_.begin(), subdirectories_.end(), byName);
   std::sort(files_.begin(), files_.end(), byName);
   return {};
+}
+
+void DirectoryListing::Clear() {
+  names_.clear();
+  subdirectories_.clear();
+  files_.clear();
 }
 
 std::string_view DirectoryListing::NameAt(size_t offset) const {

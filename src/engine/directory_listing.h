@@ -24,6 +24,7 @@ class DirectoryListing {
   std::string_view File(size_t index) const { return NameAt(files_[index]); }
 
  private:
+  void Clear();
   std::string_view NameAt(size_t offset) const;
 
   std::string names_;  // every name, each followed by a NUL

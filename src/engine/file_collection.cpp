@@ -21,13 +21,10 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
 
   std::string prefix = directoryLister.Path();
   core::EnsureTrailingBackslash(prefix);
-  WalkOutcome walk = WalkTree(prefix, directoryLister.Handle(), directoryLister.Listing(),
-                              fileLister, settings, resultList, observer);
+  static_cast<WalkOutcome&>(outcome) = WalkTree(prefix, directoryLister.Handle(),
+                                                directoryLister.Listing(), fileLister, settings,
+                                                resultList, observer);
   fileLister.ShowListing(directoryLister.Path(), directoryLister.Listing());
-  outcome.stopped = walk.stopped;
-  outcome.directories = walk.directories;
-  outcome.unreadableDirectories = walk.unreadableDirectories;
-  outcome.matches = std::move(walk.matches);
   if (!outcome.stopped) observer.OnWalkEnded({outcome.directories, resultList.ListCount(), prefix});
   return outcome;
 }

@@ -11,12 +11,10 @@
 
 namespace tarnwick::engine {
 
-struct CollectionOutcome {
+// The walk's outcome, and whether the root could be listed at all; a root that could not
+// counts as the one unreadable directory.
+struct CollectionOutcome : WalkOutcome {
   bool rootOpened = false;
-  bool stopped = false;                // the observer asked to stop; the result list is empty
-  uint64_t directories = 0;            // directories walked
-  uint64_t unreadableDirectories = 0;  // directories skipped, the root included
-  std::vector<size_t> matches;         // result-list indices of the names the matcher accepted
 };
 
 // Fills the result list with every file under `root`, as WalkTree describes: subdirectories

@@ -23,10 +23,6 @@ inline constexpr FolderRef kRootFolder{UINT32_MAX, UINT32_MAX};
 // costs no more than a flat one. File names are packed into large blocks, NUL after each.
 class NameStore {
  public:
-  NameStore() = default;
-  NameStore(NameStore&&) noexcept = default;
-  NameStore& operator=(NameStore&&) noexcept = default;
-
   uint32_t AddFolder(FolderRef parent, std::string_view name);
   FolderRef ParentOf(uint32_t folder) const { return folders_[folder].parent; }
   std::string_view FolderName(uint32_t folder) const;
