@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 class GapRecorder : public tarnwick::engine::PassObserver {
  public:
-  bool OnDirectory(const tarnwick::engine::WalkProgress&) override {
+  bool OnWalkProgress(const tarnwick::engine::WalkProgress&) override {
     Record(walkGap_);
     return true;
   }

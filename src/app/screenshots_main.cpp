@@ -10,7 +10,7 @@
 #include "gui/name_entry_dialog.h"
 #include "gui/qt/qt_toolkit.h"
 #include "gui/qt/progress_window_widget.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -54,10 +54,10 @@ int main(int argc, char** argv) {
   gui::PassProgress progress(toolkit, mainWindow.view(), state.AppTitle, "/home/benutzer/",
                              std::chrono::milliseconds(0), closing);
   gui::qt::ProgressWindowWidget progressWindow(progress, Widget(mainWindow.view()), state.AppTitle);
-  progressWindow.SetHeading(gui::texts::kProgressDeleting);
+  progressWindow.SetHeading(texts::kProgressDeleting);
   progressWindow.SetFolder("/home/benutzer/");
-  progressWindow.SetCounts(gui::texts::ProgressCounts(1234, 56789));
-  progressWindow.SetDeleted(gui::texts::ProgressDeleted(12));
+  progressWindow.SetCounts(texts::ProgressCounts(1234, 56789));
+  progressWindow.SetDeleted(texts::ProgressDeleted(12));
   progressWindow.SetProgress(0.4);
 
   bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");

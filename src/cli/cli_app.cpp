@@ -11,7 +11,7 @@
 #include "core/app_state.h"
 #include "core/name_list_store.h"
 #include "engine/delete_pass.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -32,16 +32,16 @@ std::string UsageError(const CLI::ParseError& error) {
   const std::string text = error.what();
   const size_t colon = text.find(": ");
   if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && colon != std::string::npos) {
-    return gui::texts::CliUnexpectedArgument(text.substr(colon + 2));
+    return texts::CliUnexpectedArgument(text.substr(colon + 2));
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && colon != std::string::npos) {
-    return gui::texts::CliMissingValue(text.substr(0, colon));
+    return texts::CliMissingValue(text.substr(0, colon));
   }
   const size_t excludes = text.find(" excludes ");
   if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr && excludes != std::string::npos) {
-    return gui::texts::CliExcludes(text.substr(0, excludes), text.substr(excludes + 10));
+    return texts::CliExcludes(text.substr(0, excludes), text.substr(excludes + 10));
   }
-  return gui::texts::CliBadUsage(text);
+  return texts::CliBadUsage(text);
 }
 
 class PrintingObserver : public engine::PassObserver {
@@ -53,12 +53,12 @@ class PrintingObserver : public engine::PassObserver {
     if (environment.progressColumns > 0) progress_.emplace(err, environment.progressColumns);
   }
 
-  bool OnDirectory(const engine::WalkProgress& walk) override {
+  bool OnWalkProgress(const engine::WalkProgress& walk) override {
     if (progress_) progress_->ShowWalk(walk.currentDirectory, walk.directories, walk.files);
     return !Stopped();
   }
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) Line(err_) << gui::texts::CliNotSearched(Shown(path), error) << '\n';
+    if (verbose_) Line(err_) << texts::CliNotSearched(Shown(path), error) << '\n';
   }
   void OnDeletionsStarting(uint64_t matches) override { matches_ = matches; }
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override {
@@ -66,16 +66,16 @@ class PrintingObserver : public engine::PassObserver {
     return !Stopped();
   }
   void OnDeleted(std::string_view path) override {
-    if (verbose_) Line(out_) << gui::texts::CliDeleted(Shown(path)) << '\n';
+    if (verbose_) Line(out_) << texts::CliDeleted(Shown(path)) << '\n';
   }
   void OnOtherFileSystem(std::string_view path) override {
-    if (verbose_) Line(err_) << gui::texts::CliOtherFileSystem(Shown(path)) << '\n';
+    if (verbose_) Line(err_) << texts::CliOtherFileSystem(Shown(path)) << '\n';
   }
   void OnAlreadyGone(std::string_view path) override {
-    if (verbose_) Line(err_) << gui::texts::CliAlreadyGone(Shown(path)) << '\n';
+    if (verbose_) Line(err_) << texts::CliAlreadyGone(Shown(path)) << '\n';
   }
   void OnDeleteFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) Line(err_) << gui::texts::CliNotDeleted(Shown(path), error) << '\n';
+    if (verbose_) Line(err_) << texts::CliNotDeleted(Shown(path), error) << '\n';
   }
 
   std::string Shown(std::string_view text) const {
@@ -101,7 +101,7 @@ class PrintingObserver : public engine::PassObserver {
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
   if (const std::error_code error = core::SaveNameList(state, names)) {
-    err << gui::texts::ListNotSaved(state.SettingsPath, error) << '\n';
+    err << texts::ListNotSaved(state.SettingsPath, error) << '\n';
     return kExitIncomplete;
   }
   return kExitDone;
@@ -109,14 +109,14 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
 
 int RootUnreadable(const core::AppState& state, PrintingObserver& observer,
                    std::ostream& err) {
-  observer.Line(err) << gui::texts::CliRootUnreadable(observer.Shown(state.SearchRoot)) << '\n';
+  observer.Line(err) << texts::CliRootUnreadable(observer.Shown(state.SearchRoot)) << '\n';
   return kExitUsageOrRoot;
 }
 
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
             PrintingObserver& observer, std::ostream& out, std::ostream& err) {
   if (names.Count() == 0) {
-    out << gui::texts::kCliEmptyList << '\n';
+    out << texts::kCliEmptyList << '\n';
     return kExitDone;
   }
   engine::HelperObjects& helpers = engine::BindHelperObjects();
@@ -125,19 +125,19 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
     if (report.rootUnreadable) return RootUnreadable(state, observer, err);
     if (report.stopped) {
-      observer.Line(out) << gui::texts::kCliStoppedNothingDeleted << '\n';
+      observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
       return kExitStopped;
     }
     observer.Line(out);
     for (const size_t index : matches) out << observer.Shown(helpers.resultList.List(index)) << '\n';
-    out << gui::texts::CliWouldDelete(matches.size()) << '\n';
+    out << texts::CliWouldDelete(matches.size()) << '\n';
     return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
   }
 
   report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer,
                                       engine::KeptFiles(core::ProgramFiles(state)));
   if (report.rootUnreadable) return RootUnreadable(state, observer, err);
-  observer.Line(out) << gui::texts::PassReport(
+  observer.Line(out) << texts::PassReport(
                             report, [&observer](std::string_view path) { return observer.Shown(path); })
                      << '\n';
   if (report.stopped) return kExitStopped;
@@ -148,7 +148,7 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
 
 int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment,
            std::ostream& out, std::ostream& err) {
-  CLI::App app(gui::texts::kCliDescription, "tarnwick-cli");
+  CLI::App app(texts::kCliDescription, "tarnwick-cli");
   app.option_defaults()->group("Optionen");
   Options options;
   auto* root = app.add_option("--root", options.root,
@@ -188,20 +188,20 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     out << app.version() << '\n';
     return kExitDone;
   } catch (const CLI::ParseError& error) {
-    err << "tarnwick-cli: " << UsageError(error) << '\n' << gui::texts::kCliUsageHint << '\n';
+    err << "tarnwick-cli: " << UsageError(error) << '\n' << texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
 
   // An empty root would silently mean the program's folder.
   if (root->count() > 0 && options.root.empty()) {
-    err << "tarnwick-cli: " << gui::texts::kCliEmptyRoot << '\n' << gui::texts::kCliUsageHint << '\n';
+    err << "tarnwick-cli: " << texts::kCliEmptyRoot << '\n' << texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
   // An installed copy's folder holds the system's programs: a pass there needs a root named.
   const bool passes = !options.list && !options.settingsPath && add->count() == 0 &&
                       remove->count() == 0;
   if (passes && root->count() == 0 && environment.installedCopy) {
-    err << "tarnwick-cli: " << gui::texts::kCliRootNeeded << '\n' << gui::texts::kCliUsageHint << '\n';
+    err << "tarnwick-cli: " << texts::kCliRootNeeded << '\n' << texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
 
@@ -229,7 +229,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   }
   if (add->count() > 0) {
     if (const auto refusal = names.WhyRefused(options.add)) {
-      err << gui::texts::NameRefused(*refusal) << '\n';
+      err << texts::NameRefused(*refusal) << '\n';
       return kExitUsageOrRoot;
     }
     names.Append(options.add);
@@ -237,7 +237,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   }
   if (remove->count() > 0) {
     if (names.RemoveEvery(options.remove) == 0) {
-      err << gui::texts::CliNotInList(printer.Shown(options.remove)) << '\n';
+      err << texts::CliNotInList(printer.Shown(options.remove)) << '\n';
       return kExitDone;
     }
     return Save(state, names, err);

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/terminal_text.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -44,8 +44,8 @@ TerminalProgress::TerminalProgress(std::ostream& terminal, size_t columns)
 void TerminalProgress::ShowWalk(std::string_view folder, uint64_t folders, uint64_t files) {
   if (!Due(false)) return;
   std::string counts = "   ";
-  counts += gui::texts::ProgressCounts(folders, files);
-  const std::string heading = std::string(gui::texts::kProgressSearching) + " ";
+  counts += texts::ProgressCounts(folders, files);
+  const std::string heading = std::string(texts::kProgressSearching) + " ";
   // The last column stays free: writing into it wraps the line on some terminals.
   const size_t fixed = CodePoints(heading) + counts.size() + 1;
   const size_t room = columns_ > fixed ? columns_ - fixed : 0;
@@ -56,7 +56,7 @@ void TerminalProgress::ShowDeletions(uint64_t deleted, uint64_t done, uint64_t t
   const bool started = !deleting_;
   deleting_ = true;
   if (!Due(started)) return;
-  std::string line = gui::texts::ProgressDeleted(deleted);
+  std::string line = texts::ProgressDeleted(deleted);
   if (total > 0) {
     line += " (";
     line += std::to_string(done * 100 / total);

@@ -7,8 +7,9 @@
 
 namespace tarnwick::core {
 
-// Appends the separator to `path` itself when its last character is not one (the empty path
-// included) and returns a copy of the result. Nothing else in the path changes.
+// Makes a folder path end in a separator: appends the platform's separator ('\\' on Windows,
+// '/' on POSIX) to `path` itself when its last character is not one, the empty path included,
+// and returns a copy of the result. Nothing else in the path changes.
 std::string EnsureTrailingBackslash(std::string& path,
                                     char separator = platform::kPathSeparator);
 

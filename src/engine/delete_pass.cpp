@@ -1,13 +1,10 @@
 #include "engine/delete_pass.h"
 
-#include <algorithm>
 #include <optional>
 
-#include "core/path_helpers.h"
 #include "engine/file_collection.h"
 #include "engine/folder_deletion.h"
 #include "engine/name_matcher.h"
-#include "platform/text_case.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -19,7 +16,9 @@ class WalkFailureRecorder : public PassObserver {
   WalkFailureRecorder(PassObserver& observer, DeleteReport& report)
       : observer_(observer), report_(report) {}
 
-  bool OnDirectory(const WalkProgress& progress) override { return observer_.OnDirectory(progress); }
+  bool OnWalkProgress(const WalkProgress& progress) override {
+    return observer_.OnWalkProgress(progress);
+  }
   void OnWalkEnded(const WalkProgress& progress) override { observer_.OnWalkEnded(progress); }
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
     report_.NameFailure(path, error, true);
@@ -32,40 +31,7 @@ class WalkFailureRecorder : public PassObserver {
   DeleteReport& report_;
 };
 
-class KeptFileCategory : public std::error_category {
- public:
-  const char* name() const noexcept override { return "tarnwick.kept"; }
-  std::string message(int) const override { return "a file of the program itself"; }
-};
-
 }  // namespace
-
-void DeleteReport::NameFailure(std::string_view path, std::error_code error, bool folder) {
-  if (failures.size() < kFailuresNamed) failures.push_back({std::string(path), error, folder});
-}
-
-KeptFiles::KeptFiles(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) {
-    if (const auto identity = platform::IdentityOf(path)) {
-      identities_.push_back(*identity);
-      upperNames_.push_back(platform::ToUpperCase(core::FileNamePart(path)));
-    }
-  }
-}
-
-bool KeptFiles::Contains(const platform::DirectoryHandle& parent, const std::string& name) const {
-  const std::string upperName = platform::ToUpperCase(name);
-  if (std::find(upperNames_.begin(), upperNames_.end(), upperName) == upperNames_.end()) {
-    return false;
-  }
-  const auto identity = platform::IdentityOfEntry(parent, name);
-  return identity && std::find(identities_.begin(), identities_.end(), *identity) != identities_.end();
-}
-
-std::error_code KeptFileError() {
-  static const KeptFileCategory category;
-  return {1, category};
-}
 
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,

@@ -1,8 +1,6 @@
 #include "engine/folder_deletion.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace tarnwick::engine {
 
@@ -24,47 +22,26 @@ FolderDeletion::FolderDeletion(const ResultList& results, const platform::Direct
 }
 
 void FolderDeletion::Run(PassObserver& observer, DeleteReport& report) {
-  // The observer hears of the deletions before the first one, and may stop them there.
-  if (!observer.OnDeleteProgress(0, 0)) {
-    report.stopped = true;
-    return;
-  }
-  const size_t threads =
-      std::min<size_t>(folders_.size(), std::max(1u, std::thread::hardware_concurrency()));
-  std::vector<std::thread> workers;
-  std::atomic<size_t> running{threads};
-  for (size_t i = 0; i < threads; ++i) {
-    workers.emplace_back([this, &running] {
-      Work();
-      --running;
-    });
-  }
+  // The last added is taken first: the folders go in the order of the walk, as they are told.
+  for (size_t i = folders_.size(); i > 0; --i) work_.Add(i - 1);
+  ThreadPlan plan = PlanThreads(0, false);
+  plan.first = plan.most = std::min<unsigned>(plan.first, static_cast<unsigned>(folders_.size()));
   size_t reported = 0;
-  bool going = true;
-  while (running > 0) {
-    Report(observer, report, reported, false);
-    if (going && !observer.OnDeleteProgress(report.deleted, report.failed)) {
-      going = false;
-      report.stopped = true;
-      stop_ = true;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  for (std::thread& worker : workers) worker.join();
+  const bool complete = ShareWork(
+      work_, plan, [this](unsigned, size_t folder) { DeleteFolder(folders_[folder]); },
+      [&] {
+        Report(observer, report, reported, false);
+        return observer.OnDeleteProgress(report.deleted, report.failed);
+      });
+  report.stopped = report.stopped || !complete;
   Report(observer, report, reported, true);
-}
-
-void FolderDeletion::Work() {
-  for (size_t i = nextFolder_++; i < folders_.size() && !stop_; i = nextFolder_++) {
-    DeleteFolder(folders_[i]);
-  }
 }
 
 void FolderDeletion::DeleteFolder(const Folder& folder) {
   platform::DirectoryHandle directory;
   const std::error_code openError = platform::OpenDirectoryBelow(
       root_, results_.PathBelowRoot(results_.FolderOf(matches_[folder.begin])), directory);
-  for (size_t m = folder.begin; m < folder.end && !stop_; ++m) {
+  for (size_t m = folder.begin; m < folder.end && !work_.Stopped(); ++m) {
     Outcome& outcome = outcomes_[m];
     if (openError) {
       outcome.error = openError;

@@ -6,17 +6,20 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/delete_pass.h"
+#include "engine/delete_report.h"
+#include "engine/kept_files.h"
 #include "engine/pass_observer.h"
 #include "engine/result_list.h"
+#include "engine/work_sharing.h"
 #include "platform/directory_handle.h"
 
 namespace tarnwick::engine {
 
 // Deletes the matching files of a walk, several folders at once on as many threads as there
-// are cores. Each folder is opened from the root's handle, never by its path alone. The
-// observer hears of every file on the calling thread, in the order of the walk, and of the
-// counts at least every 20 ms; a stop ends the deletions once the files in hand are dealt with.
+// are cores (work_sharing.h). Each folder is opened from the root's handle, never by its path
+// alone. The observer hears of every file on the calling thread, in the order of the walk, and
+// of the counts about every 10 ms; a stop ends the deletions once the files in hand are dealt
+// with.
 class FolderDeletion {
  public:
   FolderDeletion(const ResultList& results, const platform::DirectoryHandle& root,
@@ -34,7 +37,6 @@ class FolderDeletion {
     size_t end;
   };
 
-  void Work();
   void DeleteFolder(const Folder& folder);
   // Tells the observer of the finished matches from `reported` on, stopping at the first that
   // is not finished unless `all`.
@@ -46,8 +48,7 @@ class FolderDeletion {
   const std::vector<size_t>& matches_;
   std::vector<Folder> folders_;
   std::unique_ptr<Outcome[]> outcomes_;  // one per match
-  std::atomic<size_t> nextFolder_{0};
-  std::atomic<bool> stop_{false};
+  SharedWork work_;                      // indices of folders_
 };
 
 }  // namespace tarnwick::engine

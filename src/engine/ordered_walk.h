@@ -35,10 +35,10 @@ struct WalkOutcome {
 // file lister's pattern refuses are left out. Links are never followed and no other mounted
 // file system is entered.
 //
-// Several threads walk at once, each taking a share of another's unvisited subdirectories
-// when it runs out of work; the pieces are put together in order at the end. The observer is
-// called on the calling thread only, about every 10 ms, and hears of failed folders in the
-// order of the walk, once the walk is complete.
+// Several threads walk at once (work_sharing.h), each taking a share of another's unvisited
+// subdirectories when it runs out of work; the pieces are put together in order at the end
+// (walk_assembly.h). The observer is called on the calling thread only, about every 10 ms, and
+// hears of failed folders in the order of the walk, once the walk is complete.
 WalkOutcome WalkTree(const std::string& rootPath, const platform::DirectoryHandle& root,
                      std::shared_ptr<const DirectoryListing> rootListing,
                      const FileLister& fileLister, const WalkSettings& settings,

@@ -21,7 +21,7 @@ class PassObserver {
   // Called when the walk starts and about every 10 ms while it runs, with a directory entered
   // lately: the place to process pending window events and show progress. Returning false
   // stops the pass; nothing is deleted then.
-  virtual bool OnDirectory(const WalkProgress&) { return true; }
+  virtual bool OnWalkProgress(const WalkProgress&) { return true; }
   // The walk is complete, with its final figures; not called when it was stopped.
   virtual void OnWalkEnded(const WalkProgress&) {}
   // A directory that could not be opened or read; the walk goes on without it. Told once the
@@ -31,7 +31,7 @@ class PassObserver {
   virtual void OnOtherFileSystem(std::string_view /*path*/) {}
   // The matching is done: this many files are to be deleted now.
   virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
-  // Called before the first deletion and about every 5 ms while they run, with the counts so
+  // Called before the first deletion and about every 10 ms while they run, with the counts so
   // far. Returning false stops the pass once the files in hand are dealt with.
   virtual bool OnDeleteProgress(uint64_t /*deleted*/, uint64_t /*failed*/) { return true; }
   // Each matching file's fate, in the order of the walk.

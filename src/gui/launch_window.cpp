@@ -2,6 +2,7 @@
 
 #include "core/path_helpers.h"
 #include "gui/search_root.h"
+#include "gui/window_helpers.h"
 
 namespace tarnwick::gui {
 

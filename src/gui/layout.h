@@ -2,7 +2,7 @@
 
 // Where each control of each window sits, in twips, for the views of every toolkit.
 
-#include "gui/window_helpers.h"
+#include "gui/window_geometry.h"
 
 namespace tarnwick::gui::layout {
 

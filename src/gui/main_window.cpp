@@ -5,8 +5,9 @@
 #include "engine/delete_pass.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
-#include "gui/texts.h"
+#include "gui/window_helpers.h"
 #include "platform/user_folders.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui {
 

@@ -1,5 +1,7 @@
 #include "gui/name_entry_dialog.h"
 
+#include "gui/window_helpers.h"
+
 namespace tarnwick::gui {
 
 NameEntryDialog::NameEntryDialog(core::AppState& state, Toolkit& toolkit, MainWindowView& owner)

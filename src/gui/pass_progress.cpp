@@ -1,6 +1,6 @@
 #include "gui/pass_progress.h"
 
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui {
 namespace {
@@ -28,7 +28,7 @@ PassProgress::~PassProgress() {
   toolkit_.SetWaitCursor(false);
 }
 
-bool PassProgress::OnDirectory(const engine::WalkProgress& progress) {
+bool PassProgress::OnWalkProgress(const engine::WalkProgress& progress) {
   folders_ = progress.directories;
   files_ = progress.files;
   if (ProcessEvents(kWalkRefresh)) {

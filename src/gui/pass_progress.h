@@ -41,7 +41,7 @@ class PassProgress : public engine::PassObserver {
   PassProgress(const PassProgress&) = delete;
   PassProgress& operator=(const PassProgress&) = delete;
 
-  bool OnDirectory(const engine::WalkProgress& progress) override;
+  bool OnWalkProgress(const engine::WalkProgress& progress) override;
   void OnWalkEnded(const engine::WalkProgress& progress) override;
   void OnDeletionsStarting(uint64_t matches) override { matches_ = matches; }
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;

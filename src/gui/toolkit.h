@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/window_helpers.h"
+#include "gui/window_geometry.h"
 
 namespace tarnwick::gui {
 
@@ -16,6 +16,9 @@ class NameEntryDialog;
 class NameEntryDialogView;
 class PassProgress;
 class ProgressView;
+
+// The icon of a message box; each kind has one OK button.
+enum class MessageKind { kInformation = 1, kWarning = 2, kCritical = 3, kQuestion = 4 };
 
 // What every window's view offers the rules: showing and closing it, its place on the
 // screen, and the message boxes it owns.

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include "gui/toolkit.h"
+#include <cstdint>
 
 namespace tarnwick::gui {
 namespace {

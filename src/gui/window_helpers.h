@@ -1,37 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/app_state.h"
+#include "gui/toolkit.h"
 
 namespace tarnwick::gui {
-
-// Window geometry is laid out in twips; at 96 dots per inch a pixel is 15 twips.
-inline constexpr int kTwipsPerPixel = 15;
-
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
-
-struct TwipsSize {
-  float width = 0;
-  float height = 0;
-};
-
-struct TwipsPosition {
-  int32_t top = 0;
-  int32_t left = 0;
-};
-
-enum class MessageKind { kInformation = 1, kWarning = 2, kCritical = 3, kQuestion = 4 };
-
-class Toolkit;
-class WindowView;
 
 // Where a window goes: horizontally centred on the screen, vertically centred in its upper
 // 85 %, pinned to the top and left edges when it is larger than that. Works in whole twips

@@ -157,7 +157,7 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
   WriteFile(dir / "a/Mscreate.dir", "");
   WriteFile(dir / "Mscreate.dir", "");
   class Stopper : public PassObserver {
-    bool OnDirectory(const WalkProgress&) override { return false; }
+    bool OnWalkProgress(const WalkProgress&) override { return false; }
   } stopper;
   const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), stopper);
   EXPECT_TRUE(report.stopped);

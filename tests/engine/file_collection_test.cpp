@@ -25,7 +25,7 @@ struct Collected {
 
 class CountingObserver : public PassObserver {
  public:
-  bool OnDirectory(const WalkProgress& progress) override {
+  bool OnWalkProgress(const WalkProgress& progress) override {
     ++calls;
     return stopAfter == 0 || progress.directories < stopAfter;
   }

@@ -102,7 +102,7 @@ class Swapper {
 
 // Gives the swapping thread its chance between every two directories of the walk.
 class YieldingObserver : public PassObserver {
-  bool OnDirectory(const WalkProgress&) override {
+  bool OnWalkProgress(const WalkProgress&) override {
     std::this_thread::yield();
     return true;
   }

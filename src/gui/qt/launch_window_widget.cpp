@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 
 #include "gui/layout.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::qt {
 

@@ -6,7 +6,7 @@
 #include <QIcon>
 
 #include "gui/layout.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::qt {
 

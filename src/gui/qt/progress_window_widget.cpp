@@ -5,7 +5,7 @@
 
 #include "gui/layout.h"
 #include "gui/qt/qt_support.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::qt {
 

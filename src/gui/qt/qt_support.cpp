@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::qt {
 namespace {

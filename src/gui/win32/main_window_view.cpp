@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "gui/layout.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::win32 {
 

@@ -1,7 +1,7 @@
 #include "gui/win32/name_entry_dialog_view.h"
 
 #include "gui/layout.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::win32 {
 

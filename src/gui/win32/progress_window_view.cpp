@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "gui/layout.h"
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui::win32 {
 namespace {

@@ -1,8 +1,8 @@
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 #include <gtest/gtest.h>
 
-namespace tarnwick::gui::texts {
+namespace tarnwick::texts {
 namespace {
 
 engine::DeleteReport Report(uint64_t deleted, uint64_t failed, uint64_t unreadable, bool stopped,
@@ -41,4 +41,4 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
 }
 
 }  // namespace
-}  // namespace tarnwick::gui::texts
+}  // namespace tarnwick::texts

@@ -1,8 +1,10 @@
-#include "gui/texts.h"
+#include "texts/texts.h"
 
 #include <initializer_list>
 
-namespace tarnwick::gui::texts {
+#include "engine/kept_files.h"
+
+namespace tarnwick::texts {
 namespace {
 
 // The parts one after the other. (Building texts by appending also keeps GCC 12 from its false
@@ -149,4 +151,4 @@ std::string CliNotSearched(std::string_view path, const std::error_code& error) 
   return Join({"nicht durchsucht: ", path, ": ", Reason(error)});
 }
 
-}  // namespace tarnwick::gui::texts
+}  // namespace tarnwick::texts

@@ -10,9 +10,9 @@
 #include <system_error>
 
 #include "core/name_list.h"
-#include "engine/delete_pass.h"
+#include "engine/delete_report.h"
 
-namespace tarnwick::gui::texts {
+namespace tarnwick::texts {
 
 // Captions.
 inline constexpr const char* kMainWindowCaption = "Kelvane Tarn Wick";
@@ -91,4 +91,4 @@ std::string CliOtherFileSystem(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
 
-}  // namespace tarnwick::gui::texts
+}  // namespace tarnwick::texts
