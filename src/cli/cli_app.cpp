@@ -107,9 +107,12 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
   return kExitDone;
 }
 
-int RootUnreadable(const core::AppState& state, PrintingObserver& observer,
-                   std::ostream& err) {
-  observer.Line(err) << texts::CliRootUnreadable(observer.Shown(state.SearchRoot)) << '\n';
+int RootUnreadable(const core::AppState& state, const engine::DeleteReport& report,
+                   PrintingObserver& observer, std::ostream& err) {
+  // The root's failure is the first, and only, path the report names.
+  observer.Line(err) << texts::CliRootUnreadable(observer.Shown(state.SearchRoot),
+                                                 report.named.front().error)
+                     << '\n';
   return kExitUsageOrRoot;
 }
 
@@ -123,7 +126,7 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
   engine::DeleteReport report;
   if (options.dryRun) {
     const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
-    if (report.rootUnreadable) return RootUnreadable(state, observer, err);
+    if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
     if (report.stopped) {
       observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
       return kExitStopped;
@@ -136,7 +139,7 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
 
   report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer,
                                       engine::KeptFiles(core::ProgramFiles(state)));
-  if (report.rootUnreadable) return RootUnreadable(state, observer, err);
+  if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   observer.Line(out) << texts::PassReport(
                             report, [&observer](std::string_view path) { return observer.Shown(path); })
                      << '\n';

@@ -1,6 +1,5 @@
 #include "core/name_list.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "platform/file_name_limit.h"
@@ -8,7 +7,10 @@
 
 namespace tarnwick::core {
 
-void NameList::Clear() { entries_.clear(); }
+void NameList::Clear() {
+  entries_.clear();
+  storedValues_.clear();
+}
 
 std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) const {
   if (entries_.size() >= static_cast<size_t>(kMaxCount)) return Refusal::kListFull;
@@ -23,17 +25,32 @@ std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) c
 bool NameList::Append(std::string name) {
   if (WhyRefused(name)) return false;
   edits_.push_back({false, name});
-  AppendStored(std::move(name));
+  entries_.push_back(std::move(name));
+  storedValues_.emplace_back();
+  hasHeldEntries_ = true;
   return true;
 }
 
-void NameList::AppendStored(std::string name) {
+void NameList::AppendStored(std::string name, std::string storedValue) {
   entries_.push_back(std::move(name));
+  storedValues_.emplace_back(std::move(storedValue));
   hasHeldEntries_ = true;
 }
 
 int NameList::RemoveEvery(const std::string& name) {
-  const int removed = static_cast<int>(std::erase(entries_, name));
+  // The entries that stay move up, each with its stored value.
+  size_t kept = 0;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (entries_[i] == name) continue;
+    if (kept != i) {
+      entries_[kept] = std::move(entries_[i]);
+      storedValues_[kept] = std::move(storedValues_[i]);
+    }
+    ++kept;
+  }
+  const int removed = static_cast<int>(entries_.size() - kept);
+  entries_.resize(kept);
+  storedValues_.resize(kept);
   if (removed > 0) edits_.push_back({true, name});
   return removed;
 }

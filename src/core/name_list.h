@@ -25,8 +25,9 @@ class NameList {
   // Appends at the end. False, and nothing changes, when WhyRefused gives a reason.
   bool Append(std::string name);
   std::optional<Refusal> WhyRefused(const std::string& name) const;
-  // Appends an entry read from the settings file, which keeps its place whatever it holds.
-  void AppendStored(std::string name);
+  // Appends an entry read from the settings file, which keeps its place whatever it holds:
+  // its text, and its value as the file stores it, which a save writes back unchanged.
+  void AppendStored(std::string name, std::string storedValue);
   // Removes every entry whose text equals `name` exactly (letter case counts); returns how many.
   int RemoveEvery(const std::string& name);
 
@@ -42,12 +43,17 @@ class NameList {
   int16_t Count() const { return static_cast<int16_t>(entries_.size()); }
   const std::string& At(int16_t index) const { return entries_.at(static_cast<size_t>(index)); }
   const std::vector<std::string>& Entries() const { return entries_; }
+  // The entry's value as the settings file stored it; nothing for an entry added in this run.
+  const std::optional<std::string>& StoredValueAt(int16_t index) const {
+    return storedValues_.at(static_cast<size_t>(index));
+  }
 
   // True once the list held at least one entry during this run, so that emptying it is saved.
   bool HasHeldEntries() const { return hasHeldEntries_; }
 
  private:
   std::vector<std::string> entries_;
+  std::vector<std::optional<std::string>> storedValues_;  // one per entry
   std::vector<Edit> edits_;
   bool hasHeldEntries_ = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,15 +37,17 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   std::vector<std::string> keys;
   keys.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) keys.push_back(EntryKey(i));
-  const auto values = document.GetAll(section, keys);
+  const auto values = document.GetAllStored(section, keys);
 
   names.Clear();
   // A missing or empty entry still takes its place in the list, as an empty name; a NUL ends
-  // an entry where it stands, as it ends the text the system's own reader gives.
+  // an entry where it stands, as it ends the text the system's own reader gives. Each keeps
+  // its stored value, which goes back to the file as it is.
   for (const auto& value : values) {
-    std::string text = SettingsValueOr(value, "");
+    const std::string stored = value.value_or("");
+    std::string text(SettingsValueOr(std::string(platform::ProfileDocument::ReadValue(stored)), ""));
     text.resize(std::min(text.size(), text.find('\0')));
-    names.AppendStored(IsUnicode(document) ? text : platform::FromSystemCodePage(text));
+    names.AppendStored(IsUnicode(document) ? text : platform::FromSystemCodePage(text), stored);
   }
   return count;
 }
@@ -96,10 +99,16 @@ std::error_code SaveNameList(const AppState& state, const NameList& names) {
   assignments.reserve(static_cast<size_t>(stored.Count()) + 1);
   assignments.push_back({kCountKey, std::to_string(stored.Count())});
   for (int16_t i = 0; i < stored.Count(); ++i) {
-    // The list holds only names the code page can store (NameList::WhyRefused).
-    assignments.push_back({EntryKey(i), IsUnicode(document)
-                                            ? stored.At(i)
-                                            : platform::ToSystemCodePage(stored.At(i)).value_or("")});
+    // What the file held goes back byte for byte; only this run's additions are converted.
+    if (const auto& value = stored.StoredValueAt(i)) {
+      assignments.push_back({EntryKey(i), *value, true});
+      continue;
+    }
+    auto converted = IsUnicode(document) ? std::optional<std::string>(stored.At(i))
+                                         : platform::ToSystemCodePage(stored.At(i));
+    // NameList refuses such names when they are added; the code page may have changed since.
+    if (!converted) return std::make_error_code(std::errc::illegal_byte_sequence);
+    assignments.push_back({EntryKey(i), std::move(*converted)});
   }
 
   if (!document.SetAll(state.AppTitle, assignments)) {

@@ -8,13 +8,13 @@ namespace {
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool StartsWord(char c, char separator) {
-  return c == ' ' || c == '-' || c == '(' || c == '_' || c == separator;
+bool StartsWord(char c, platform::PathStyle style) {
+  return c == ' ' || c == '-' || c == '(' || c == '_' || style.IsSeparator(c);
 }
 
-std::string RebuildLetterCase(std::string path, char separator) {
+std::string RebuildLetterCase(std::string path, platform::PathStyle style) {
   for (size_t i = 1; i < path.size(); ++i) {
-    path[i] = StartsWord(path[i - 1], separator) ? AsciiUpper(path[i]) : AsciiLower(path[i]);
+    path[i] = StartsWord(path[i - 1], style) ? AsciiUpper(path[i]) : AsciiLower(path[i]);
   }
   if (!path.empty()) path[0] = AsciiUpper(path[0]);
   return path;
@@ -22,20 +22,22 @@ std::string RebuildLetterCase(std::string path, char separator) {
 
 }  // namespace
 
-std::string EnsureTrailingBackslash(std::string& path, char separator) {
-  if (path.empty() || path.back() != separator) path.push_back(separator);
+std::string EnsureTrailingBackslash(std::string& path, platform::PathStyle style) {
+  if (path.empty() || !style.IsSeparator(path.back())) path.push_back(style.separator);
   return path;
 }
 
-std::string_view FileNamePart(std::string_view path, char separator) {
-  if (!path.empty() && path.back() == separator) path.remove_suffix(1);
-  const size_t last = path.rfind(separator);
-  return last == std::string_view::npos ? path : path.substr(last + 1);
+std::string_view FileNamePart(std::string_view path, platform::PathStyle style) {
+  if (!path.empty() && style.IsSeparator(path.back())) path.remove_suffix(1);
+  for (size_t i = path.size(); i > 0; --i) {
+    if (style.IsSeparator(path[i - 1])) return path.substr(i);
+  }
+  return path;
 }
 
-std::string LongPathName(std::string path, char separator) {
+std::string LongPathName(std::string path, platform::PathStyle style) {
   if (auto longForm = platform::QueryLongPathName(path)) return *longForm;
-  return RebuildLetterCase(std::move(path), separator);
+  return RebuildLetterCase(std::move(path), style);
 }
 
 }  // namespace tarnwick::core

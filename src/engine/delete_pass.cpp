@@ -10,10 +10,10 @@ namespace tarnwick::engine {
 namespace {
 
 // The walk's observer: passes everything on to the front end's, keeping the folders that
-// could not be searched for the report.
-class WalkFailureRecorder : public PassObserver {
+// were not searched for the report.
+class UnsearchedFolderRecorder : public PassObserver {
  public:
-  WalkFailureRecorder(PassObserver& observer, DeleteReport& report)
+  UnsearchedFolderRecorder(PassObserver& observer, DeleteReport& report)
       : observer_(observer), report_(report) {}
 
   bool OnWalkProgress(const WalkProgress& progress) override {
@@ -21,10 +21,14 @@ class WalkFailureRecorder : public PassObserver {
   }
   void OnWalkEnded(const WalkProgress& progress) override { observer_.OnWalkEnded(progress); }
   void OnDirectoryFailed(std::string_view path, std::error_code error) override {
-    report_.NameFailure(path, error, true);
+    report_.Name(path, error, NamedPath::Kind::kFolderNotSearched);
     observer_.OnDirectoryFailed(path, error);
   }
-  void OnOtherFileSystem(std::string_view path) override { observer_.OnOtherFileSystem(path); }
+  void OnOtherFileSystem(std::string_view path) override {
+    ++report_.otherFileSystems;
+    report_.Name(path, {}, NamedPath::Kind::kOtherFileSystem);
+    observer_.OnOtherFileSystem(path);
+  }
 
  private:
   PassObserver& observer_;
@@ -37,7 +41,7 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
                                     HelperObjects& helpers, PassObserver& observer,
                                     DeleteReport& report) {
   std::string pattern = "*.*";
-  WalkFailureRecorder walkObserver(observer, report);
+  UnsearchedFolderRecorder walkObserver(observer, report);
   const NameMatcher matcher(names.Entries());
   WalkSettings settings;
   settings.matcher = &matcher;

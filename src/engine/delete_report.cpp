@@ -2,8 +2,8 @@
 
 namespace tarnwick::engine {
 
-void DeleteReport::NameFailure(std::string_view path, std::error_code error, bool folder) {
-  if (failures.size() < kFailuresNamed) failures.push_back({std::string(path), error, folder});
+void DeleteReport::Name(std::string_view path, std::error_code error, NamedPath::Kind kind) {
+  if (named.size() < kPathsNamed) named.push_back({std::string(path), error, kind});
 }
 
 }  // namespace tarnwick::engine

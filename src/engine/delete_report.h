@@ -9,30 +9,37 @@
 
 namespace tarnwick::engine {
 
-// A matching file that could not be deleted, or a folder that could not be searched.
-struct PassFailure {
+// A path the report names, and why.
+struct NamedPath {
+  enum class Kind : uint8_t {
+    kFileNotDeleted,     // a matching file that could not be deleted
+    kFolderNotSearched,  // a folder that could not be opened or read, the root included
+    kOtherFileSystem,    // a folder not entered: another file system is mounted there
+  };
   std::string path;
-  std::error_code error;
-  bool folder = false;
+  std::error_code error;  // why, for a file not deleted or a folder not searched
+  Kind kind = Kind::kFileNotDeleted;
 };
 
 // What a delete pass did, told truthfully.
 struct DeleteReport {
-  // How many failures the report keeps to name; the counts go on past them.
-  static constexpr size_t kFailuresNamed = 10;
+  // How many paths the report keeps to name; the counts go on past them.
+  static constexpr size_t kPathsNamed = 10;
 
   uint64_t deleted = 0;                // matching files that are gone
   uint64_t failed = 0;                 // matching files that could not be deleted (not those
                                        // that were gone already when their turn came)
   uint64_t unreadableDirectories = 0;  // directories that could not be searched, the root included
+  uint64_t otherFileSystems = 0;       // folders not entered, another file system mounted there
   bool rootUnreadable = false;         // the root itself could not be searched
   bool stopped = false;                // the user stopped the pass
-  std::vector<PassFailure> failures;   // the first kFailuresNamed failures, in their order
+  std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
 
-  // Every matching file went and every directory was searched.
+  // Every matching file went and every directory was searched. A folder of another file
+  // system is left alone on purpose: no failure.
   bool Complete() const { return failed == 0 && unreadableDirectories == 0; }
-  // Keeps a failure to name, while fewer than kFailuresNamed are kept.
-  void NameFailure(std::string_view path, std::error_code error, bool folder);
+  // Keeps a path to name, while fewer than kPathsNamed are kept.
+  void Name(std::string_view path, std::error_code error, NamedPath::Kind kind);
 };
 
 }  // namespace tarnwick::engine

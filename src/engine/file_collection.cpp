@@ -12,8 +12,9 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
   if (pattern.empty()) pattern = "*.*";
   CollectionOutcome outcome;
   resultList.Clear();
-  if (!directoryLister.SetPath(root)) {
+  if (const std::error_code error = directoryLister.Open(root)) {
     outcome.unreadableDirectories = 1;
+    observer.OnDirectoryFailed(root, error);
     return outcome;
   }
   outcome.rootOpened = true;

@@ -12,7 +12,7 @@
 namespace tarnwick::engine {
 
 // The walk's outcome, and whether the root could be listed at all; a root that could not
-// counts as the one unreadable directory.
+// counts as the one unreadable directory, and the observer hears why.
 struct CollectionOutcome : WalkOutcome {
   bool rootOpened = false;
 };

@@ -67,7 +67,7 @@ void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t
       observer.OnAlreadyGone(path);
     } else if (outcome.error) {
       ++report.failed;
-      report.NameFailure(path, outcome.error, false);
+      report.Name(path, outcome.error, NamedPath::Kind::kFileNotDeleted);
       observer.OnDeleteFailed(path, outcome.error);
     } else {
       ++report.deleted;

@@ -7,14 +7,15 @@
 namespace tarnwick::engine {
 namespace {
 
-bool OpenAndList(const std::string& path, platform::DirectoryHandle& handle,
-                 std::shared_ptr<const DirectoryListing>& listing) {
+std::error_code OpenAndList(const std::string& path, platform::DirectoryHandle& handle,
+                            std::shared_ptr<const DirectoryListing>& listing) {
   platform::DirectoryHandle opened;
   auto read = std::make_shared<DirectoryListing>();
-  if (platform::OpenDirectory(path, opened) || read->Read(opened)) return false;
+  if (auto error = platform::OpenDirectory(path, opened)) return error;
+  if (auto error = read->Read(opened)) return error;
   handle = std::move(opened);
   listing = std::move(read);
-  return true;
+  return {};
 }
 
 bool MatchesWildcard(std::string_view pattern, std::string_view name) {
@@ -40,10 +41,10 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
-bool DirectoryLister::SetPath(const std::string& path) {
-  if (!OpenAndList(path, handle_, listing_)) return false;
+std::error_code DirectoryLister::Open(const std::string& path) {
+  if (auto error = OpenAndList(path, handle_, listing_)) return error;
   path_ = path;
-  return true;
+  return {};
 }
 
 std::string DirectoryLister::List(size_t index) const {
@@ -60,7 +61,7 @@ void FileLister::SetPattern(const std::string& pattern) {
 bool FileLister::SetPath(const std::string& path) {
   platform::DirectoryHandle handle;
   std::shared_ptr<const DirectoryListing> listing;
-  if (!OpenAndList(path, handle, listing)) return false;
+  if (OpenAndList(path, handle, listing)) return false;
   ShowListing(path, std::move(listing));
   return true;
 }

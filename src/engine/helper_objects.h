@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "engine/directory_listing.h"
@@ -17,7 +18,9 @@ class DirectoryLister {
  public:
   // Makes `path` current (a trailing separator is accepted). A path that names no accessible
   // directory returns false and leaves the lister as it was.
-  bool SetPath(const std::string& path);
+  bool SetPath(const std::string& path) { return !Open(path); }
+  // SetPath that says why it failed.
+  std::error_code Open(const std::string& path);
   const std::string& Path() const { return path_; }
   size_t ListCount() const { return listing_ ? listing_->SubdirectoryCount() : 0; }
   // The full path of the index-th subdirectory.

@@ -1,6 +1,5 @@
 #include "gui/launch_window.h"
 
-#include "core/path_helpers.h"
 #include "gui/search_root.h"
 #include "gui/window_helpers.h"
 
@@ -23,7 +22,7 @@ void LaunchWindow::Command1Click() {
 }
 
 void LaunchWindow::Command2Click() {
-  state_.PendingName = std::string(core::FileNamePart(label_));
+  state_.PendingName = NameToListFor(label_);
   mainWindow_.AppendName(state_.PendingName);
   ContinueIntoMainWindow();
 }

@@ -5,10 +5,10 @@
 
 namespace tarnwick::platform {
 
-std::string InstanceName(const std::string& executablePath) {
+std::string InstanceName(const std::string& key) {
   // FNV-1a: stable across runs and builds, unlike std::hash.
   uint64_t hash = 14695981039346656037ull;
-  for (const char c : executablePath) {
+  for (const char c : key) {
     hash ^= static_cast<unsigned char>(c);
     hash *= 1099511628211ull;
   }

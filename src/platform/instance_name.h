@@ -4,8 +4,8 @@
 
 namespace tarnwick::platform {
 
-// A name for the one running instance of the executable at `executablePath`, the same in every
-// run: "tarnwick-" and a hash of the path.
-std::string InstanceName(const std::string& executablePath);
+// A name for the one running instance of a program, or the one holder of a settings file,
+// the same in every run: "tarnwick-" and a hash of `key`, the file's path or what stands for it.
+std::string InstanceName(const std::string& key);
 
 }  // namespace tarnwick::platform

@@ -188,10 +188,16 @@ std::unordered_map<std::string, ProfileDocument::Line> ProfileDocument::FindKeys
 std::optional<std::string> ProfileDocument::Get(std::string_view section,
                                                 std::string_view key) const {
   const std::string keys[] = {std::string(key)};
-  return GetAll(section, keys).front();
+  auto value = GetAllStored(section, keys).front();
+  if (value) *value = ReadValue(*value);
+  return value;
 }
 
-std::vector<std::optional<std::string>> ProfileDocument::GetAll(
+std::string_view ProfileDocument::ReadValue(std::string_view stored) {
+  return HasEnclosingQuotes(stored) ? stored.substr(1, stored.size() - 2) : stored;
+}
+
+std::vector<std::optional<std::string>> ProfileDocument::GetAllStored(
     std::string_view section, std::span<const std::string> keys) const {
   std::vector<std::optional<std::string>> values(keys.size());
   const auto header = FindSection(section);
@@ -203,9 +209,7 @@ std::vector<std::optional<std::string>> ProfileDocument::GetAll(
   for (size_t k = 0; k < keys.size(); ++k) {
     const auto found = lines.find(lowerKeys[k]);
     if (found == lines.end()) continue;
-    std::string_view value = SplitKeyValue(TextOf(found->second))->value;
-    if (HasEnclosingQuotes(value)) value = value.substr(1, value.size() - 2);
-    values[k] = std::string(value);
+    values[k] = std::string(SplitKeyValue(TextOf(found->second))->value);
   }
   return values;
 }
@@ -249,8 +253,14 @@ bool ProfileDocument::SetAll(std::string_view section,
   std::vector<std::string> addedKeys;                      // lower-cased, in order of first use
   std::unordered_map<std::string, std::string> added;
   for (size_t a = 0; a < assignments.size(); ++a) {
-    std::string text = assignments[a].key + "=" + EncodeValue(assignments[a].value);
-    if (existing.contains(lowerKeys[a])) {
+    const Assignment& assignment = assignments[a];
+    const std::string value = assignment.stored ? assignment.value : EncodeValue(assignment.value);
+    std::string text = assignment.key + "=" + value;
+    if (const auto line = existing.find(lowerKeys[a]); line != existing.end()) {
+      if (assignment.stored && SplitKeyValue(TextOf(line->second))->value == value) {
+        replaced.erase(lowerKeys[a]);  // the line holds it already, as a later one may say
+        continue;
+      }
       replaced[lowerKeys[a]] = std::move(text);
     } else {
       if (!added.contains(lowerKeys[a])) addedKeys.push_back(lowerKeys[a]);
@@ -267,7 +277,7 @@ bool ProfileDocument::SetAll(std::string_view section,
   }
 
   std::vector<std::pair<Line, const std::string*>> edits;  // lines whose text is replaced
-  for (const auto& [key, line] : existing) edits.emplace_back(line, &replaced.at(key));
+  for (const auto& [key, text] : replaced) edits.emplace_back(existing.at(key), &text);
   std::sort(edits.begin(), edits.end(),
             [](const auto& a, const auto& b) { return a.first.start < b.first.start; });
 

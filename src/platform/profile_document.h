@@ -34,9 +34,11 @@ class ProfileDocument {
   // removed. Nothing when the section or the key is missing.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
-  // Get for many keys of one section at once, in one scan of the section.
-  std::vector<std::optional<std::string>> GetAll(std::string_view section,
-                                                 std::span<const std::string> keys) const;
+  // For many keys of one section at once, in one scan of the section: each value as the file
+  // stores it, enclosing quotes kept; ReadValue gives what Get would.
+  std::vector<std::optional<std::string>> GetAllStored(std::string_view section,
+                                                       std::span<const std::string> keys) const;
+  static std::string_view ReadValue(std::string_view stored);
 
   // Replaces the first matching key's value in place, or adds the key at the end of its section,
   // or adds the section at the end of the file. A value that would not read back as written
@@ -49,6 +51,9 @@ class ProfileDocument {
   struct Assignment {
     std::string key;
     std::string value;
+    // `value` is a value as GetAllStored gave it: written as it stands, and a line that holds
+    // it already is left byte for byte as it is.
+    bool stored = false;
   };
   // Set for many keys of one section at once, in one scan of the file.
   bool SetAll(std::string_view section, std::span<const Assignment> assignments);

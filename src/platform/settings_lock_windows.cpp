@@ -1,23 +1,14 @@
+#include "platform/file_key_windows.h"
 #include "platform/instance_name.h"
 #include "platform/settings_lock.h"
 #include "platform/windows_support.h"
 
 namespace tarnwick::platform {
-namespace {
 
-std::string LowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
-}  // namespace
-
-// A named mutex per settings file: Windows hands an abandoned one to the next waiter, so a
-// holder that dies never blocks the others.
+// A named mutex per settings file, however its path is spelled: Windows hands an abandoned
+// one to the next waiter, so a holder that dies never blocks the others.
 std::error_code SettingsLock::Acquire(const std::string& path, std::chrono::milliseconds patience) {
-  const std::wstring name = L"Local\\" + Wide(InstanceName(LowerAscii(path))) + L"-settings";
+  const std::wstring name = L"Local\\" + Wide(InstanceName(FolderEntryKey(path))) + L"-settings";
   const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
   if (mutex == nullptr) return LastWindowsError();
   const DWORD waited = ::WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "platform/file_key_windows.h"
 #include "platform/instance_name.h"
 #include "platform/single_instance.h"
 #include "platform/windows_support.h"
@@ -16,8 +17,9 @@ std::wstring UserName() {
 }  // namespace
 
 SingleInstanceLock::SingleInstanceLock(const std::string& executablePath) {
-  // Local\ is the logon session's namespace; the user's name keeps users apart within it.
-  const std::wstring name = L"Local\\" + Wide(InstanceName(executablePath)) + L"-" + UserName();
+  // Local\ is the logon session's namespace; the user's name keeps users apart within it. The
+  // program file's key makes every spelling of its path one instance.
+  const std::wstring name = L"Local\\" + Wide(InstanceName(FileKey(executablePath))) + L"-" + UserName();
   const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
   if (mutex == nullptr) return;
   const bool existed = ::GetLastError() == ERROR_ALREADY_EXISTS;

@@ -2,8 +2,11 @@
 
 namespace tarnwick::platform {
 
-std::string FromSystemCodePage(std::string_view text) { return std::string(text); }
+// POSIX knows no other code page than UTF-8 for names: text stays byte for byte.
+unsigned SystemCodePage() { return kUtf8CodePage; }
 
-std::optional<std::string> ToSystemCodePage(std::string_view text) { return std::string(text); }
+std::string FromCodePage(std::string_view text, unsigned) { return std::string(text); }
+
+std::optional<std::string> ToCodePage(std::string_view text, unsigned) { return std::string(text); }
 
 }  // namespace tarnwick::platform

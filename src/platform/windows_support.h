@@ -47,9 +47,13 @@ inline std::error_code WindowsError(DWORD error) {
     case ERROR_INVALID_NAME:
       return std::make_error_code(std::errc::no_such_file_or_directory);
     case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_WRITE_PROTECT:
       return std::make_error_code(std::errc::permission_denied);
+    // Another program holds the file open without letting it go, or has locked part of it.
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return std::make_error_code(std::errc::device_or_resource_busy);
+    case ERROR_WRITE_PROTECT:
+      return std::make_error_code(std::errc::read_only_file_system);
     case ERROR_DIRECTORY:
       return std::make_error_code(std::errc::not_a_directory);
     default:

@@ -60,6 +60,9 @@ std::string Reason(const std::error_code& error) {
     return "wird verwendet";
   }
   if (condition == std::errc::timed_out) return "wird gerade von einem anderen Programm geändert";
+  if (condition == std::errc::illegal_byte_sequence) {
+    return "ein Name enthält Zeichen, die die Einstellungsdatei nicht speichern kann";
+  }
   if (error == engine::KeptFileError()) return "eine Datei des Programms selbst";
   return error.message();
 }
@@ -87,12 +90,20 @@ std::string PassReport(const engine::DeleteReport& report,
     text += Join({"\n", Quoted(report.unreadableDirectories),
                   " Ordner konnten nicht durchsucht werden."});
   }
-  // Which ones, and why.
-  if (!report.failures.empty()) text += "\n";
-  for (const engine::PassFailure& failure : report.failures) {
-    text += Join({"\n", shown(failure.path), ": ", Reason(failure.error)});
+  if (report.otherFileSystems > 0) {
+    text += Join({"\n", Quoted(report.otherFileSystems),
+                  " Ordner wurden nicht betreten: Dort ist ein anderes Dateisystem eingehängt."});
   }
-  const uint64_t unnamed = report.failed + report.unreadableDirectories - report.failures.size();
+  // Which ones, and why.
+  if (!report.named.empty()) text += "\n";
+  for (const engine::NamedPath& named : report.named) {
+    const std::string why = named.kind == engine::NamedPath::Kind::kOtherFileSystem
+                                ? "anderes Dateisystem"
+                                : Reason(named.error);
+    text += Join({"\n", shown(named.path), ": ", why});
+  }
+  const uint64_t unnamed = report.failed + report.unreadableDirectories +
+                           report.otherFileSystems - report.named.size();
   if (unnamed > 0) text += Join({"\n… und ", std::to_string(unnamed), " weitere"});
   return text;
 }
@@ -125,8 +136,8 @@ std::string CliWouldDelete(uint64_t count) {
   return Join({Quoted(count), " Dateien würden gelöscht (Probelauf, nichts gelöscht)."});
 }
 
-std::string CliRootUnreadable(std::string_view root) {
-  return Join({"Der Ordner kann nicht gelesen werden: ", root});
+std::string CliRootUnreadable(std::string_view root, const std::error_code& error) {
+  return Join({"Der Ordner kann nicht gelesen werden: ", root, " (", Reason(error), ")"});
 }
 
 std::string CliNotInList(std::string_view name) {

@@ -55,8 +55,8 @@ std::string ListNotSaved(std::string_view settingsPath, const std::error_code& e
 std::string EndWithoutSaving(std::string_view settingsPath, const std::error_code& error);
 
 // The report of a delete pass: the count of deleted files, then a line for each kind of
-// failure, then the failures the report names, each with its reason; a stopped pass says so
-// first. `shown` gives a path as it may be shown (a terminal wants control characters escaped).
+// failure and for the folders of other file systems left alone, then the paths the report
+// names, each with its reason; a stopped pass says so first. `shown` gives a path as it may be shown (a terminal wants control characters escaped).
 std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown =
                            [](std::string_view path) { return std::string(path); });
@@ -83,7 +83,7 @@ std::string CliMissingValue(std::string_view option);
 std::string CliExcludes(std::string_view first, std::string_view second);
 std::string CliBadUsage(std::string_view detail);
 std::string CliWouldDelete(uint64_t count);
-std::string CliRootUnreadable(std::string_view root);
+std::string CliRootUnreadable(std::string_view root, const std::error_code& error);
 std::string CliNotInList(std::string_view name);
 std::string CliDeleted(std::string_view path);
 std::string CliAlreadyGone(std::string_view path);

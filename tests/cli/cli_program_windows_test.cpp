@@ -75,6 +75,23 @@ TEST(TarnwickCliExe, DeletesListedNamesReadOnlyAndHiddenIncluded) {
   EXPECT_EQ(RunCli("--settings \"" + settings + "\" --root \"" + base + "\\missing\"", output), 2u);
 }
 
+// These tests run in a Hindi locale, for which Wine gives the code page 65001 (UTF-8), as
+// Windows 10 and 11 do when the user chooses UTF-8 for programs without Unicode support.
+TEST(TarnwickCliExe, AnEntryItLeftAloneKeepsItsBytesUnderAUtf8CodePage) {
+  ASSERT_EQ(::GetACP(), static_cast<UINT>(CP_UTF8));
+  TempDir dir;
+  const std::string settings = dir.path().string() + "\\tarnwick.ini";
+  const std::string output = dir.path().string() + "\\output.txt";
+  // Code page 1252's "Übersicht.txt": as UTF-8 it is no text.
+  const std::string stored = "[Kelvane Tarnwick]\r\nFiles=1\r\nEintrag0=\xDC" "bersicht.txt\r\n";
+  WriteFile(settings, stored);
+  ASSERT_EQ(RunCli("--settings \"" + settings + "\" --list", output), 0u);
+  EXPECT_EQ(ReadFile(output), "\xEF\xBF\xBD" "bersicht.txt\r\n");
+  ASSERT_EQ(RunCli("--settings \"" + settings + "\" --add \xC3\x9C" "bersicht.txt", output), 0u);
+  EXPECT_EQ(ReadFile(settings), "[Kelvane Tarnwick]\r\nFiles=2\r\nEintrag0=\xDC" "bersicht.txt\r\n"
+                                "Eintrag1=\xC3\x9C" "bersicht.txt\r\n");
+}
+
 TEST(TarnwickCliExe, SharesTheSettingsFileOfTheProgramBesideIt) {
   TempDir dir;
   const std::string output = dir.path().string() + "\\output.txt";

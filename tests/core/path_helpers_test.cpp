@@ -8,45 +8,46 @@
 namespace tarnwick::core {
 namespace {
 
+using platform::kPosixPaths;
+using platform::kWindowsPaths;
+
+// Each path as Windows splits it ('\\' and '/') and as POSIX does ('/' only).
 TEST(EnsureTrailingBackslash, ChangesTheArgumentInPlace) {
   const struct {
-    std::string path;
-    std::string expected;
-  } cases[] = {{"", "\\"},
-               {"C:", "C:\\"},
-               {"C:\\Temp", "C:\\Temp\\"},
-               {"C:\\Temp\\", "C:\\Temp\\"},
-               {"C:/Temp/", "C:/Temp/\\"}};
+    std::string path, windows, posix;
+  } cases[] = {{"", "\\", "/"},
+               {"C:", "C:\\", "C:/"},
+               {"C:\\Temp", "C:\\Temp\\", "C:\\Temp/"},
+               {"C:\\Temp\\", "C:\\Temp\\", "C:\\Temp\\/"},
+               {"C:/Temp/", "C:/Temp/", "C:/Temp/"}};
   for (const auto& c : cases) {
-    std::string path = c.path;
-    EXPECT_EQ(EnsureTrailingBackslash(path, '\\'), c.expected);
-    EXPECT_EQ(path, c.expected);
+    std::string windows = c.path, posix = c.path;
+    EXPECT_EQ(EnsureTrailingBackslash(windows, kWindowsPaths), c.windows);
+    EXPECT_EQ(windows, c.windows);
+    EXPECT_EQ(EnsureTrailingBackslash(posix, kPosixPaths), c.posix);
+    EXPECT_EQ(posix, c.posix);
   }
-  std::string native = "home";
-  EnsureTrailingBackslash(native);
-  EXPECT_EQ(native, std::string("home") + platform::kPathSeparator);
 }
 
 TEST(FileNamePart, GivesTheLastComponent) {
   const struct {
-    std::string path;
-    std::string expected;
-  } cases[] = {{"C:\\Temp\\Mscreate.dir", "Mscreate.dir"},
-               {"C:\\Temp\\", "Temp"},
-               {"Mscreate.dir", "Mscreate.dir"},
-               {"C:\\", "C:"},
-               {"\\", ""},
-               {"", ""},
-               {"C:\\Temp\\\\", ""},
-               {"C:/Temp/a.txt", "C:/Temp/a.txt"}};
+    std::string path, windows, posix;
+  } cases[] = {{"C:\\Temp\\Mscreate.dir", "Mscreate.dir", "C:\\Temp\\Mscreate.dir"},
+               {"C:\\Temp\\", "Temp", "C:\\Temp\\"},
+               {"Mscreate.dir", "Mscreate.dir", "Mscreate.dir"},
+               {"C:\\", "C:", "C:\\"},
+               {"\\", "", "\\"},
+               {"", "", ""},
+               {"C:\\Temp\\\\", "", "C:\\Temp\\\\"},
+               {"C:\\t\\sub/Mscreate.dir", "Mscreate.dir", "Mscreate.dir"},
+               {"C:/t/sub/Mscreate.dir/", "Mscreate.dir", "Mscreate.dir"},
+               {"\\\\server\\share\\Setup", "Setup", "\\\\server\\share\\Setup"},
+               {"\\\\?\\UNC\\server\\share\\a.txt", "a.txt", "\\\\?\\UNC\\server\\share\\a.txt"},
+               {"/tmp/a\\b.txt", "b.txt", "a\\b.txt"}};
   for (const auto& c : cases) {
-    const std::string path = c.path;
-    EXPECT_EQ(FileNamePart(path, '\\'), c.expected) << c.path;
-    EXPECT_EQ(path, c.path);
+    EXPECT_EQ(FileNamePart(c.path, kWindowsPaths), c.windows) << c.path;
+    EXPECT_EQ(FileNamePart(c.path, kPosixPaths), c.posix) << c.path;
   }
-#ifndef _WIN32
-  EXPECT_EQ(FileNamePart("/tmp/a\\b.txt"), "a\\b.txt");  // a backslash is a POSIX name's own
-#endif
 }
 
 TEST(LongPathName, RebuildsLetterCaseOfAPathThatDoesNotResolve) {
@@ -61,7 +62,7 @@ TEST(LongPathName, RebuildsLetterCaseOfAPathThatDoesNotResolve) {
                 "C:\\Program Files\\My-App (X86)\\Setup_Log.txt"},
                {"c:\\tools\\app.exe", "C:\\Tools\\App.exe"},
                {"a.b)c:d1e", "A.b)c:d1e"}};
-  for (const auto& c : cases) EXPECT_EQ(LongPathName(c.path, '\\'), c.expected) << c.path;
+  for (const auto& c : cases) EXPECT_EQ(LongPathName(c.path, kWindowsPaths), c.expected) << c.path;
 }
 
 TEST(LongPathName, AnExistingPathIsItsOwnLongForm) {

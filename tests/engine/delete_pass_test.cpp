@@ -215,20 +215,17 @@ TEST(DeleteListedFiles, NeverEntersAnotherFileSystemMountedInside) {
     GTEST_SKIP() << "cannot mount a tmpfs here";
   }
   WriteFile(dir / "mounted/Mscreate.dir", "");
-  class Recorder : public PassObserver {
-    void OnOtherFileSystem(std::string_view path) override { skipped.emplace_back(path); }
-
-   public:
-    std::vector<std::string> skipped;
-  } recorder;
-  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), recorder);
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}));
   const bool insideKept = fs::exists(dir / "mounted/Mscreate.dir");
   ::umount((dir / "mounted").c_str());
   EXPECT_TRUE(insideKept);
   EXPECT_FALSE(fs::exists(dir / "Mscreate.dir"));
   EXPECT_EQ(report.deleted, 1u);
   EXPECT_TRUE(report.Complete());  // a folder left alone on purpose is no failure
-  EXPECT_EQ(recorder.skipped, std::vector<std::string>{dir / "mounted/"});
+  EXPECT_EQ(report.otherFileSystems, 1u);  // but the report tells of it
+  ASSERT_EQ(report.named.size(), 1u);
+  EXPECT_EQ(report.named[0].path, dir / "mounted/");
+  EXPECT_EQ(report.named[0].kind, NamedPath::Kind::kOtherFileSystem);
 }
 
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
@@ -245,7 +242,7 @@ TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
     const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}));
     const bool truthful = report.deleted == 1 && report.failed == 1 &&
                           report.unreadableDirectories == 1 && !report.Complete() &&
-                          report.failures.size() == 2;
+                          report.named.size() == 2;
     return truthful ? 0 : 1;
   });
   EXPECT_EQ(status, 0);

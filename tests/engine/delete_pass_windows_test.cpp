@@ -67,6 +67,8 @@ TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
   EXPECT_EQ(report->deleted, 0u);
   EXPECT_EQ(report->failed, 1u);
   EXPECT_FALSE(report->Complete());
+  ASSERT_EQ(report->named.size(), 1u);
+  EXPECT_EQ(report->named[0].error, std::errc::device_or_resource_busy);  // "wird verwendet"
 }
 
 }  // namespace

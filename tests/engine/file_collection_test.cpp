@@ -104,17 +104,32 @@ TEST(CollectFiles, AFileSystemRootGetsExactlyOneSeparator) {
   EXPECT_EQ(observer.endings, 0);  // a stopped walk has no final figures
 }
 
-TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResult) {
+TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResultAndSaysWhy) {
   TempDir dir;
   WriteFile(dir / "file", "");
   HelperObjects helpers;
-  CountingObserver observer;
-  for (const std::string& root : {dir / "missing", dir / "file"}) {
+  class FailureRecorder : public PassObserver {
+   public:
+    void OnDirectoryFailed(std::string_view path, std::error_code error) override {
+      failures.emplace_back(std::string(path), error);
+    }
+    std::vector<std::pair<std::string, std::error_code>> failures;
+  } observer;
+  const struct {
+    std::string root;
+    std::errc why;
+  } cases[] = {{dir / "missing", std::errc::no_such_file_or_directory},
+               {dir / "file", std::errc::not_a_directory}};
+  for (const auto& c : cases) {
     ASSERT_EQ(Collect(dir.path().string(), helpers, observer).paths.size(), 1u);
-    const Collected collected = Collect(root, helpers, observer);
+    observer.failures.clear();
+    const Collected collected = Collect(c.root, helpers, observer);
     EXPECT_TRUE(collected.paths.empty());
     EXPECT_FALSE(collected.outcome.rootOpened);
     EXPECT_EQ(collected.outcome.unreadableDirectories, 1u);
+    ASSERT_EQ(observer.failures.size(), 1u);
+    EXPECT_EQ(observer.failures[0].first, c.root + "/");
+    EXPECT_EQ(observer.failures[0].second, c.why);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "fake_toolkit.h"
+#include "gui/search_root.h"
 #include "platform/path_separator.h"
 #include "support/temp_dir.h"
 
@@ -61,22 +62,23 @@ TEST_F(StartupTest, StoredNamesAreShownAndEnableTheDeleteButton) {
 
 TEST_F(StartupTest, ACommandLineOpensTheLaunchWindowFirst) {
   StoreNames("Files=1\nEintrag0=a\n");
-  const StartedWindows windows = Start(NativePath("/setup/Mscreate.dir"));
+  const std::string path = NativePath(dir_ / "setup/Mscreate.dir");  // no such file or folder
+  const StartedWindows windows = Start(path);
   ASSERT_NE(windows.launchWindow, nullptr);
   EXPECT_TRUE(toolkit_.launchWindow->shown);
   EXPECT_FALSE(toolkit_.mainWindow->shown);
   EXPECT_EQ(toolkit_.mainWindow->entries, Names{"a"});
-  EXPECT_EQ(toolkit_.launchWindow->label, NativePath("/setup/Mscreate.dir/"));
-  EXPECT_EQ(state_.CommandLinePath, NativePath("/setup/Mscreate.dir"));
-  EXPECT_EQ(state_.SearchRoot, NativePath("/setup/Mscreate.dir/"));
+  EXPECT_EQ(toolkit_.launchWindow->label, path + platform::kPathSeparator);
+  EXPECT_EQ(state_.CommandLinePath, path);
+  EXPECT_EQ(state_.SearchRoot, path + platform::kPathSeparator);
 }
 
 TEST_F(StartupTest, LaunchWindowSearchButtonContinuesWithThePath) {
-  const StartedWindows windows = Start(NativePath("/tmp/Some Folder"));
+  const StartedWindows windows = Start(NativePath(dir_ / "Some Folder"));
   windows.launchWindow->Command1Click();
   EXPECT_FALSE(toolkit_.launchWindow->shown);
   EXPECT_TRUE(toolkit_.mainWindow->shown);
-  EXPECT_EQ(state_.SearchRoot, NativePath("/tmp/Some Folder/"));
+  EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "Some Folder/"));
   EXPECT_TRUE(toolkit_.mainWindow->entries.empty());
   windows.launchWindow->FrameClosed();  // after it has continued, closing it ends nothing
   EXPECT_FALSE(toolkit_.ended);
@@ -93,7 +95,7 @@ TEST_F(StartupTest, LaunchWindowAddButtonAddsTheFileNameAsItStands) {
     const StartedWindows windows = Main(state, executable_, commandLine, toolkit_);
     windows.launchWindow->Command2Click();
     EXPECT_EQ(windows.mainWindow->names().Entries(), Names{c.added});
-    EXPECT_EQ(state.SearchRoot, commandLine + platform::kPathSeparator);
+    EXPECT_EQ(state.SearchRoot, SearchRootFor(commandLine));  // as start-up set it
     EXPECT_TRUE(toolkit_.mainWindow->shown);
     EXPECT_TRUE(toolkit_.mainWindow->deleteEnabled);
   }

@@ -2,6 +2,7 @@
 
 #include "platform/directory_handle.h"
 #include "platform/long_path.h"
+#include "platform/windows_entry_kind.h"
 #include "platform/windows_support.h"
 #include "support/temp_dir.h"
 #include "support/windows_files.h"
@@ -27,6 +28,40 @@ TEST(DirectoryHandleWindows, RemovesReadOnlyHiddenAndSystemFiles) {
   }
 }
 
+// Wine makes no reparse point of these kinds, so the decision is shown on its own.
+TEST(KindOfEntry, OnlyNameSurrogatesLeadElsewhere) {
+  constexpr DWORD kFolder = FILE_ATTRIBUTE_DIRECTORY, kFileAttributes = FILE_ATTRIBUTE_ARCHIVE,
+                  kReparse = FILE_ATTRIBUTE_REPARSE_POINT;
+  const std::error_code entered, link = std::make_error_code(std::errc::too_many_symbolic_link_levels),
+                                 otherVolume = std::make_error_code(std::errc::cross_device_link);
+  const struct {
+    DWORD attributes, tag;
+    bool mountsVolume;
+    EntryKind kind;
+    std::error_code whyNotEntered;
+  } cases[] = {
+      {kFolder, 0, false, EntryKind::kDirectory, entered},
+      {kFileAttributes, 0, false, EntryKind::kFile, entered},
+      {kFolder | kReparse, IO_REPARSE_TAG_MOUNT_POINT, false, EntryKind::kLink, link},  // junction
+      {kFolder | kReparse, IO_REPARSE_TAG_MOUNT_POINT, true, EntryKind::kDirectory, otherVolume},
+      {kFolder | kReparse, IO_REPARSE_TAG_SYMLINK, false, EntryKind::kLink, link},
+      {kFileAttributes | kReparse, IO_REPARSE_TAG_SYMLINK, false, EntryKind::kLink, link},
+      {kFileAttributes | kReparse, 0xA000001D, false, EntryKind::kLink, link},  // WSL's link
+      {kFolder | kReparse, IO_REPARSE_TAG_CLOUD_3, false, EntryKind::kDirectory, entered},  // OneDrive
+      {kFileAttributes | kReparse, IO_REPARSE_TAG_CLOUD, false, EntryKind::kFile, entered},
+      {kFolder | kReparse, IO_REPARSE_TAG_PROJFS, false, EntryKind::kDirectory, entered},
+      {kFileAttributes | kReparse, IO_REPARSE_TAG_DEDUP, false, EntryKind::kFile, entered},
+      {kFileAttributes | kReparse, IO_REPARSE_TAG_WOF, false, EntryKind::kFile, entered},  // compressed
+      {kFileAttributes | kReparse, IO_REPARSE_TAG_APPEXECLINK, false, EntryKind::kFile, entered},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(KindOfEntry(c.attributes, c.tag, c.mountsVolume), c.kind) << std::hex << c.tag;
+    if (c.attributes & kReparse) {
+      EXPECT_EQ(WhyNotEntered(c.tag, c.mountsVolume), c.whyNotEntered) << std::hex << c.tag;
+    }
+  }
+}
+
 TEST(DirectoryHandleWindows, AFileInUseStaysWithItsAttributes) {
   TempDir dir;
   const std::string path = dir.path().string() + "\\busy.tmp";
@@ -37,7 +72,7 @@ TEST(DirectoryHandleWindows, AFileInUseStaysWithItsAttributes) {
   ASSERT_TRUE(holder.IsValid());
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
-  EXPECT_TRUE(RemoveFileEntry(base, "busy.tmp"));
+  EXPECT_EQ(RemoveFileEntry(base, "busy.tmp"), std::errc::device_or_resource_busy);  // "wird verwendet"
   EXPECT_EQ(::GetFileAttributesW(ExtendedPath(path).c_str()) & FILE_ATTRIBUTE_READONLY,
             static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -37,6 +39,23 @@ TEST(SingleInstanceLock, WithoutARuntimeFolderLivesInTheUsersOwnCache) {
   }
   ::unsetenv("XDG_CACHE_HOME");
   if (!runtime.empty()) ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+}
+#endif
+
+#ifdef _WIN32
+TEST(SingleInstanceLock, EverySpellingOfTheProgramFileIsTheSameInstance) {
+  tarnwick::testing::TempDir dir;
+  const std::string program = dir / "Tarnwick.exe";
+  tarnwick::testing::WriteFile(program, "");
+  const SingleInstanceLock first(program);
+  ASSERT_EQ(first.outcome(), SingleInstanceLock::Outcome::kAcquired);
+  std::string upper = program, slashes = program;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return std::toupper(c); });
+  std::replace(slashes.begin(), slashes.end(), '\\', '/');
+  for (const std::string& spelling : {upper, slashes}) {
+    EXPECT_EQ(SingleInstanceLock(spelling).outcome(), SingleInstanceLock::Outcome::kHeldElsewhere)
+        << spelling;
+  }
 }
 #endif
 

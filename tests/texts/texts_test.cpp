@@ -5,37 +5,52 @@
 namespace tarnwick::texts {
 namespace {
 
-engine::DeleteReport Report(uint64_t deleted, uint64_t failed, uint64_t unreadable, bool stopped,
-                            std::vector<engine::PassFailure> failures = {}) {
+using Kind = engine::NamedPath::Kind;
+
+engine::DeleteReport Report(uint64_t deleted, uint64_t failed, uint64_t unreadable,
+                            uint64_t otherFileSystems, bool stopped,
+                            std::vector<engine::NamedPath> named = {}) {
   engine::DeleteReport report;
   report.deleted = deleted;
   report.failed = failed;
   report.unreadableDirectories = unreadable;
+  report.otherFileSystems = otherFileSystems;
   report.stopped = stopped;
-  report.failures = std::move(failures);
+  report.named = std::move(named);
   return report;
 }
 
 TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
   const auto denied = std::make_error_code(std::errc::permission_denied);
   const auto busy = std::make_error_code(std::errc::device_or_resource_busy);
+  const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
   const struct {
     engine::DeleteReport report;
     const char* text;
   } cases[] = {
-      {Report(3, 0, 0, false), "Es wurden '3' Dateien gefunden und gelöscht.   "},
-      {Report(0, 0, 0, true),
+      {Report(3, 0, 0, 0, false), "Es wurden '3' Dateien gefunden und gelöscht.   "},
+      {Report(0, 0, 0, 0, true),
        "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   "},
-      {Report(1, 1, 1, false, {{"/a/Setup.log", busy, false}, {"/a/zu", denied, true}}),
+      {Report(1, 1, 1, 1, false,
+              {{"/a/Setup.log", busy, Kind::kFileNotDeleted},
+               {"/a/zu", denied, Kind::kFolderNotSearched},
+               {"/a/usb", {}, Kind::kOtherFileSystem}}),
        "Es wurden '1' Dateien gefunden und gelöscht.   \n"
        "'1' Dateien wurden gefunden, konnten aber nicht gelöscht werden.\n"
        "'1' Ordner konnten nicht durchsucht werden.\n"
+       "'1' Ordner wurden nicht betreten: Dort ist ein anderes Dateisystem eingehängt.\n"
        "\n/a/Setup.log: wird verwendet"
-       "\n/a/zu: Zugriff verweigert"},
-      {Report(0, 12, 0, false, {{"/x", denied, false}}),
+       "\n/a/zu: Zugriff verweigert"
+       "\n/a/usb: anderes Dateisystem"},
+      {Report(0, 12, 0, 0, false, {{"/x", denied, Kind::kFileNotDeleted}}),
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"
        "'12' Dateien wurden gefunden, konnten aber nicht gelöscht werden.\n"
        "\n/x: Zugriff verweigert\n… und 11 weitere"},
+      // A root that could not be opened is named with its reason.
+      {Report(0, 0, 1, 0, false, {{"/nope/", missing, Kind::kFolderNotSearched}}),
+       "Es wurden '0' Dateien gefunden und gelöscht.   \n"
+       "'1' Ordner konnten nicht durchsucht werden.\n"
+       "\n/nope/: nicht vorhanden"},
   };
   for (const auto& c : cases) EXPECT_EQ(PassReport(c.report), c.text);
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
@@ -35,38 +36,57 @@ RECT ClientPlace(HWND control) {
   return place;
 }
 
-// What a message box showed, and the button that answered it.
+// What a message box showed.
 struct SeenBox {
   std::string title, text;
   HICON icon = nullptr;
 };
 
-std::function<bool()>& Poll() {
-  static std::function<bool()> poll;
-  return poll;
-}
+// Runs `action` on this thread's next top-level window of the class (and caption, when given)
+// while the system activates it, from inside the call that shows it: no timer that could look
+// too early or too late. The action may read and send; what closes the window it posts, for
+// the window's own message loop to take.
+class OnActivation {
+ public:
+  OnActivation(const wchar_t* windowClass, const wchar_t* caption, std::function<void(HWND)> action)
+      : windowClass_(windowClass), caption_(caption), action_(std::move(action)) {
+    current_ = this;
+    hook_ = ::SetWindowsHookExW(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId());
+  }
+  OnActivation(const OnActivation&) = delete;
+  OnActivation& operator=(const OnActivation&) = delete;
+  ~OnActivation() {
+    ::UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+    EXPECT_TRUE(seen_) << "no such window was shown";
+  }
 
-void CALLBACK PollTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-  ::KillTimer(nullptr, timer);  // the action may run a modal loop of its own
-  const auto poll = Poll();
-  if (!poll()) ::SetTimer(nullptr, 0, 10, PollTimer);
-}
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && current_ != nullptr && !current_->seen_) {
+      const auto window = reinterpret_cast<HWND>(wParam);
+      wchar_t windowClass[64];
+      ::GetClassNameW(window, windowClass, 64);
+      if (::lstrcmpiW(windowClass, current_->windowClass_) == 0 &&
+          (current_->caption_ == nullptr || TextOf(window) == Narrow(current_->caption_))) {
+        current_->seen_ = true;
+        current_->action_(window);
+      }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
 
-// Runs `action` on the thread's first visible top-level window of the class (and caption, when
-// given) as soon as there is one, from inside whatever message loop runs then.
-void WhenShown(const wchar_t* windowClass, const wchar_t* caption, std::function<void(HWND)> action) {
-  Poll() = [windowClass, caption, action] {
-    const HWND window = ::FindWindowW(windowClass, caption);
-    if (window == nullptr || !::IsWindowVisible(window)) return false;
-    action(window);
-    return true;
-  };
-  ::SetTimer(nullptr, 0, 10, PollTimer);
-}
+  static inline OnActivation* current_ = nullptr;
+  const wchar_t* windowClass_;
+  const wchar_t* caption_;
+  std::function<void(HWND)> action_;
+  HHOOK hook_ = nullptr;
+  bool seen_ = false;
+};
 
 // Answers the next message box with `button` (IDOK, IDYES, IDNO), keeping what it showed.
-void AnswerMessageBox(int button, SeenBox& seen) {
-  WhenShown(L"#32770", nullptr, [button, &seen](HWND box) {
+std::unique_ptr<OnActivation> AnswerMessageBox(int button, SeenBox& seen) {
+  return std::make_unique<OnActivation>(L"#32770", nullptr, [button, &seen](HWND box) {
     seen.title = TextOf(box);
     ::EnumChildWindows(
         box,
@@ -143,15 +163,15 @@ TEST_F(Win32ViewsTest, MainWindowIsLaidOutInPixelsAt96Dpi) {
 
 TEST_F(Win32ViewsTest, AddGoesThroughATopmostDialogWhichIgnoresEnterAndEscape) {
   Form1().ShowWindow();
-  WhenShown(L"TarnwickWindow", L"Dateiname", [](HWND dialog) {
+  const OnActivation typeAndAccept(L"TarnwickWindow", L"Dateiname", [](HWND dialog) {
     EXPECT_TRUE(::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
     const HWND text = ::GetDlgItem(dialog, NameEntryDialogWin32::kText1);
     ::SendMessageW(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mscreate.dir"));
-    // Enter and Escape reach the dialog as IDOK and IDCANCEL, which it leaves alone.
-    ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(::IsWindowVisible(dialog));
-    ::SendMessageW(::GetDlgItem(dialog, NameEntryDialogWin32::kCommand2), BM_CLICK, 0, 0);
+    // Enter and Escape reach the dialog as IDOK and IDCANCEL, which it leaves alone: the
+    // accept button after them still finds it open.
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ::PostMessageW(::GetDlgItem(dialog, NameEntryDialogWin32::kCommand2), BM_CLICK, 0, 0);
   });
   Click(Control(MainWindowWin32::kCommand1));
   EXPECT_EQ(Entries(), 1);
@@ -167,8 +187,10 @@ TEST_F(Win32ViewsTest, RemoveAsksWithYesAndNoAndTheQuestionIcon) {
                  reinterpret_cast<LPARAM>(Control(MainWindowWin32::kList2)));
   EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kCommand3)));
   SeenBox seen;
-  AnswerMessageBox(IDYES, seen);
-  Click(Control(MainWindowWin32::kCommand3));
+  {
+    const auto answer = AnswerMessageBox(IDYES, seen);
+    Click(Control(MainWindowWin32::kCommand3));
+  }
   EXPECT_EQ(seen.text, "Soll der Dateiname 'b' entfernt werden ?");
   EXPECT_EQ(seen.title, "Kelvane Tarn Wick");
   EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, IDI_QUESTION));
@@ -181,8 +203,10 @@ TEST_F(Win32ViewsTest, MessageKindsShowTheirIcons) {
       {MessageKind::kCritical, IDI_ERROR}, {MessageKind::kQuestion, IDI_QUESTION}};
   for (const auto& [kind, icon] : kinds) {
     SeenBox seen;
-    AnswerMessageBox(IDOK, seen);
-    Form1().ShowMessageBox("Hallo", kind, "Titel");
+    {
+      const auto answer = AnswerMessageBox(IDOK, seen);
+      Form1().ShowMessageBox("Hallo", kind, "Titel");
+    }
     EXPECT_EQ(seen.text, "Hallo");
     EXPECT_EQ(seen.title, "Titel");
     EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, icon));
