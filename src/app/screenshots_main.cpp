@@ -51,13 +51,13 @@ int main(int argc, char** argv) {
   launchWindow.SetLabel("/home/benutzer/Downloads/Setup/Mscreate.dir/");
 
   const bool closing = false;
-  gui::PassProgress progress(toolkit, mainWindow.view(), state.AppTitle, "/home/benutzer/",
+  gui::PassProgress progress(toolkit, mainWindow.view(), state.AppTitle, "/home/benutzer/", false,
                              std::chrono::milliseconds(0), closing);
   gui::qt::ProgressWindowWidget progressWindow(progress, Widget(mainWindow.view()), state.AppTitle);
-  progressWindow.SetHeading(texts::kProgressDeleting);
+  progressWindow.SetHeading(texts::ProgressDeleting(false));
   progressWindow.SetFolder("/home/benutzer/");
   progressWindow.SetCounts(texts::ProgressCounts(1234, 56789));
-  progressWindow.SetDeleted(texts::ProgressDeleted(12));
+  progressWindow.SetDeleted(texts::ProgressDeleted(12, false));
   progressWindow.SetProgress(0.4);
 
   bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");

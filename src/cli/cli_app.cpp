@@ -10,6 +10,7 @@
 #include "cli/terminal_text.h"
 #include "core/app_state.h"
 #include "core/name_list_store.h"
+#include "core/trash_setting.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
 
@@ -25,6 +26,7 @@ struct Options {
   bool settingsPath = false;
   std::string add;
   std::string remove;
+  bool toTrash = false;  // for this run, when the option is given; else as the file says
 };
 
 // CLI11 words its errors in English; the common ones are said again in German.
@@ -46,11 +48,11 @@ std::string UsageError(const CLI::ParseError& error) {
 
 class PrintingObserver : public engine::PassObserver {
  public:
-  PrintingObserver(bool verbose, const CliEnvironment& environment, std::ostream& out,
-                   std::ostream& err)
-      : verbose_(verbose), escape_(environment.escapeOutput), stopRequested_(environment.stopRequested),
-        out_(out), err_(err) {
-    if (environment.progressColumns > 0) progress_.emplace(err, environment.progressColumns);
+  PrintingObserver(bool verbose, bool toTrash, const CliEnvironment& environment,
+                   std::ostream& out, std::ostream& err)
+      : verbose_(verbose), toTrash_(toTrash), escape_(environment.escapeOutput),
+        stopRequested_(environment.stopRequested), out_(out), err_(err) {
+    if (environment.progressColumns > 0) progress_.emplace(err, environment.progressColumns, toTrash);
   }
 
   bool OnWalkProgress(const engine::WalkProgress& walk) override {
@@ -66,7 +68,7 @@ class PrintingObserver : public engine::PassObserver {
     return !Stopped();
   }
   void OnDeleted(std::string_view path) override {
-    if (verbose_) Line(out_) << texts::CliDeleted(Shown(path)) << '\n';
+    if (verbose_) Line(out_) << texts::CliDeleted(Shown(path), toTrash_) << '\n';
   }
   void OnOtherFileSystem(std::string_view path) override {
     if (verbose_) Line(err_) << texts::CliOtherFileSystem(Shown(path)) << '\n';
@@ -75,7 +77,7 @@ class PrintingObserver : public engine::PassObserver {
     if (verbose_) Line(err_) << texts::CliAlreadyGone(Shown(path)) << '\n';
   }
   void OnDeleteFailed(std::string_view path, std::error_code error) override {
-    if (verbose_) Line(err_) << texts::CliNotDeleted(Shown(path), error) << '\n';
+    if (verbose_) Line(err_) << texts::CliNotDeleted(Shown(path), error, toTrash_) << '\n';
   }
 
   std::string Shown(std::string_view text) const {
@@ -91,6 +93,7 @@ class PrintingObserver : public engine::PassObserver {
   bool Stopped() const { return stopRequested_ && stopRequested_(); }
 
   bool verbose_;
+  bool toTrash_;
   bool escape_;
   const std::function<bool()>& stopRequested_;
   std::ostream& out_;
@@ -137,8 +140,9 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
   }
 
-  report = *engine::DeleteListedFiles(state.SearchRoot, names, helpers, observer,
-                                      engine::KeptFiles(core::ProgramFiles(state)));
+  report = *engine::DeleteListedFiles(
+      state.SearchRoot, names, helpers, observer, engine::KeptFiles(core::ProgramFiles(state)),
+      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   observer.Line(out) << texts::PassReport(
                             report, [&observer](std::string_view path) { return observer.Shown(path); })
@@ -162,6 +166,10 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   auto* dryRun = app.add_flag("--dry-run", options.dryRun,
                               "nur auflisten, was gelöscht würde; nichts löschen");
   app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
+  auto* toTrash = app.add_flag("--papierkorb,!--kein-papierkorb", options.toTrash,
+                               "gefundene Dateien in den Papierkorb verschieben statt löschen "
+                               "(--papierkorb=0 oder --kein-papierkorb: löschen; ohne: wie "
+                               "eingestellt)");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
   auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
                                     "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
@@ -180,6 +188,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   settingsPath->excludes(add, remove, dryRun);
   add->excludes(remove, dryRun);
   remove->excludes(dryRun);
+  toTrash->excludes(list, settingsPath, add, remove);
 
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
@@ -220,7 +229,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   state.SearchRoot = options.root.empty() ? environment.programDirectory : options.root;
   core::NameList names;
   core::LoadNameList(state, names);
-  PrintingObserver printer(options.verbose, environment, out, err);
+  state.UseTrash = toTrash->count() > 0 ? options.toTrash : core::LoadTrashSetting(state);
+  PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
 
   if (options.settingsPath) {
     out << printer.Shown(state.SettingsPath) << '\n';

@@ -38,8 +38,8 @@ std::string KeepEndWithin(std::string_view text, size_t columns) {
   return std::string(kEllipsis) + std::string(text.substr(start));
 }
 
-TerminalProgress::TerminalProgress(std::ostream& terminal, size_t columns)
-    : terminal_(terminal), columns_(columns) {}
+TerminalProgress::TerminalProgress(std::ostream& terminal, size_t columns, bool toTrash)
+    : terminal_(terminal), columns_(columns), toTrash_(toTrash) {}
 
 void TerminalProgress::ShowWalk(std::string_view folder, uint64_t folders, uint64_t files) {
   if (!Due(false)) return;
@@ -56,7 +56,7 @@ void TerminalProgress::ShowDeletions(uint64_t deleted, uint64_t done, uint64_t t
   const bool started = !deleting_;
   deleting_ = true;
   if (!Due(started)) return;
-  std::string line = texts::ProgressDeleted(deleted);
+  std::string line = texts::ProgressDeleted(deleted, toTrash_);
   if (total > 0) {
     line += " (";
     line += std::to_string(done * 100 / total);

@@ -16,7 +16,8 @@ std::string KeepEndWithin(std::string_view text, size_t columns);
 // when the deletions start.
 class TerminalProgress {
  public:
-  TerminalProgress(std::ostream& terminal, size_t columns);
+  // `toTrash`: the found files go to the trash rather than being deleted.
+  TerminalProgress(std::ostream& terminal, size_t columns, bool toTrash);
 
   void ShowWalk(std::string_view folder, uint64_t folders, uint64_t files);
   // `done` of `total` files have been dealt with, `deleted` of them deleted; a total of 0 is
@@ -31,6 +32,7 @@ class TerminalProgress {
 
   std::ostream& terminal_;
   const size_t columns_;
+  const bool toTrash_;
   bool shown_ = false;
   bool deleting_ = false;
   std::chrono::steady_clock::time_point last_{};

@@ -23,6 +23,7 @@ struct AppState {
   std::string PendingName;      // a file name on its way into the list
   std::string SearchRoot;       // where the delete pass starts, ending in one separator
   bool AskForSearchRoot = false;  // an installed copy started without a folder: each pass asks
+  bool UseTrash = false;          // a pass moves the files it finds to the trash
 };
 
 // Fills AppDir and ExeName from where the executable lives.

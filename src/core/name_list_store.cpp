@@ -1,24 +1,18 @@
 #include "core/name_list_store.h"
 
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/numeric_text.h"
 #include "core/settings_file.h"
-#include "platform/path_kind.h"
-#include "platform/settings_lock.h"
 #include "platform/system_code_page.h"
 
 namespace tarnwick::core {
 namespace {
 
 constexpr const char* kCountKey = "Files";
-// How long a save waits for another program's save of the same file.
-constexpr std::chrono::seconds kLockPatience{5};
 
 std::string EntryKey(int index) { return "Eintrag" + std::to_string(index); }
 
@@ -52,69 +46,43 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   return count;
 }
 
-// The file that holds the list now: the settings file, or the one it falls back on while it
-// does not exist yet.
-const std::string& FileToRead(const AppState& state) {
-  if (state.SettingsFallbackPath.empty() ||
-      platform::KindOfPath(state.SettingsPath) != platform::PathKind::kMissing) {
-    return state.SettingsPath;
-  }
-  return state.SettingsFallbackPath;
-}
-
 }  // namespace
 
 int16_t LoadNameList(const AppState& state, NameList& names) {
-  // Under the lock as well: on Windows a file that is open for reading cannot be replaced, so a
-  // read must not meet another program's save. Without the lock (no folder yet) it reads all
-  // the same.
-  platform::SettingsLock lock;
-  lock.Acquire(state.SettingsPath, kLockPatience);
   platform::ProfileDocument document;
-  if (LoadSettingsDocument(FileToRead(state), document)) return 0;
+  if (ReadSettings(state, document)) return 0;
   return ReadStoredList(document, state.AppTitle, names);
 }
 
 std::error_code SaveNameList(const AppState& state, const NameList& names) {
   if (!names.HasHeldEntries()) return {};
-  if (state.SettingsPath.empty()) return std::make_error_code(std::errc::invalid_argument);
+  // This run's edits apply to the list as the file holds it now: another program's edits since
+  // this one loaded the list survive.
+  return ChangeSettings(state, [&](platform::ProfileDocument& document) -> std::error_code {
+    NameList stored;
+    ReadStoredList(document, state.AppTitle, stored);
+    stored.Apply(names.Edits());
 
-  if (!state.SettingsFallbackPath.empty()) {
-    // The user's own settings folder may not be there yet.
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(state.SettingsPath).parent_path(),
-                                        ignored);
-  }
-  // Read, change and write back under one lock, applying this run's edits to the list as the
-  // file holds it now: another program's edits since this one loaded the list survive.
-  platform::SettingsLock lock;
-  if (auto error = lock.Acquire(state.SettingsPath, kLockPatience)) return error;
-  platform::ProfileDocument document;
-  if (auto error = LoadSettingsDocument(FileToRead(state), document)) return error;
-  NameList stored;
-  ReadStoredList(document, state.AppTitle, stored);
-  stored.Apply(names.Edits());
-
-  std::vector<platform::ProfileDocument::Assignment> assignments;
-  assignments.reserve(static_cast<size_t>(stored.Count()) + 1);
-  assignments.push_back({kCountKey, std::to_string(stored.Count())});
-  for (int16_t i = 0; i < stored.Count(); ++i) {
-    // What the file held goes back byte for byte; only this run's additions are converted.
-    if (const auto& value = stored.StoredValueAt(i)) {
-      assignments.push_back({EntryKey(i), *value, true});
-      continue;
+    std::vector<platform::ProfileDocument::Assignment> assignments;
+    assignments.reserve(static_cast<size_t>(stored.Count()) + 1);
+    assignments.push_back({kCountKey, std::to_string(stored.Count())});
+    for (int16_t i = 0; i < stored.Count(); ++i) {
+      // What the file held goes back byte for byte; only this run's additions are converted.
+      if (const auto& value = stored.StoredValueAt(i)) {
+        assignments.push_back({EntryKey(i), *value, true});
+        continue;
+      }
+      auto converted = IsUnicode(document) ? std::optional<std::string>(stored.At(i))
+                                           : platform::ToSystemCodePage(stored.At(i));
+      // NameList refuses such names when they are added; the code page may have changed since.
+      if (!converted) return std::make_error_code(std::errc::illegal_byte_sequence);
+      assignments.push_back({EntryKey(i), std::move(*converted)});
     }
-    auto converted = IsUnicode(document) ? std::optional<std::string>(stored.At(i))
-                                         : platform::ToSystemCodePage(stored.At(i));
-    // NameList refuses such names when they are added; the code page may have changed since.
-    if (!converted) return std::make_error_code(std::errc::illegal_byte_sequence);
-    assignments.push_back({EntryKey(i), std::move(*converted)});
-  }
-
-  if (!document.SetAll(state.AppTitle, assignments)) {
-    return std::make_error_code(std::errc::invalid_argument);
-  }
-  return StoreSettingsDocument(state.SettingsPath, document);
+    if (!document.SetAll(state.AppTitle, assignments)) {
+      return std::make_error_code(std::errc::invalid_argument);
+    }
+    return {};
+  });
 }
 
 }  // namespace tarnwick::core

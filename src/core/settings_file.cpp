@@ -1,8 +1,29 @@
 #include "core/settings_file.h"
 
+#include <chrono>
+#include <filesystem>
+
+#include "platform/path_kind.h"
+#include "platform/settings_lock.h"
 #include "platform/whole_file.h"
 
 namespace tarnwick::core {
+namespace {
+
+// How long a front end waits for another's save of the same file.
+constexpr std::chrono::seconds kLockPatience{5};
+
+// The file that holds the settings now: the settings file, or the one it falls back on while
+// it does not exist yet.
+const std::string& FileToRead(const AppState& state) {
+  if (state.SettingsFallbackPath.empty() ||
+      platform::KindOfPath(state.SettingsPath) != platform::PathKind::kMissing) {
+    return state.SettingsPath;
+  }
+  return state.SettingsFallbackPath;
+}
+
+}  // namespace
 
 std::string SettingsValueOr(const std::optional<std::string>& stored, const std::string& fallback) {
   if (!stored || stored->empty()) return fallback;
@@ -27,6 +48,31 @@ std::error_code StoreSettingsDocument(const std::string& file,
                                       const platform::ProfileDocument& document) {
   if (file.empty()) return std::make_error_code(std::errc::invalid_argument);
   return platform::ReplaceWholeFile(file, document.Serialize());
+}
+
+std::error_code ReadSettings(const AppState& state, platform::ProfileDocument& document) {
+  // Without the lock (no folder for it yet) it reads all the same.
+  platform::SettingsLock lock;
+  lock.Acquire(state.SettingsPath, kLockPatience);
+  return LoadSettingsDocument(FileToRead(state), document);
+}
+
+std::error_code ChangeSettings(
+    const AppState& state,
+    const std::function<std::error_code(platform::ProfileDocument&)>& change) {
+  if (state.SettingsPath.empty()) return std::make_error_code(std::errc::invalid_argument);
+  if (!state.SettingsFallbackPath.empty()) {
+    // The user's own settings folder may not be there yet.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(state.SettingsPath).parent_path(),
+                                        ignored);
+  }
+  platform::SettingsLock lock;
+  if (auto error = lock.Acquire(state.SettingsPath, kLockPatience)) return error;
+  platform::ProfileDocument document;
+  if (auto error = LoadSettingsDocument(FileToRead(state), document)) return error;
+  if (auto error = change(document)) return error;
+  return StoreSettingsDocument(state.SettingsPath, document);
 }
 
 }  // namespace tarnwick::core

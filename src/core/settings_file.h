@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
 
+#include "core/app_state.h"
 #include "platform/profile_document.h"
 
 namespace tarnwick::core {
@@ -26,5 +28,16 @@ std::error_code LoadSettingsDocument(const std::string& file, platform::ProfileD
 // Writes the settings file whole, atomically: it holds either its old or its new content.
 std::error_code StoreSettingsDocument(const std::string& file,
                                       const platform::ProfileDocument& document);
+
+// Reads the program's settings as they are now: SettingsPath, or the file it falls back on
+// while it does not exist yet. Under the lock that every front end takes for the file, so
+// that a read never meets a save (Windows cannot replace a file that is open).
+std::error_code ReadSettings(const AppState& state, platform::ProfileDocument& document);
+
+// Reads, changes and writes back the settings file, all under that lock, so that what another
+// program changed meanwhile survives. `change` says what keeps the file from being written.
+std::error_code ChangeSettings(
+    const AppState& state,
+    const std::function<std::error_code(platform::ProfileDocument&)>& change);
 
 }  // namespace tarnwick::core

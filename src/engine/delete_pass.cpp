@@ -56,16 +56,21 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
-                                              PassObserver& observer, const KeptFiles& kept) {
+                                              PassObserver& observer, const KeptFiles& kept,
+                                              Disposal disposal) {
   if (names.Count() == 0) return std::nullopt;
   DeleteReport report;
+  report.toTrash = disposal == Disposal::kTrash;
   const std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
   if (matches.empty()) return report;
 
   // Every file is reached from the walk's own root handle: the root is resolved once, when
   // the walk starts.
   observer.OnDeletionsStarting(matches.size());
-  FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), kept, matches);
+  std::optional<platform::Trash> trash;
+  if (report.toTrash) trash.emplace();
+  FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), kept, matches,
+                          trash ? &*trash : nullptr);
   deletion.Run(observer, report);
   return report;
 }

@@ -26,13 +26,14 @@ struct DeleteReport {
   // How many paths the report keeps to name; the counts go on past them.
   static constexpr size_t kPathsNamed = 10;
 
-  uint64_t deleted = 0;                // matching files that are gone
+  uint64_t deleted = 0;                // matching files that are gone (to the trash, or for good)
   uint64_t failed = 0;                 // matching files that could not be deleted (not those
                                        // that were gone already when their turn came)
   uint64_t unreadableDirectories = 0;  // directories that could not be searched, the root included
   uint64_t otherFileSystems = 0;       // folders not entered, another file system mounted there
   bool rootUnreadable = false;         // the root itself could not be searched
   bool stopped = false;                // the user stopped the pass
+  bool toTrash = false;                // "deleted" files went to the trash, not for good
   std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
 
   // Every matching file went and every directory was searched. A folder of another file

@@ -4,12 +4,22 @@
 
 namespace tarnwick::engine {
 
+namespace {
+
+// How many files of a folder go to the trash together: one batch for the system, and between
+// two of them a stop is heard.
+constexpr size_t kTrashBatch = 64;
+
+}  // namespace
+
 FolderDeletion::FolderDeletion(const ResultList& results, const platform::DirectoryHandle& root,
-                               const KeptFiles& kept, const std::vector<size_t>& matches)
+                               const KeptFiles& kept, const std::vector<size_t>& matches,
+                               platform::Trash* trash)
     : results_(results),
       root_(root),
       kept_(kept),
       matches_(matches),
+      trash_(trash),
       outcomes_(std::make_unique<Outcome[]>(matches.size())) {
   // A folder's files are consecutive in the result list, so its matches are too.
   for (size_t i = 0; i < matches.size(); ++i) {
@@ -41,17 +51,35 @@ void FolderDeletion::DeleteFolder(const Folder& folder) {
   platform::DirectoryHandle directory;
   const std::error_code openError = platform::OpenDirectoryBelow(
       root_, results_.PathBelowRoot(results_.FolderOf(matches_[folder.begin])), directory);
-  for (size_t m = folder.begin; m < folder.end && !work_.Stopped(); ++m) {
-    Outcome& outcome = outcomes_[m];
+  const size_t step = trash_ != nullptr ? kTrashBatch : 1;
+  for (size_t m = folder.begin; m < folder.end && !work_.Stopped(); m += step) {
+    const size_t end = std::min(folder.end, m + step);
     if (openError) {
-      outcome.error = openError;
+      for (size_t i = m; i < end; ++i) outcomes_[i].error = openError;
     } else {
-      const std::string name(results_.NameOf(matches_[m]));
-      outcome.error = kept_.Contains(directory, name) ? KeptFileError()
-                                                      : platform::RemoveFileEntry(directory, name);
+      Dispose(directory, m, end);
     }
-    outcome.done.store(true, std::memory_order_release);
+    for (size_t i = m; i < end; ++i) outcomes_[i].done.store(true, std::memory_order_release);
   }
+}
+
+void FolderDeletion::Dispose(const platform::DirectoryHandle& directory, size_t begin, size_t end) {
+  std::vector<std::string> toTrash;
+  std::vector<size_t> trashed;  // their matches
+  for (size_t m = begin; m < end; ++m) {
+    std::string name(results_.NameOf(matches_[m]));
+    if (kept_.Contains(directory, name)) {
+      outcomes_[m].error = KeptFileError();
+    } else if (trash_ == nullptr) {
+      outcomes_[m].error = platform::RemoveFileEntry(directory, name);
+    } else {
+      toTrash.push_back(std::move(name));
+      trashed.push_back(m);
+    }
+  }
+  if (toTrash.empty()) return;
+  const std::vector<std::error_code> errors = trash_->Move(directory, toTrash);
+  for (size_t i = 0; i < trashed.size(); ++i) outcomes_[trashed[i]].error = errors[i];
 }
 
 void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t& reported,

@@ -2,6 +2,7 @@
 
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
+#include "core/trash_setting.h"
 #include "engine/delete_pass.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
@@ -26,8 +27,10 @@ void MainWindow::ShowNames() {
 }
 
 void MainWindow::ShowSearchRoot() {
-  view_->SetDeleteButtonTip(state_.AskForSearchRoot ? texts::kAsksForFolderTip
-                                                    : texts::SearchesFolderTip(state_.SearchRoot));
+  view_->SetDeleteButtonTip(state_.AskForSearchRoot
+                                ? texts::AsksForFolderTip(state_.UseTrash)
+                                : texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
+  view_->SetTrashChecked(state_.UseTrash);
 }
 
 void MainWindow::AppendName(const std::string& name) {
@@ -96,10 +99,11 @@ void MainWindow::Command4Click() {
   passRunning_ = true;
   std::optional<engine::DeleteReport> report;
   {
-    PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, progressDelay_,
-                          closing_);
-    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress,
-                                       engine::KeptFiles(core::ProgramFiles(state_)));
+    PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, state_.UseTrash,
+                          progressDelay_, closing_);
+    report = engine::DeleteListedFiles(
+        state_.SearchRoot, names_, helpers_, progress, engine::KeptFiles(core::ProgramFiles(state_)),
+        state_.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete);
   }
   passRunning_ = false;
   if (!report || closing_) return;
@@ -107,6 +111,17 @@ void MainWindow::Command4Click() {
   ShowMessage(*view_, texts::PassReport(*report),
               report->Complete() ? MessageKind::kInformation : MessageKind::kWarning, title,
               state_);
+}
+
+void MainWindow::TrashItemClick() {
+  state_.UseTrash = !state_.UseTrash;
+  ShowSearchRoot();
+  // The choice holds for this run even when it cannot be remembered.
+  if (const std::error_code error = core::SaveTrashSetting(state_, state_.UseTrash)) {
+    std::string title;
+    ShowMessage(*view_, texts::SettingNotSaved(state_.SettingsPath, error), MessageKind::kWarning,
+                title, state_);
+  }
 }
 
 bool MainWindow::Unload() {

@@ -22,6 +22,8 @@ class MainWindowView : public WindowView {
   virtual void EnableRemoveButton(bool enabled) = 0;  // Command3
   virtual void EnableDeleteButton(bool enabled) = 0;  // Command4
   virtual void SetDeleteButtonTip(const std::string& tip) = 0;
+  // The check mark of the menu item that sends found files to the trash.
+  virtual void SetTrashChecked(bool checked) = 0;
   // The platform's folder chooser, opening at `start`; nothing when it was cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                   const std::string& start) = 0;
@@ -40,7 +42,8 @@ class MainWindow {
   // The list that List2 shows; after changing it directly, call ShowNames.
   core::NameList& names() { return names_; }
   void ShowNames();
-  // Tells, in the delete button's tip, which folder a pass searches; call when it changes.
+  // Tells, in the delete button's tip, which folder a pass searches and whether it deletes
+  // or moves to the trash; call when either changes.
   void ShowSearchRoot();
   // Appends a name at the end of the list; a name the list refuses is refused with a message
   // that says why.
@@ -52,6 +55,9 @@ class MainWindow {
   void Command1Click();  // "neuer Dateiname..."
   void Command3Click();  // "Dateiname entfernen..."
   void Command4Click();  // the delete pass
+  // "In den Papierkorb verschieben statt löschen", in the window's menus: a pass moves what it
+  // finds to the trash from now on, or deletes it again; the choice is remembered.
+  void TrashItemClick();
   // The window closes (by the user, or because the session ends): saves the list and ends the
   // program. When the list cannot be saved, the user may keep the program open instead, to
   // mend the cause and close again; then it returns false.

@@ -12,12 +12,13 @@ constexpr std::chrono::milliseconds kWalkRefresh{50};
 }  // namespace
 
 PassProgress::PassProgress(Toolkit& toolkit, MainWindowView& owner, std::string title,
-                           std::string searchRoot, std::chrono::milliseconds showAfter,
-                           const bool& closing)
+                           std::string searchRoot, bool toTrash,
+                           std::chrono::milliseconds showAfter, const bool& closing)
     : toolkit_(toolkit),
       owner_(owner),
       title_(std::move(title)),
       searchRoot_(std::move(searchRoot)),
+      toTrash_(toTrash),
       showAfter_(showAfter),
       closing_(closing) {
   toolkit_.SetWaitCursor(true);
@@ -45,11 +46,11 @@ void PassProgress::OnWalkEnded(const engine::WalkProgress& progress) {
 
 bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t failed) {
   if (ProcessEvents(std::chrono::milliseconds(0))) {
-    if (!deleting_ && !stopRequested_) window_->SetHeading(texts::kProgressDeleting);
+    if (!deleting_ && !stopRequested_) window_->SetHeading(texts::ProgressDeleting(toTrash_));
     deleting_ = true;
     window_->SetFolder(searchRoot_);
     window_->SetCounts(texts::ProgressCounts(folders_, files_));
-    window_->SetDeleted(texts::ProgressDeleted(deleted));
+    window_->SetDeleted(texts::ProgressDeleted(deleted, toTrash_));
     // Before the matching is done the amount of work is unknown.
     if (matches_ > 0) {
       window_->SetProgress(static_cast<double>(deleted + failed) / static_cast<double>(matches_));

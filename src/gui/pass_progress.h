@@ -35,8 +35,9 @@ class ProgressView {
 class PassProgress : public engine::PassObserver {
  public:
   // `closing` is the main window's: once it is set, the pass stops.
+  // `toTrash`: the pass moves the files it finds to the trash rather than deleting them.
   PassProgress(Toolkit& toolkit, MainWindowView& owner, std::string title, std::string searchRoot,
-               std::chrono::milliseconds showAfter, const bool& closing);
+               bool toTrash, std::chrono::milliseconds showAfter, const bool& closing);
   ~PassProgress() override;
   PassProgress(const PassProgress&) = delete;
   PassProgress& operator=(const PassProgress&) = delete;
@@ -62,6 +63,7 @@ class PassProgress : public engine::PassObserver {
   MainWindowView& owner_;
   const std::string title_;
   const std::string searchRoot_;
+  const bool toTrash_;
   const std::chrono::milliseconds showAfter_;
   const bool& closing_;
   const Clock::time_point started_ = Clock::now();

@@ -2,6 +2,7 @@
 
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
+#include "core/trash_setting.h"
 #include "engine/helper_objects.h"
 #include "gui/search_root.h"
 
@@ -15,6 +16,7 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
       std::make_unique<MainWindow>(state, engine::BindHelperObjects(), toolkit);
   core::InitSettingsPath(state, executable);
   core::LoadNameList(state, windows.mainWindow->names());
+  state.UseTrash = core::LoadTrashSetting(state);
   windows.mainWindow->ShowNames();  // also enables the delete button when names were loaded
 
   if (!commandLine.empty()) {

@@ -227,7 +227,11 @@ bool ProfileDocument::SetAll(std::string_view section,
       encoding_ == Encoding::kUtf16LittleEndian || encoding_ == Encoding::kUtf16BigEndian;
   if (!writable_ || !ReadsBackAsSectionName(section) || (utf16 && !IsUtf8(section))) return false;
   for (const Assignment& assignment : assignments) {
-    if (!ReadsBackAsKey(assignment.key) || !FitsOnOneLine(assignment.value)) return false;
+    // A stored value came from one line; a NUL in it is kept as the file held it.
+    const bool oneLine = assignment.stored
+                             ? assignment.value.find_first_of("\r\n") == std::string::npos
+                             : FitsOnOneLine(assignment.value);
+    if (!ReadsBackAsKey(assignment.key) || !oneLine) return false;
     if (utf16 && (!IsUtf8(assignment.key) || !IsUtf8(assignment.value))) return false;
   }
   const std::string ending(NewLineEnding());

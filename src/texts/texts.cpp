@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "engine/kept_files.h"
+#include "platform/trash.h"
 
 namespace tarnwick::texts {
 namespace {
@@ -19,8 +20,21 @@ std::string Quoted(uint64_t count) { return Join({"'", std::to_string(count), "'
 
 }  // namespace
 
-std::string SearchesFolderTip(std::string_view folder) {
-  return Join({"Durchsucht ", folder, " und alle Unterordner und löscht die gelisteten Dateinamen."});
+std::string SearchesFolderTip(std::string_view folder, bool toTrash) {
+  return Join({"Durchsucht ", folder, " und alle Unterordner und ",
+               toTrash ? "verschiebt die gelisteten Dateinamen in den Papierkorb."
+                       : "löscht die gelisteten Dateinamen."});
+}
+
+std::string AsksForFolderTip(bool toTrash) {
+  return Join({"Fragt zuerst, welcher Ordner durchsucht wird, und ",
+               toTrash ? "verschiebt dort die gelisteten Dateinamen in den Papierkorb."
+                       : "löscht dort die gelisteten Dateinamen."});
+}
+
+std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error) {
+  return Join({"Die Einstellung konnte nicht gespeichert werden: ", settingsPath, " (",
+               Reason(error), ")"});
 }
 
 std::string RemoveQuestion(std::string_view name) {
@@ -64,6 +78,13 @@ std::string Reason(const std::error_code& error) {
     return "ein Name enthält Zeichen, die die Einstellungsdatei nicht speichern kann";
   }
   if (error == engine::KeptFileError()) return "eine Datei des Programms selbst";
+  if (error == platform::TrashError::kNoTrashHere) return "kein Papierkorb auf diesem Datenträger";
+  if (error == platform::TrashError::kWouldBeDeleted) {
+    return "der Papierkorb würde sie endgültig löschen";
+  }
+  if (error == platform::TrashError::kNoTrashOffered) return "das System bietet keinen Papierkorb an";
+  if (condition == std::errc::cross_device_link) return "auf einem anderen Datenträger";
+  if (condition == std::errc::operation_canceled) return "vom System abgebrochen";
   return error.message();
 }
 
@@ -81,10 +102,12 @@ std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown) {
   std::string text;
   if (report.stopped) text += "Der Vorgang wurde abgebrochen.\n";
-  text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und gelöscht.   "});
+  text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und ",
+                report.toTrash ? "in den Papierkorb verschoben.   " : "gelöscht.   "});
   if (report.failed > 0) {
     text += Join({"\n", Quoted(report.failed),
-                  " Dateien wurden gefunden, konnten aber nicht gelöscht werden."});
+                  report.toTrash ? " Dateien konnten nicht in den Papierkorb verschoben werden."
+                                 : " Dateien wurden gefunden, konnten aber nicht gelöscht werden."});
   }
   if (report.unreadableDirectories > 0) {
     text += Join({"\n", Quoted(report.unreadableDirectories),
@@ -112,8 +135,13 @@ std::string ProgressCounts(uint64_t folders, uint64_t files) {
   return Join({"Ordner: ", std::to_string(folders), "   Dateien: ", std::to_string(files)});
 }
 
-std::string ProgressDeleted(uint64_t deleted) {
-  return Join({"Gelöscht: ", std::to_string(deleted)});
+const char* ProgressDeleting(bool toTrash) {
+  return toTrash ? "Verschiebe die gefundenen Dateien in den Papierkorb, aus:"
+                 : "Lösche die gefundenen Dateien in:";
+}
+
+std::string ProgressDeleted(uint64_t deleted, bool toTrash) {
+  return Join({toTrash ? "In den Papierkorb verschoben: " : "Gelöscht: ", std::to_string(deleted)});
 }
 
 std::string CliUnexpectedArgument(std::string_view argument) {
@@ -144,7 +172,9 @@ std::string CliNotInList(std::string_view name) {
   return Join({"Der Name steht nicht in der Liste: ", name});
 }
 
-std::string CliDeleted(std::string_view path) { return Join({"gelöscht: ", path}); }
+std::string CliDeleted(std::string_view path, bool toTrash) {
+  return Join({toTrash ? "in den Papierkorb: " : "gelöscht: ", path});
+}
 
 std::string CliAlreadyGone(std::string_view path) {
   return Join({"nicht mehr vorhanden: ", path});
@@ -154,8 +184,9 @@ std::string CliOtherFileSystem(std::string_view path) {
   return Join({"nicht betreten (ein anderes Dateisystem): ", path});
 }
 
-std::string CliNotDeleted(std::string_view path, const std::error_code& error) {
-  return Join({"nicht gelöscht: ", path, ": ", Reason(error)});
+std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash) {
+  return Join({toTrash ? "nicht in den Papierkorb verschoben: " : "nicht gelöscht: ", path, ": ",
+               Reason(error)});
 }
 
 std::string CliNotSearched(std::string_view path, const std::error_code& error) {

@@ -32,10 +32,14 @@ inline constexpr const char* kOkButton = "OK";
 inline constexpr const char* kYesButton = "Ja";
 inline constexpr const char* kNoButton = "Nein";
 
-// The delete button's tip: the folder it searches, or that it asks for one.
-std::string SearchesFolderTip(std::string_view folder);
-inline constexpr const char* kAsksForFolderTip =
-    "Fragt zuerst, welcher Ordner durchsucht wird, und löscht dort die gelisteten Dateinamen.";
+// The delete button's tip: the folder it searches, or that it asks for one, and whether the
+// files it finds are deleted or go to the trash.
+std::string SearchesFolderTip(std::string_view folder, bool toTrash);
+std::string AsksForFolderTip(bool toTrash);
+// The checkable item of the main window's menus that sends found files to the trash.
+inline constexpr const char* kTrashMenuItem = "In den Papierkorb verschieben statt löschen";
+// The trash setting could not be written, and why.
+std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error);
 // The caption of the folder chooser of an installed copy.
 inline constexpr const char* kChooseFolderCaption = "Ordner zum Durchsuchen wählen";
 
@@ -61,12 +65,13 @@ std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown =
                            [](std::string_view path) { return std::string(path); });
 
-// What a running pass shows.
+// What a running pass shows; while the found files go, whether they are deleted or go to the
+// trash.
 inline constexpr const char* kProgressSearching = "Durchsuche:";
-inline constexpr const char* kProgressDeleting = "Lösche die gefundenen Dateien in:";
+const char* ProgressDeleting(bool toTrash);
 inline constexpr const char* kProgressStopping = "Wird abgebrochen...";
 std::string ProgressCounts(uint64_t folders, uint64_t files);
-std::string ProgressDeleted(uint64_t deleted);
+std::string ProgressDeleted(uint64_t deleted, bool toTrash);
 
 // tarnwick-cli.
 inline constexpr const char* kCliDescription =
@@ -85,10 +90,10 @@ std::string CliBadUsage(std::string_view detail);
 std::string CliWouldDelete(uint64_t count);
 std::string CliRootUnreadable(std::string_view root, const std::error_code& error);
 std::string CliNotInList(std::string_view name);
-std::string CliDeleted(std::string_view path);
+std::string CliDeleted(std::string_view path, bool toTrash);
 std::string CliAlreadyGone(std::string_view path);
 std::string CliOtherFileSystem(std::string_view path);
-std::string CliNotDeleted(std::string_view path, const std::error_code& error);
+std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
 
 }  // namespace tarnwick::texts

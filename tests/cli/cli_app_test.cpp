@@ -8,6 +8,7 @@
 
 #include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -64,6 +65,30 @@ TEST_F(Cli, DeletesUnderTheProgramDirectoryByDefault) {
   EXPECT_EQ(out_.str(), "gelöscht: " + (dir_ / "program/sub/MSCREATE.DIR") +
                             "\nEs wurden '1' Dateien gefunden und gelöscht.   \n");
   EXPECT_TRUE(fs::exists(dir_ / "elsewhere/Mscreate.dir"));
+}
+
+TEST_F(Cli, TheTrashAsSetOrAsAskedForOneRun) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  WriteFile(environment_.settingsPath,
+            ReadFile(environment_.settingsPath) + "Papierkorb=1\n");  // as the window saves it
+  const struct {
+    std::vector<std::string> asked;
+    bool toTrash;
+  } cases[] = {{{}, true}, {{"--papierkorb=0"}, false}, {{"--kein-papierkorb"}, false},
+               {{"--papierkorb"}, true}};
+  for (const auto& c : cases) {
+    WriteFile(dir_ / "tree/Setup.log", "x");
+    fs::remove_all(dir_ / "data");
+    std::vector<std::string> arguments = {"--root", dir_ / "tree"};
+    arguments.insert(arguments.end(), c.asked.begin(), c.asked.end());
+    EXPECT_EQ(Run(arguments), kExitDone);
+    EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
+    EXPECT_EQ(fs::exists(dir_ / "data/Trash/files/Setup.log"), c.toTrash);
+    EXPECT_EQ(out_.str(), c.toTrash
+                              ? "Es wurden '1' Dateien gefunden und in den Papierkorb verschoben.   \n"
+                              : "Es wurden '1' Dateien gefunden und gelöscht.   \n");
+  }
 }
 
 TEST_F(Cli, NeverDeletesTheSettingsFileOrTheProgramsThemselves) {
@@ -192,7 +217,7 @@ TEST(KeepEndWithin, CutsWholeCharactersFromTheFront) {
 
 TEST(TerminalProgress, ALongFolderKeepsTheLineWithinTheTerminal) {
   std::ostringstream terminal;
-  TerminalProgress progress(terminal, 50);
+  TerminalProgress progress(terminal, 50, false);
   progress.ShowWalk("/home/" + std::string(200, 'x') + "/last/", 12, 345);
   const std::string line = terminal.str();
   EXPECT_EQ(line.rfind("\rDurchsuche: …", 0), 0u) << line;

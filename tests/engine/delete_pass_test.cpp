@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -15,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using tarnwick::testing::RunUnprivileged;
+using tarnwick::testing::ScopedVariable;
+using tarnwick::testing::ReadFile;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
 
@@ -248,6 +251,29 @@ TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::exists(dir / "locked/Mscreate.dir"));
   EXPECT_FALSE(fs::exists(dir / "open/Mscreate.dir"));
+}
+
+TEST(DeleteListedFiles, ToTheTrashMovesWhatItFindsAndNeverTheProgramsOwnFiles) {
+  TempDir dir;
+  const ScopedVariable dataHome("XDG_DATA_HOME", dir / "data");
+  WriteFile(dir / "root/Mscreate.dir", "root");
+  WriteFile(dir / "root/sub/MSCREATE.DIR", "sub");
+  WriteFile(dir / "root/tarnwick.ini", "[Kelvane Tarnwick]\n");
+  HelperObjects helpers;
+  std::string root = dir / "root";
+  RecordingObserver observer;
+  const auto report = DeleteListedFiles(root, Names({"Mscreate.dir", "tarnwick.ini"}), helpers,
+                                        observer, KeptFiles({dir / "root/tarnwick.ini"}),
+                                        Disposal::kTrash);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_TRUE(report->toTrash);
+  EXPECT_EQ(report->deleted, 2u);
+  EXPECT_EQ(report->failed, 1u);  // the settings file stays where it is
+  EXPECT_EQ(observer.deleted, (std::vector<std::string>{dir / "root/sub/MSCREATE.DIR",
+                                                        dir / "root/Mscreate.dir"}));
+  EXPECT_TRUE(fs::exists(dir / "root/tarnwick.ini"));
+  EXPECT_EQ(ReadFile(dir / "data/Trash/files/MSCREATE.DIR"), "sub");
+  EXPECT_EQ(ReadFile(dir / "data/Trash/files/Mscreate.dir"), "root");
 }
 
 }  // namespace

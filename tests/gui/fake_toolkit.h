@@ -60,6 +60,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
   void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
   void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
+  void SetTrashChecked(bool checked) override { trashChecked = checked; }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     chooserCaption = caption;
@@ -72,6 +73,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   bool removeEnabled = true;
   bool deleteEnabled = true;
   std::string deleteTip;
+  bool trashChecked = false;
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
   std::string chooserCaption, chooserStart;
 };

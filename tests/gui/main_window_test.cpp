@@ -228,6 +228,27 @@ TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
   EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "chosen/"));
 }
 
+TEST_F(MainWindowTest, TheTrashItemSwitchesTheModeAndIsRemembered) {
+  window_.ShowSearchRoot();
+  EXPECT_FALSE(view().trashChecked);
+  window_.TrashItemClick();
+  EXPECT_TRUE(state_.UseTrash);
+  EXPECT_TRUE(view().trashChecked);
+  EXPECT_EQ(view().deleteTip, "Durchsucht " + state_.SearchRoot +
+                                  " und alle Unterordner und verschiebt die gelisteten "
+                                  "Dateinamen in den Papierkorb.");
+  EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=1\n"));
+  window_.TrashItemClick();
+  EXPECT_FALSE(view().trashChecked);
+  EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=0\n"));
+
+  state_.SettingsPath = dir_ / "no-such-folder/tarnwick.ini";  // kept for this run all the same
+  window_.TrashItemClick();
+  EXPECT_TRUE(view().trashChecked);
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
+}
+
 TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {
   SetNames({"Mscreate.dir"});
   view().shown = true;

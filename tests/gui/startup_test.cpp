@@ -53,11 +53,13 @@ TEST_F(StartupTest, WithoutSettingsTheMainWindowOpensEmpty) {
 }
 
 TEST_F(StartupTest, StoredNamesAreShownAndEnableTheDeleteButton) {
-  StoreNames("Files=3\nEintrag0=a\nEintrag1=b\nEintrag2=c\n");
+  StoreNames("Files=3\nEintrag0=a\nEintrag1=b\nEintrag2=c\nPapierkorb=1\n");
   const StartedWindows windows = Start("");
   EXPECT_EQ(toolkit_.mainWindow->entries, (Names{"a", "b", "c"}));
   EXPECT_TRUE(toolkit_.mainWindow->deleteEnabled);
   EXPECT_FALSE(toolkit_.mainWindow->removeEnabled);
+  EXPECT_TRUE(state_.UseTrash);  // remembered from the last run
+  EXPECT_TRUE(toolkit_.mainWindow->trashChecked);
 }
 
 TEST_F(StartupTest, ACommandLineOpensTheLaunchWindowFirst) {

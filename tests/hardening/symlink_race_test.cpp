@@ -12,6 +12,7 @@
 #include "engine/delete_pass.h"
 #include "engine/name_matcher.h"
 #include "figures.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::engine {
@@ -20,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using hardening::ReportFigure;
 using tarnwick::testing::ReadFile;
+using tarnwick::testing::ScopedVariable;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
 
@@ -108,10 +110,14 @@ class YieldingObserver : public PassObserver {
   }
 };
 
-DeleteReport RunPass(const std::string& root, PassObserver& observer) {
+// Deletes, or moves to the trash: the same safety either way.
+constexpr Disposal kDisposals[] = {Disposal::kDelete, Disposal::kTrash};
+
+DeleteReport RunPass(const std::string& root, PassObserver& observer, Disposal disposal) {
   HelperObjects helpers;
   std::string searchRoot = root;
-  return DeleteListedFiles(searchRoot, ListedNames(), helpers, observer).value_or(DeleteReport{});
+  return DeleteListedFiles(searchRoot, ListedNames(), helpers, observer, KeptFiles(), disposal)
+      .value_or(DeleteReport{});
 }
 
 // The files a pass should delete: in the root, in ordinary subdirectories, and in the
@@ -140,6 +146,8 @@ TEST(SymlinkRace, ADirectorySwappedForALinkDuringPassesNeverExposesTheOutside) {
   fs::create_directory_symlink(dir / "outside", dir / "root/swapped.link");
   const auto outsideBefore = Snapshot(dir / "outside");
 
+  // The trash, where one is used, lies outside the root as well.
+  const ScopedVariable dataHome("XDG_DATA_HOME", dir / "data");
   uint64_t swaps = 0, touched = 0, deleted = 0, untruthful = 0;
   for (int pass = 0; pass < kPasses; ++pass) {
     FillTree(dir);
@@ -148,7 +156,7 @@ TEST(SymlinkRace, ADirectorySwappedForALinkDuringPassesNeverExposesTheOutside) {
     DeleteReport report;
     {
       Swapper swapper(dir / "root/swapped", dir / "root/swapped.link");
-      report = RunPass(dir / "root", observer);
+      report = RunPass(dir / "root", observer, kDisposals[pass % 2]);
       swaps += swapper.Stop();
     }
     touched += Touched(outsideBefore, Snapshot(dir / "outside"));
@@ -156,7 +164,7 @@ TEST(SymlinkRace, ADirectorySwappedForALinkDuringPassesNeverExposesTheOutside) {
     if (present - ListedFilesBelow(dir / "root") != report.deleted) ++untruthful;
   }
 
-  ReportFigure("race passes run", kPasses);
+  ReportFigure("race passes run (half to the trash)", kPasses);
   ReportFigure("race swaps made", swaps);
   ReportFigure("files outside the root touched", touched);
   EXPECT_EQ(touched, 0u);
@@ -187,26 +195,30 @@ TEST(SymlinkRace, EveryCollectedPathSwappedBeforeTheDeletionsLeavesTheOutsideAlo
   std::vector<std::string> swappedPaths = files;
   swappedPaths.insert(swappedPaths.end(), directories.begin(), directories.end());
 
-  uint64_t touched = 0;
-  for (const std::string& swapped : swappedPaths) {
-    SCOPED_TRACE(swapped);
-    TempDir dir;
-    for (const std::string& file : files) {
-      WriteFile(dir / ("root/" + file), "inside");
-      WriteFile(dir / ("outside/" + file), "outside");
-    }
-    const auto outsideBefore = Snapshot(dir / "outside");
-    const uint64_t present = ListedFilesBelow(dir / "root");
+  uint64_t touched = 0, swaps = 0;
+  for (const Disposal disposal : kDisposals) {
+    for (const std::string& swapped : swappedPaths) {
+      SCOPED_TRACE(std::string(disposal == Disposal::kTrash ? "trash: " : "") + swapped);
+      TempDir dir;
+      const ScopedVariable dataHome("XDG_DATA_HOME", dir / "data");
+      for (const std::string& file : files) {
+        WriteFile(dir / ("root/" + file), "inside");
+        WriteFile(dir / ("outside/" + file), "outside");
+      }
+      const auto outsideBefore = Snapshot(dir / "outside");
+      const uint64_t present = ListedFilesBelow(dir / "root");
 
-    SwapAfterCollection observer(dir / ("root/" + swapped), dir / ("outside/" + swapped));
-    const DeleteReport report = RunPass(dir / "root", observer);
-    touched += Touched(outsideBefore, Snapshot(dir / "outside"));
-    // A swapped file is a link in the root now and goes as a link (its own file was moved
-    // aside); the files below a swapped directory cannot be reached and count as failures.
-    EXPECT_EQ(report.deleted + report.failed, files.size());
-    EXPECT_EQ(present - ListedFilesBelow(dir / "root"), report.deleted);
+      SwapAfterCollection observer(dir / ("root/" + swapped), dir / ("outside/" + swapped));
+      const DeleteReport report = RunPass(dir / "root", observer, disposal);
+      touched += Touched(outsideBefore, Snapshot(dir / "outside"));
+      ++swaps;
+      // A swapped file is a link in the root now and goes as a link (its own file was moved
+      // aside); the files below a swapped directory cannot be reached and count as failures.
+      EXPECT_EQ(report.deleted + report.failed, files.size());
+      EXPECT_EQ(present - ListedFilesBelow(dir / "root"), report.deleted);
+    }
   }
-  ReportFigure("swaps between collection and deletion", swappedPaths.size());
+  ReportFigure("swaps between walk and deletions", swaps);
   ReportFigure("files outside the root touched", touched);
   EXPECT_EQ(touched, 0u);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/trash.h"
+
 namespace tarnwick::texts {
 namespace {
 
@@ -46,6 +48,17 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"
        "'12' Dateien wurden gefunden, konnten aber nicht gelöscht werden.\n"
        "\n/x: Zugriff verweigert\n… und 11 weitere"},
+      // To the trash, and what could not go there.
+      {[] {
+         auto report = Report(2, 1, 0, 0, false,
+                              {{"/a/b", make_error_code(platform::TrashError::kNoTrashHere),
+                                Kind::kFileNotDeleted}});
+         report.toTrash = true;
+         return report;
+       }(),
+       "Es wurden '2' Dateien gefunden und in den Papierkorb verschoben.   \n"
+       "'1' Dateien konnten nicht in den Papierkorb verschoben werden.\n"
+       "\n/a/b: kein Papierkorb auf diesem Datenträger"},
       // A root that could not be opened is named with its reason.
       {Report(0, 0, 1, 0, false, {{"/nope/", missing, Kind::kFolderNotSearched}}),
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"

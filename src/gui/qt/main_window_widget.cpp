@@ -15,6 +15,7 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
       Command1(new QPushButton(texts::kAddButton, this)),
       Command3(new QPushButton(texts::kRemoveButton, this)),
       Command4(new WrappingButton(texts::kDeleteButton, this)),
+      TrashAction(new QAction(texts::kTrashMenuItem, this)),
       rules_(rules) {
   setObjectName("Form1");
   setWindowTitle(texts::kMainWindowCaption);
@@ -42,7 +43,22 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   connect(Command1, &QPushButton::clicked, this, [this] { rules_.Command1Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { rules_.Command3Click(); });
   connect(Command4, &QPushButton::clicked, this, [this] { rules_.Command4Click(); });
+
+  // A right click on the list or on the delete button offers the trash instead of deleting.
+  TrashAction->setObjectName("TrashAction");
+  TrashAction->setCheckable(true);
+  for (QWidget* widget : {static_cast<QWidget*>(List2), static_cast<QWidget*>(Command4)}) {
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    widget->addAction(TrashAction);
+  }
+  // The rules set the check mark; a click only asks them.
+  connect(TrashAction, &QAction::triggered, this, [this] {
+    TrashAction->setChecked(!TrashAction->isChecked());
+    rules_.TrashItemClick();
+  });
 }
+
+void MainWindowWidget::SetTrashChecked(bool checked) { TrashAction->setChecked(checked); }
 
 void MainWindowWidget::SetEntries(const std::vector<std::string>& entries) {
   const QSignalBlocker blocker(List2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -20,6 +21,7 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void EnableRemoveButton(bool enabled) override { Command3->setEnabled(enabled); }
   void EnableDeleteButton(bool enabled) override { Command4->setEnabled(enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
+  void SetTrashChecked(bool checked) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
@@ -27,6 +29,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   QPushButton* const Command1;     // "neuer Dateiname..."
   QPushButton* const Command3;     // "Dateiname entfernen..."
   WrappingButton* const Command4;  // the delete pass
+  // "In den Papierkorb verschieben statt löschen", in the menu of the list and of Command4.
+  QAction* const TrashAction;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "gui/win32/main_window_view.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 #include <shlobj.h>
 
 #include "gui/layout.h"
@@ -27,6 +28,31 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
                             ::GetModuleHandleW(nullptr), nullptr);
   ::SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Pixels(4500));
+  const HMENU system = ::GetSystemMenu(handle(), FALSE);
+  ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(system, MF_STRING, kTrashItem, Wide(texts::kTrashMenuItem).c_str());
+}
+
+void MainWindowWin32::SetTrashChecked(bool checked) {
+  trashChecked_ = checked;
+  ::CheckMenuItem(::GetSystemMenu(handle(), FALSE), kTrashItem,
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindowWin32::ShowTrashMenu(HWND control, LPARAM where) {
+  POINT point{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (point.x == -1 && point.y == -1) {  // from the keyboard: at the control
+    RECT place{};
+    ::GetWindowRect(control, &place);
+    point = {place.left, place.top};
+  }
+  const HMENU menu = ::CreatePopupMenu();
+  ::AppendMenuW(menu, MF_STRING | (trashChecked_ ? MF_CHECKED : MF_UNCHECKED), kTrashItem,
+                Wide(texts::kTrashMenuItem).c_str());
+  const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                                       handle(), nullptr);
+  ::DestroyMenu(menu);
+  if (chosen == kTrashItem) rules_.TrashItemClick();
 }
 
 void MainWindowWin32::SetDeleteButtonTip(const std::string& tip) {
@@ -93,6 +119,17 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case kCommand4: rules_.Command4Click(); return 0;
         default: return 0;  // IDOK and IDCANCEL from Enter and Escape
       }
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == list2_ || reinterpret_cast<HWND>(wParam) == command4_) {
+        ShowTrashMenu(reinterpret_cast<HWND>(wParam), lParam);
+      }
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == kTrashItem) {
+        rules_.TrashItemClick();
+        return 0;
+      }
+      return Win32Window::HandleMessage(message, wParam, lParam);
     case WM_CLOSE:
       rules_.Unload();  // when it does not end the program, the window stays
       return 0;

@@ -9,6 +9,10 @@ namespace tarnwick::gui::win32 {
 class MainWindowWin32 : public Win32View<MainWindowView> {
  public:
   enum Control { kList2 = 102, kCommand1 = 101, kCommand3 = 103, kCommand4 = 104 };
+  // "In den Papierkorb verschieben statt löschen", in the window's system menu and in the menu
+  // of a right click on the list or the delete button. A system menu command: a multiple of 16
+  // below 0xF000.
+  static constexpr UINT kTrashItem = 0x0110;
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
@@ -18,11 +22,13 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   void EnableRemoveButton(bool enabled) override { ::EnableWindow(command3_, enabled); }
   void EnableDeleteButton(bool enabled) override { ::EnableWindow(command4_, enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
+  void SetTrashChecked(bool checked) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ShowTrashMenu(HWND control, LPARAM where);
 
   MainWindow& rules_;
   HWND list2_ = nullptr;
@@ -30,6 +36,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   HWND command4_ = nullptr;
   HWND tips_ = nullptr;
   std::wstring tip_;  // the tip control keeps a pointer to it
+  bool trashChecked_ = false;
 };
 
 }  // namespace tarnwick::gui::win32

@@ -167,7 +167,7 @@ TEST_F(ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
   };
   for (const auto& stop : stops) {
     const bool closing = false;
-    PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "/", std::chrono::hours(1),
+    PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "/", false, std::chrono::hours(1),
                           closing);
     ProgressWindowWidget window(progress, Form1(), "Titel");
     window.show();

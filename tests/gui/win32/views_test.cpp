@@ -233,8 +233,8 @@ TEST_F(Win32ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
   };
   for (const auto& stop : stops) {
     const bool closing = false;
-    PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "C:\\", std::chrono::hours(1),
-                          closing);
+    PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "C:\\", false,
+                          std::chrono::hours(1), closing);
     {
       ProgressWindowWin32 window(toolkit_, progress, Form1().handle(), "Titel");
       EXPECT_FALSE(::IsWindowEnabled(Form1().handle()));  // modal

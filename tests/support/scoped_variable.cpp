@@ -1,0 +1,20 @@
+#include "support/scoped_variable.h"
+
+#include <cstdlib>
+
+namespace tarnwick::testing {
+
+ScopedVariable::ScopedVariable(std::string name, const std::string& value) : name_(std::move(name)) {
+  if (const char* old = std::getenv(name_.c_str())) old_ = old;
+  ::setenv(name_.c_str(), value.c_str(), 1);
+}
+
+ScopedVariable::~ScopedVariable() {
+  if (old_) {
+    ::setenv(name_.c_str(), old_->c_str(), 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+}
+
+}  // namespace tarnwick::testing
