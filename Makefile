@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. Every target first makes sure the system packages exist.
-.PHONY: deps build test package test-windows package-windows test-hardening run bench bench-large release screenshots clean
+.PHONY: deps build test package test-windows package-windows test-installer test-hardening run bench bench-large release screenshots clean
 
 JOBS ?= $(shell nproc)
 
@@ -25,12 +25,19 @@ test-windows:
 	cmake --preset windows
 	@scripts/run-windows-tests $(JOBS)
 
-# A zip for Windows users: tarnwick.exe, tarnwick-cli.exe and a German read-me.
+VERSION := $(shell sed -n 's/^project.Tarnwick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
+# For Windows users: a zip (tarnwick.exe, tarnwick-cli.exe and a German read-me) and beside it
+# an installer for the current user.
 package-windows:
 	@scripts/install-deps windows
 	cmake --preset windows
 	cmake --build --preset windows -j $(JOBS) --target tarnwick tarnwick-cli
-	@scripts/package-windows build/windows $$(sed -n 's/^project(Tarnwick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+	@scripts/package-windows build/windows $(VERSION)
+
+# The installer's round trip under Wine: install silently, check, upgrade, uninstall, check.
+test-installer: package-windows
+	@scripts/check-windows-installer build/windows $(VERSION)
 
 # The attack, fault and fuzz suite (clang, ASan and UBSan), with a summary of its figures.
 test-hardening:

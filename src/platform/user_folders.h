@@ -8,8 +8,9 @@ namespace tarnwick::platform {
 bool FolderIsWritable(const std::string& folder);
 
 // Whether the folder is where the system keeps installed programs: below /usr, /bin, /sbin,
-// /opt or /snap on POSIX; below Program Files or the Windows folder on Windows. Root (or an
-// administrator) may write there, but it is no folder of the user's own.
+// /opt or /snap on POSIX; below Program Files, the Windows folder or a user's own programs
+// folder (%LOCALAPPDATA%\Programs) on Windows. Root (or an administrator, or the user in their
+// own programs folder) may write there, but it is no folder for a list beside the program.
 bool IsSystemProgramFolder(const std::string& folder);
 
 // The user's home folder; empty when the system names none.

@@ -34,7 +34,10 @@ bool IsSystemProgramFolder(const std::string& folder) {
       return true;
     }
   }
-  return false;
+  // Where programs are installed for one user only, without an administrator.
+  const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
+  return local != nullptr && local[0] != L'\0' &&
+         path.starts_with(lower(Narrow(local) + "\\Programs"));
 }
 
 std::string UserHomeFolder() {

@@ -31,6 +31,9 @@ inline constexpr const char* kAddAndSearchPathButton =
 inline constexpr const char* kOkButton = "OK";
 inline constexpr const char* kYesButton = "Ja";
 inline constexpr const char* kNoButton = "Nein";
+// What a screen reader calls the controls that show no caption of their own.
+inline constexpr const char* kNameListAccessibleName = "Dateinamen";
+inline constexpr const char* kProgressBarAccessibleName = "Fortschritt";
 
 // The delete button's tip: the folder it searches, or that it asks for one, and whether the
 // files it finds are deleted or go to the trash.

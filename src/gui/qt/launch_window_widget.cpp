@@ -25,6 +25,8 @@ LaunchWindowWidget::LaunchWindowWidget(LaunchWindow& rules)
   Command2->setObjectName("Command2");
   Command2->setGeometry(PixelRect(layout::kLaunchAddAndSearch));
   setTabOrder(Command1, Command2);
+  Command1->setFocus();  // when the window opens
+  LetEnterPressButtons(*this);
 
   connect(Command1, &QPushButton::clicked, this, [this] { rules_.Command1Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { rules_.Command2Click(); });

@@ -38,6 +38,9 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   setTabOrder(List2, Command1);
   setTabOrder(Command1, Command3);
   setTabOrder(Command3, Command4);
+  List2->setAccessibleName(texts::kNameListAccessibleName);  // the list shows no caption
+  List2->setFocus();  // when the window opens
+  LetEnterPressButtons(*this);
 
   connect(List2, &QListWidget::itemSelectionChanged, this, [this] { rules_.List2Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { rules_.Command1Click(); });

@@ -28,6 +28,8 @@ NameEntryDialogWidget::NameEntryDialogWidget(NameEntryDialog& rules, QWidget& ow
   Command2->setFont(UiFont(layout::kNormalPoints, true));
   setTabOrder(Text1, Command1);
   setTabOrder(Command1, Command2);
+  Text1->setAccessibleName(texts::kNameEntryCaption);
+  LetEnterPressButtons(*this);
 
   connect(Command2, &QPushButton::clicked, this, [this] { rules_.Command2Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { rules_.Command1Click(); });

@@ -38,9 +38,11 @@ ProgressWindowWidget::ProgressWindowWidget(PassProgress& rules, QWidget& owner,
   Bar->setObjectName("Bar");
   Bar->setGeometry(PixelRect(layout::kProgressBar));
   Bar->setTextVisible(false);
+  Bar->setAccessibleName(texts::kProgressBarAccessibleName);
   CancelButton->setObjectName("CancelButton");
   CancelButton->setGeometry(PixelRect(layout::kProgressCancel));
   connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });
+  LetEnterPressButtons(*this);
 
   const QRect ownerFrame = owner.frameGeometry();
   move(ownerFrame.center() - rect().center());

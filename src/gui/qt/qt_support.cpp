@@ -1,6 +1,7 @@
 #include "gui/qt/qt_support.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -21,7 +22,29 @@ const QScreen* ScreenOf(const QWidget& window) {
   return window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
 }
 
+// Turns Enter on a button into a click of it.
+class EnterClicks : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+};
+
 }  // namespace
+
+void LetEnterPressButtons(QWidget& window) {
+  auto* filter = new EnterClicks(&window);
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    button->installEventFilter(filter);
+  }
+}
 
 QRect PixelRect(TwipsRect twips) {
   return QRect(ToPixels(twips.left), ToPixels(twips.top), ToPixels(twips.width),

@@ -15,6 +15,10 @@ QRect PixelRect(TwipsRect twips);
 // The interface font: MS Sans Serif where it exists, else a sans-serif face of the same size.
 QFont UiFont(double points, bool bold = false);
 
+// Enter presses the focused push button of the window, as Space does, and as it does in the
+// Windows program; Enter pressed anywhere else is left alone.
+void LetEnterPressButtons(QWidget& window);
+
 // A top-level Qt widget as the rules see a window; `View` is the window's view interface.
 template <typename View>
 class QtWindow : public QWidget, public View {

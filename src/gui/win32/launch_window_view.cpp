@@ -13,9 +13,11 @@ LaunchWindowWin32::LaunchWindowWin32(Win32Toolkit& toolkit, LaunchWindow& rules)
   // Wider than the window: a long path is cut at its right edge.
   label1_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, layout::kLaunchLabel,
                        kLabel1, normal);
-  AddControl(L"BUTTON", texts::kSearchPathButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
-             layout::kLaunchSearch, kCommand1, normal);
-  AddControl(L"BUTTON", texts::kAddAndSearchPathButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
+  // A caption wider than its button wraps onto a second line rather than being cut.
+  constexpr DWORD kWrapping = BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
+  AddControl(L"BUTTON", texts::kSearchPathButton, WS_TABSTOP | kWrapping, 0, layout::kLaunchSearch,
+             kCommand1, normal);
+  AddControl(L"BUTTON", texts::kAddAndSearchPathButton, WS_TABSTOP | kWrapping, 0,
              layout::kLaunchAddAndSearch, kCommand2, normal);
 }
 

@@ -15,6 +15,7 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
          nullptr, layout::kMainWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
   // Created in the order keyboard focus moves through them.
+  NameNextControl(texts::kNameListAccessibleName);
   list2_ = AddControl(L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       WS_EX_CLIENTEDGE, layout::kMainList, kList2, Font(layout::kNormalPoints, true));
   AddControl(L"BUTTON", texts::kAddButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kMainAddButton,

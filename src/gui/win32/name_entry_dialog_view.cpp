@@ -10,6 +10,7 @@ NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialo
     : Win32View(toolkit), rules_(rules) {
   Create(texts::kNameEntryCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner,
          layout::kNameEntry);
+  NameNextControl(texts::kNameEntryCaption);
   text1_ = AddControl(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                       layout::kNameEntryText, kText1, Font(layout::kLargePoints, true));
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,

@@ -26,6 +26,7 @@ ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& ru
   deleted_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressDeleted, kDeleted,
                         normal);
   ::ShowWindow(deleted_, SW_HIDE);
+  NameNextControl(texts::kProgressBarAccessibleName);
   bar_ = AddControl(PROGRESS_CLASSW, "", 0, 0, layout::kProgressBar, kBar, normal);
   ::SendMessageW(bar_, PBM_SETRANGE32, 0, kBarSteps);
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,

@@ -89,6 +89,12 @@ HWND Win32Window::AddControl(const wchar_t* windowClass, const std::string& text
   return control;
 }
 
+void Win32Window::NameNextControl(const std::string& name) {
+  // The label takes no room: the window keeps its described controls and places.
+  ::CreateWindowExW(0, L"STATIC", Wide(name).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
+                    0, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
 HFONT Win32Window::Font(double points, bool bold) {
   static const wchar_t* const face =
       FontExists(L"MS Sans Serif") ? L"MS Sans Serif" : L"Microsoft Sans Serif";
@@ -104,6 +110,19 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETCURSOR && toolkit_.WaitCursorShown()) {
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     return TRUE;
+  }
+  if (message == WM_ACTIVATE) {
+    // As a dialog does: the focus goes back where it was, at first to the first control.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+      const HWND focus = ::GetFocus();
+      if (focus != nullptr && ::IsChild(window_, focus)) focused_ = focus;
+    } else if (!::IsIconic(window_)) {
+      const HWND target = focused_ != nullptr && ::IsWindowEnabled(focused_)
+                              ? focused_
+                              : ::GetNextDlgTabItem(window_, nullptr, FALSE);
+      if (target != nullptr) ::SetFocus(target);
+      return 0;
+    }
   }
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -35,6 +35,9 @@ class Win32Window {
   // A child control of a system class ("BUTTON", "LISTBOX", ...) at `place`.
   HWND AddControl(const wchar_t* windowClass, const std::string& text, DWORD style,
                   DWORD extendedStyle, TwipsRect place, int id, HFONT font);
+  // The name a screen reader gives the control created next, which shows no caption: an empty
+  // label just before it, from which the system takes the name.
+  void NameNextControl(const std::string& name);
   // MS Sans Serif where the system has it, else a similar sans-serif face; freed with the window.
   HFONT Font(double points, bool bold);
 
@@ -47,6 +50,7 @@ class Win32Window {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  HWND focused_ = nullptr;  // the control that had the focus when the window last lost it
   int dpi_ = 96;
   std::vector<HFONT> fonts_;
 };

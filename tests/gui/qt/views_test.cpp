@@ -129,6 +129,46 @@ TEST_F(ViewsTest, DeleteButtonReportsInAnInformationBox) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(ViewsTest, TheTrashItemIsInTheMenusOfTheListAndTheDeleteButton) {
+  QAction* item = Form1().TrashAction;
+  EXPECT_EQ(item->text(), "In den Papierkorb verschieben statt löschen");
+  for (QWidget* widget : std::initializer_list<QWidget*>{Form1().List2, Form1().Command4}) {
+    EXPECT_EQ(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_TRUE(widget->actions().contains(item));
+  }
+  item->trigger();
+  EXPECT_TRUE(state_.UseTrash);
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_TRUE(Form1().Command4->toolTip().contains("Papierkorb"));
+}
+
+// Each window opens with its first control focused; Tab walks the controls in their order
+// and Enter presses a focused button, as Space does.
+TEST_F(ViewsTest, TheKeyboardReachesEveryControlInOrder) {
+  const auto focusAfterTabs = [](QWidget& window, int tabs) {
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget();
+  };
+  mainWindow_.names().Append("a");
+  mainWindow_.ShowNames();
+  EXPECT_EQ(focusAfterTabs(Form1(), 0), Form1().List2);
+  EXPECT_EQ(Form1().List2->accessibleName(), "Dateinamen");
+  EXPECT_EQ(focusAfterTabs(Form1(), 1), Form1().Command1);
+  EXPECT_EQ(focusAfterTabs(Form1(), 1), Form1().Command4);  // Command3 is disabled
+
+  LaunchWindow launch(state_, toolkit_, mainWindow_);
+  auto& form3 = dynamic_cast<LaunchWindowWidget&>(launch.view());
+  launch.SetLabel("/tmp/Setup/");
+  EXPECT_EQ(focusAfterTabs(form3, 0), form3.Command1);
+  EXPECT_EQ(focusAfterTabs(form3, 1), form3.Command2);
+  QTest::keyClick(form3.Command2, Qt::Key_Return);
+  EXPECT_FALSE(form3.isVisible());
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"a", "Setup"}));
+}
+
 TEST_F(ViewsTest, ClosingTheMainWindowSavesTheList) {
   mainWindow_.names().Append("Mscreate.dir");
   Form1().show();

@@ -10,6 +10,7 @@
 
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
+#include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
 #include "gui/win32/progress_window_view.h"
@@ -211,6 +212,43 @@ TEST_F(Win32ViewsTest, MessageKindsShowTheirIcons) {
     EXPECT_EQ(seen.title, "Titel");
     EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, icon));
   }
+}
+
+// Each window opens with its first control focused, Tab walks its controls in their order,
+// and a control without a caption of its own takes its name from the label before it.
+TEST_F(Win32ViewsTest, TheKeyboardReachesEveryControlInOrder) {
+  mainWindow_.names().Append("a");
+  mainWindow_.ShowNames();
+  Form1().ShowWindow();
+  ::SetActiveWindow(Form1().handle());
+  EXPECT_EQ(::GetFocus(), Control(MainWindowWin32::kList2));
+  const HWND label = ::GetWindow(Control(MainWindowWin32::kList2), GW_HWNDPREV);
+  EXPECT_EQ(TextOf(label), "Dateinamen");
+  std::vector<int> order;
+  for (HWND control = ::GetFocus(); order.size() < 4;
+       control = ::GetNextDlgTabItem(Form1().handle(), control, FALSE)) {
+    order.push_back(::GetDlgCtrlID(control));
+  }
+  // Command3 is disabled; after Command4 the list again.
+  EXPECT_EQ(order, (std::vector<int>{MainWindowWin32::kList2, MainWindowWin32::kCommand1,
+                                     MainWindowWin32::kCommand4, MainWindowWin32::kList2}));
+
+  LaunchWindow launch(state_, toolkit_, mainWindow_);
+  auto& form3 = dynamic_cast<Win32Window&>(launch.view());
+  launch.view().ShowWindow();
+  ::SetActiveWindow(form3.handle());
+  EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), LaunchWindowWin32::kCommand1);
+  EXPECT_TRUE(::GetWindowLongW(::GetFocus(), GWL_STYLE) & BS_MULTILINE);  // captions wrap
+}
+
+TEST_F(Win32ViewsTest, TheTrashItemIsInTheSystemMenu) {
+  const HMENU system = ::GetSystemMenu(Form1().handle(), FALSE);
+  wchar_t text[64] = {};
+  ::GetMenuStringW(system, MainWindowWin32::kTrashItem, text, 64, MF_BYCOMMAND);
+  EXPECT_EQ(Narrow(text), "In den Papierkorb verschieben statt löschen");
+  ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kTrashItem, 0);
+  EXPECT_TRUE(state_.UseTrash);
+  EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::kTrashItem, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
