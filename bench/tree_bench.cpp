@@ -247,8 +247,8 @@ void RunSearch(const TreeShape& shape, const std::vector<Tool>& prototype,
 
 // Deleting, and moving to the trash (a home trash of its own on the same file system, emptied
 // between runs), beside find -delete.
-void RunDelete(const std::string& root, const TreeShape& shape, const std::vector<std::string>& ours,
-               const std::string& dataHome, int runs) {
+void RunDelete(const std::string& root, const TreeShape& shape,
+               const std::vector<std::string>& ours, const std::string& dataHome, int runs) {
   std::vector<std::string> find = {"find", root, "-type", "f", "("};
   for (size_t i = 0; i < kListedNames.size(); ++i) {
     if (i > 0) find.push_back("-o");
@@ -319,8 +319,8 @@ int main(int argc, char** argv) {
   RestoreMatches(root, shape);
 
   if (shape.half) {
-    RunDelete(root, shape, {cli, "--settings", settings, "--root", root}, work + "/trash-data",
-              runs);
+    RunDelete(root, shape, {cli, "--settings", settings, "--root", root},
+              std::filesystem::absolute(work + "/trash-data").string(), runs);
     return 0;
   }
   const auto tools =

@@ -52,7 +52,9 @@ class PrintingObserver : public engine::PassObserver {
                    std::ostream& out, std::ostream& err)
       : verbose_(verbose), toTrash_(toTrash), escape_(environment.escapeOutput),
         stopRequested_(environment.stopRequested), out_(out), err_(err) {
-    if (environment.progressColumns > 0) progress_.emplace(err, environment.progressColumns, toTrash);
+    if (environment.progressColumns > 0) {
+      progress_.emplace(err, environment.progressColumns, toTrash);
+    }
   }
 
   bool OnWalkProgress(const engine::WalkProgress& walk) override {

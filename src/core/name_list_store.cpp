@@ -39,7 +39,8 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   // its stored value, which goes back to the file as it is.
   for (const auto& value : values) {
     const std::string stored = value.value_or("");
-    std::string text(SettingsValueOr(std::string(platform::ProfileDocument::ReadValue(stored)), ""));
+    std::string text =
+        SettingsValueOr(std::string(platform::ProfileDocument::ReadValue(stored)), "");
     text.resize(std::min(text.size(), text.find('\0')));
     names.AppendStored(IsUnicode(document) ? text : platform::FromSystemCodePage(text), stored);
   }

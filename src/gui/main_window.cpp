@@ -101,9 +101,10 @@ void MainWindow::Command4Click() {
   {
     PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, state_.UseTrash,
                           progressDelay_, closing_);
-    report = engine::DeleteListedFiles(
-        state_.SearchRoot, names_, helpers_, progress, engine::KeptFiles(core::ProgramFiles(state_)),
-        state_.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete);
+    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress,
+                                       engine::KeptFiles(core::ProgramFiles(state_)),
+                                       state_.UseTrash ? engine::Disposal::kTrash
+                                                       : engine::Disposal::kDelete);
   }
   passRunning_ = false;
   if (!report || closing_) return;

@@ -137,8 +137,9 @@ std::error_code DeleteOpenFile(HANDLE file, DWORD attributes) {
   }
   // The same file again, with the right to change its attributes; a user without it keeps
   // the file as it is.
-  const ScopedHandle writer(::ReOpenFile(file, FILE_WRITE_ATTRIBUTES, kShareAll,
-                                         FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS));
+  const ScopedHandle writer(
+      ::ReOpenFile(file, FILE_WRITE_ATTRIBUTES, kShareAll,
+                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS));
   if (!writer.IsValid()) return LastWindowsError();
   if (!SetAttributes(writer.get(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
     return LastWindowsError();

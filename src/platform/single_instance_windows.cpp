@@ -19,7 +19,8 @@ std::wstring UserName() {
 SingleInstanceLock::SingleInstanceLock(const std::string& executablePath) {
   // Local\ is the logon session's namespace; the user's name keeps users apart within it. The
   // program file's key makes every spelling of its path one instance.
-  const std::wstring name = L"Local\\" + Wide(InstanceName(FileKey(executablePath))) + L"-" + UserName();
+  const std::wstring name =
+      L"Local\\" + Wide(InstanceName(FileKey(executablePath))) + L"-" + UserName();
   const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
   if (mutex == nullptr) return;
   const bool existed = ::GetLastError() == ERROR_ALREADY_EXISTS;

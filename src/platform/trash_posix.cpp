@@ -10,8 +10,10 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <algorithm>
 #include <map>
 #include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/trash.h"
@@ -102,6 +104,22 @@ struct TrashFolder {
   UniqueFd info;
   std::string topdir;  // empty for the home trash, whose entries keep absolute paths
   std::error_code missing;  // why the file system has no trash this user may use
+
+  // Where to look first for a free entry name: a pass that finds a Thumbs.db in every folder
+  // sends thousands of the same name, and each would otherwise try every name taken before.
+  int FirstAttempt(const std::string& name) {
+    const std::lock_guard<std::mutex> lock(attemptsMutex);
+    const auto found = nextAttempt.find(name);
+    return found == nextAttempt.end() ? 1 : found->second;
+  }
+  void Taken(const std::string& name, int attempt) {
+    const std::lock_guard<std::mutex> lock(attemptsMutex);
+    int& next = nextAttempt[name];
+    next = std::max(next, attempt + 1);
+  }
+
+  std::mutex attemptsMutex;
+  std::unordered_map<std::string, int> nextAttempt;
 };
 
 std::error_code OpenFilesAndInfo(int trash, TrashFolder& folder) {
@@ -183,7 +201,8 @@ namespace {
 // The entry's name in the trash: its own, or with ".2", ".3" ... before its extension when
 // that is taken, as file managers do; short enough that the info file's name fits as well.
 std::string EntryName(const std::string& name, int attempt) {
-  const std::string number = attempt == 1 ? "" : "." + std::to_string(attempt);
+  std::string number;
+  if (attempt > 1) number.append(".").append(std::to_string(attempt));
   const size_t dot = name.rfind('.');
   const size_t stemEnd = dot == std::string::npos || dot == 0 ? name.size() : dot;
   std::string stem = name.substr(0, stemEnd), extension = name.substr(stemEnd);
@@ -193,24 +212,27 @@ std::string EntryName(const std::string& name, int attempt) {
     extension.clear();
   }
   size_t kept = std::min(stem.size(), room - extension.size());
+  // Not inside a UTF-8 character.
   while (kept > 0 && kept < stem.size() && (static_cast<unsigned char>(stem[kept]) & 0xC0) == 0x80) {
-    --kept;  // not inside a UTF-8 character
+    --kept;
   }
-  return stem.substr(0, kept) + number + extension;
+  stem.resize(kept);
+  return stem.append(number).append(extension);
 }
 
 std::error_code MoveOne(int folder, const std::string& name, const std::string& originalPath,
-                        const TrashFolder& trash, std::time_t now) {
+                        TrashFolder& trash, std::time_t now) {
   struct stat entry {};
   if (::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return LastError();
   if (S_ISDIR(entry.st_mode)) return std::make_error_code(std::errc::is_a_directory);
   const std::string info = TrashInfo(originalPath, now);
-  for (int attempt = 1; attempt < 1000; ++attempt) {
+  for (int attempt = trash.FirstAttempt(name); attempt < INT_MAX; ++attempt) {
     const std::string entryName = EntryName(name, attempt);
     const std::string infoName = entryName + ".trashinfo";
     // The info file reserves the name: made exclusively, or another entry has it.
     const UniqueFd infoFile(::openat(trash.info.get(), infoName.c_str(),
                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    trash.Taken(name, attempt);
     if (!infoFile.IsOpen()) {
       if (errno == EEXIST) continue;
       return LastError();
@@ -240,7 +262,7 @@ Trash::~Trash() = default;
 std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
                                          std::span<const std::string> names) {
   const int fd = static_cast<int>(folder.NativeHandle());
-  const TrashFolder& trash = places_->For(fd);
+  TrashFolder& trash = places_->For(fd);
   std::vector<std::error_code> outcomes(names.size(), trash.missing);
   if (trash.missing) return outcomes;
   // The paths the entries record: absolute for the home trash, below the mount point for a

@@ -160,8 +160,9 @@ class RecycleSink : public IFileOperationProgressSink {
 HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
                      std::vector<std::optional<std::error_code>>& outcomes) {
   ComPointer<IFileOperation> operation;
-  HRESULT result = ::CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL,
-                                      IID_IFileOperation, reinterpret_cast<void**>(operation.put()));
+  HRESULT result =
+      ::CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_IFileOperation,
+                         reinterpret_cast<void**>(operation.put()));
   if (FAILED(result)) return result;
   result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE);
   if (FAILED(result)) return result;

@@ -82,7 +82,9 @@ std::string Reason(const std::error_code& error) {
   if (error == platform::TrashError::kWouldBeDeleted) {
     return "der Papierkorb würde sie endgültig löschen";
   }
-  if (error == platform::TrashError::kNoTrashOffered) return "das System bietet keinen Papierkorb an";
+  if (error == platform::TrashError::kNoTrashOffered) {
+    return "das System bietet keinen Papierkorb an";
+  }
   if (condition == std::errc::cross_device_link) return "auf einem anderen Datenträger";
   if (condition == std::errc::operation_canceled) return "vom System abgebrochen";
   return error.message();
@@ -106,8 +108,9 @@ std::string PassReport(const engine::DeleteReport& report,
                 report.toTrash ? "in den Papierkorb verschoben.   " : "gelöscht.   "});
   if (report.failed > 0) {
     text += Join({"\n", Quoted(report.failed),
-                  report.toTrash ? " Dateien konnten nicht in den Papierkorb verschoben werden."
-                                 : " Dateien wurden gefunden, konnten aber nicht gelöscht werden."});
+                  report.toTrash
+                      ? " Dateien konnten nicht in den Papierkorb verschoben werden."
+                      : " Dateien wurden gefunden, konnten aber nicht gelöscht werden."});
   }
   if (report.unreadableDirectories > 0) {
     text += Join({"\n", Quoted(report.unreadableDirectories),
@@ -141,7 +144,8 @@ const char* ProgressDeleting(bool toTrash) {
 }
 
 std::string ProgressDeleted(uint64_t deleted, bool toTrash) {
-  return Join({toTrash ? "In den Papierkorb verschoben: " : "Gelöscht: ", std::to_string(deleted)});
+  return Join(
+      {toTrash ? "In den Papierkorb verschoben: " : "Gelöscht: ", std::to_string(deleted)});
 }
 
 std::string CliUnexpectedArgument(std::string_view argument) {

@@ -63,7 +63,8 @@ std::string EndWithoutSaving(std::string_view settingsPath, const std::error_cod
 
 // The report of a delete pass: the count of deleted files, then a line for each kind of
 // failure and for the folders of other file systems left alone, then the paths the report
-// names, each with its reason; a stopped pass says so first. `shown` gives a path as it may be shown (a terminal wants control characters escaped).
+// names, each with its reason; a stopped pass says so first. `shown` gives a path as it may be
+// shown (a terminal wants control characters escaped).
 std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown =
                            [](std::string_view path) { return std::string(path); });

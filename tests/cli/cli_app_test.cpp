@@ -85,9 +85,9 @@ TEST_F(Cli, TheTrashAsSetOrAsAskedForOneRun) {
     EXPECT_EQ(Run(arguments), kExitDone);
     EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
     EXPECT_EQ(fs::exists(dir_ / "data/Trash/files/Setup.log"), c.toTrash);
-    EXPECT_EQ(out_.str(), c.toTrash
-                              ? "Es wurden '1' Dateien gefunden und in den Papierkorb verschoben.   \n"
-                              : "Es wurden '1' Dateien gefunden und gelöscht.   \n");
+    EXPECT_EQ(out_.str(), std::string("Es wurden '1' Dateien gefunden und ") +
+                              (c.toTrash ? "in den Papierkorb verschoben." : "gelöscht.") +
+                              "   \n");
   }
 }
 

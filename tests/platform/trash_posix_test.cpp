@@ -73,7 +73,8 @@ TEST(Trash, MovesIntoTheHomeTrashOnItsFileSystemAndNeverForGood) {
   for (const char* file : {"tree/Mscreate.dir", "tree/again/Mscreate.dir", "tree/sub/keep"}) {
     WriteFile(dir / file, file);
   }
-  const std::vector<std::error_code> moved = MoveToTrash(dir / "tree", {"Mscreate.dir", "sub", "gone"});
+  const std::vector<std::error_code> moved =
+      MoveToTrash(dir / "tree", {"Mscreate.dir", "sub", "gone"});
   EXPECT_FALSE(moved[0]);
   EXPECT_EQ(moved[1], std::errc::is_a_directory);  // a folder never goes
   EXPECT_EQ(moved[2], std::errc::no_such_file_or_directory);
@@ -152,7 +153,8 @@ TEST(Trash, OnAnotherFileSystemUsesItsOwnTrashOrLeavesTheFile) {
   // An unprivileged user may not make a trash at the volume's top, owned by root.
   const int stayed = RunUnprivileged([&dir] {
     const auto outcome = MoveToTrash(dir / "volume/open", {"Mscreate.dir"});
-    return outcome[0] == TrashError::kNoTrashHere && fs::exists(dir / "volume/open/Mscreate.dir") ? 0 : 1;
+    const bool stays = fs::exists(dir / "volume/open/Mscreate.dir");
+    return outcome[0] == TrashError::kNoTrashHere && stays ? 0 : 1;
   });
   ::umount((dir / "volume").c_str());
   EXPECT_EQ(moved, std::vector<std::error_code>(1));

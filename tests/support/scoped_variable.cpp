@@ -1,10 +1,12 @@
 #include "support/scoped_variable.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace tarnwick::testing {
 
-ScopedVariable::ScopedVariable(std::string name, const std::string& value) : name_(std::move(name)) {
+ScopedVariable::ScopedVariable(std::string name, const std::string& value)
+    : name_(std::move(name)) {
   if (const char* old = std::getenv(name_.c_str())) old_ = old;
   ::setenv(name_.c_str(), value.c_str(), 1);
 }
