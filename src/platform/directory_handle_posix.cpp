@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/directory_handle.h"
+#include "platform/mount_of_posix.h"
 #include "platform/open_beneath.h"
 
 namespace tarnwick::platform {
@@ -52,8 +53,8 @@ bool IsDotOrDotDot(const char* name) {
 
 int Fd(const DirectoryHandle& directory) { return static_cast<int>(directory.NativeHandle()); }
 
-// The mount that holds the open directory: a bind mount has an id of its own even where its
-// device is that of its parent. 0 when the kernel does not tell.
+}  // namespace
+
 uint64_t MountOf(int fd) {
   struct statx info {};
   if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &info) != 0) {
@@ -63,8 +64,6 @@ uint64_t MountOf(int fd) {
   if ((info.stx_mask & STATX_MNT_ID) != 0) return info.stx_mnt_id;
   return (uint64_t{1} << 63) | (uint64_t{info.stx_dev_major} << 32) | info.stx_dev_minor;
 }
-
-}  // namespace
 
 void DirectoryHandle::Close() {
   if (native_ != -1) ::close(static_cast<int>(std::exchange(native_, -1)));

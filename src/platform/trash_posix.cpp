@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/mount_of_posix.h"
 #include "platform/trash.h"
 #include "platform/trash_info.h"
 #include "platform/volume_trash.h"
@@ -58,16 +59,6 @@ std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder) {
   if (info.st_uid != ::geteuid()) return std::make_error_code(std::errc::permission_denied);
   folder = std::move(opened);
   return {};
-}
-
-// The mount that holds an open folder (its id; the device where the kernel has no ids).
-uint64_t MountOf(int fd) {
-  struct statx info {};
-  if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &info) != 0) {
-    return 0;
-  }
-  if ((info.stx_mask & STATX_MNT_ID) != 0) return info.stx_mnt_id;
-  return (uint64_t{1} << 63) | (uint64_t{info.stx_dev_major} << 32) | info.stx_dev_minor;
 }
 
 // The top folder of the mount that holds `folder`: up through ".." while that stays on it.
