@@ -9,4 +9,9 @@ namespace tarnwick::cli {
 // cursor, clear the screen or fake further output lines on a terminal.
 std::string EscapeControlCharacters(std::string_view text);
 
+// `text` as it is printed: escaped when the output goes to a terminal.
+inline std::string Printable(std::string_view text, bool escape) {
+  return escape ? EscapeControlCharacters(text) : std::string(text);
+}
+
 }  // namespace tarnwick::cli

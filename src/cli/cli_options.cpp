@@ -1,0 +1,96 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "cli/exit_status.h"
+#include "texts/texts.h"
+
+namespace tarnwick::cli {
+namespace {
+
+// CLI11 words its errors in English; the common ones are said again in German.
+std::string UsageError(const CLI::ParseError& error) {
+  const std::string text = error.what();
+  const size_t colon = text.find(": ");
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && colon != std::string::npos) {
+    return texts::CliUnexpectedArgument(text.substr(colon + 2));
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && colon != std::string::npos) {
+    return texts::CliMissingValue(text.substr(0, colon));
+  }
+  const size_t excludes = text.find(" excludes ");
+  if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr && excludes != std::string::npos) {
+    return texts::CliExcludes(text.substr(0, excludes), text.substr(excludes + 10));
+  }
+  return texts::CliBadUsage(text);
+}
+
+void LabelInGerman(CLI::App& app) {
+  auto formatter = app.get_formatter();
+  formatter->label("Usage", "Aufruf");
+  formatter->label("OPTIONS", "OPTIONEN");
+  formatter->label("TEXT", "TEXT");
+  formatter->label("Excludes", "schließt aus");
+}
+
+// The option table; the values land in `options` while the command line is parsed, but for
+// the trash switch, whose option is returned: CLI11 gives an unused flag a value as well.
+CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
+  app.option_defaults()->group("Optionen");
+  app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)")
+      ->type_name("ORDNER");
+  app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste")
+      ->type_name("DATEI");
+  auto* dryRun = app.add_flag("--dry-run", options.dryRun,
+                              "nur auflisten, was gelöscht würde; nichts löschen");
+  app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
+  auto* trash = app.add_flag("--papierkorb,!--kein-papierkorb", toTrash,
+                               "gefundene Dateien in den Papierkorb verschieben statt löschen "
+                               "(--papierkorb=0 oder --kein-papierkorb: löschen; ohne: wie "
+                               "eingestellt)");
+  auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
+  auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
+                                    "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
+  auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen")->type_name("NAME");
+  auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen")
+                     ->type_name("NAME");
+  app.set_help_flag("-h,--help", "diese Hilfe ausgeben");
+  app.set_version_flag("--version", std::string("tarnwick-cli ") + TARNWICK_VERSION,
+                       "die Version ausgeben");
+  list->excludes(add, remove, dryRun, settingsPath);
+  settingsPath->excludes(add, remove, dryRun);
+  add->excludes(remove, dryRun);
+  remove->excludes(dryRun);
+  trash->excludes(list, settingsPath, add, remove);
+  return trash;
+}
+
+}  // namespace
+
+std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
+                                        std::ostream& out, std::ostream& err) {
+  CLI::App app(texts::kCliDescription, "tarnwick-cli");
+  Options options;
+  bool toTrash = false;
+  const CLI::Option* trash = AddOptions(app, options, toTrash);
+  LabelInGerman(app);
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitDone;
+  } catch (const CLI::CallForVersion&) {
+    out << app.version() << '\n';
+    return kExitDone;
+  } catch (const CLI::ParseError& error) {
+    err << "tarnwick-cli: " << UsageError(error) << '\n' << texts::kCliUsageHint << '\n';
+    return kExitUsageOrRoot;
+  }
+  if (trash->count() > 0) options.toTrash = toTrash;
+  return options;
+}
+
+}  // namespace tarnwick::cli

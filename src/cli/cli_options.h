@@ -1,0 +1,32 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tarnwick::cli {
+
+// What the command line asks for; an option that was not given is empty.
+struct Options {
+  std::optional<std::string> root;
+  std::string settings;
+  bool dryRun = false;
+  bool verbose = false;
+  bool list = false;
+  bool settingsPath = false;
+  std::optional<std::string> add;
+  std::optional<std::string> remove;
+  std::optional<bool> toTrash;  // for this run; when empty, as the settings file says
+
+  // Whether this run is a pass over a folder rather than a command on the list.
+  bool Passes() const { return !list && !settingsPath && !add && !remove; }
+};
+
+// The options of `arguments`, or the exit status when the run ends here: the help or the
+// version printed to `out`, or a German usage error to `err`.
+std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
+                                        std::ostream& out, std::ostream& err);
+
+}  // namespace tarnwick::cli

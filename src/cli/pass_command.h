@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "cli/cli_options.h"
+#include "cli/printing_observer.h"
+#include "core/app_state.h"
+#include "core/name_list.h"
+
+namespace tarnwick::cli {
+
+// The pass over `state.SearchRoot`: with --dry-run only the matches listed, otherwise each
+// deleted or moved to the trash and the report printed. Returns the exit status.
+int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
+            PrintingObserver& observer, std::ostream& out, std::ostream& err);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_app.h"
+#include "cli/terminal_progress.h"
+#include "engine/pass_observer.h"
+
+namespace tarnwick::cli {
+
+// Tells the user on the console what a pass does: a progress line on a terminal, and with
+// `verbose` every file dealt with and every failure as it happens.
+class PrintingObserver : public engine::PassObserver {
+ public:
+  PrintingObserver(bool verbose, bool toTrash, const CliEnvironment& environment,
+                   std::ostream& out, std::ostream& err);
+
+  bool OnWalkProgress(const engine::WalkProgress& walk) override;
+  void OnDirectoryFailed(std::string_view path, std::error_code error) override;
+  void OnDeletionsStarting(uint64_t matches) override;
+  bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
+  void OnDeleted(std::string_view path) override;
+  void OnOtherFileSystem(std::string_view path) override;
+  void OnAlreadyGone(std::string_view path) override;
+  void OnDeleteFailed(std::string_view path, std::error_code error) override;
+
+  // `text` as it may be printed here.
+  std::string Shown(std::string_view text) const;
+  // The stream, with the progress line taken away first so the text starts on a clean line.
+  std::ostream& Line(std::ostream& stream);
+
+ private:
+  bool Stopped() const { return stopRequested_ && stopRequested_(); }
+
+  bool verbose_;
+  bool toTrash_;
+  bool escape_;
+  const std::function<bool()>& stopRequested_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::optional<TerminalProgress> progress_;
+  uint64_t matches_ = 0;
+};
+
+}  // namespace tarnwick::cli
