@@ -9,7 +9,7 @@
 #include "engine/walk_assembly.h"
 #include "engine/walk_task.h"
 #include "engine/work_sharing.h"
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -63,7 +63,10 @@ class OrderedWalk {
     lastPath_ = rootPath;
     const bool complete = ShareWork(
         work_, plan_, [this](unsigned thread, size_t task) { Walk(TaskAt(task), thread); },
-        [this] { return observer_.OnWalkProgress(Progress()); });
+        [this] {
+          const std::string shownPath = TakeLastPath();
+          return observer_.OnWalkProgress(Progress(shownPath));
+        });
     outcome.stopped = !complete;
     outcome.directories = directories_.load();
     if (complete) {
@@ -76,17 +79,19 @@ class OrderedWalk {
   }
 
  private:
-  // The figures so far, and the next directory a thread enters becomes the one shown.
-  WalkProgress Progress() {
+  // The directory entered lately; the next one a thread enters becomes the one shown next.
+  std::string TakeLastPath() {
+    const std::lock_guard<std::mutex> lock(pathMutex_);
+    wantPath_ = true;
+    return lastPath_;
+  }
+
+  // The figures so far, shown with `path`.
+  WalkProgress Progress(std::string_view path) const {
     WalkProgress progress;
     progress.directories = directories_.load(std::memory_order_relaxed);
     progress.files = files_.load(std::memory_order_relaxed);
-    {
-      const std::lock_guard<std::mutex> lock(pathMutex_);
-      shownPath_ = lastPath_;
-    }
-    progress.currentDirectory = shownPath_;
-    wantPath_ = true;
+    progress.currentDirectory = path;
     return progress;
   }
 
@@ -221,7 +226,6 @@ class OrderedWalk {
   std::atomic<bool> wantPath_{false};
   std::mutex pathMutex_;
   std::string lastPath_;   // a directory entered lately, when the observer asked
-  std::string shownPath_;  // what the observer was last given
 };
 
 }  // namespace
