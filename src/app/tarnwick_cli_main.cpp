@@ -4,9 +4,9 @@
 
 #include "cli/cli_app.h"
 #include "core/app_state.h"
-#include "platform/command_line.h"
-#include "platform/console.h"
-#include "platform/executable_location.h"
+#include "platform/process/command_line.h"
+#include "platform/process/console.h"
+#include "platform/process/executable_location.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "gui/qt/desktop_program.h"
-#include "platform/executable_location.h"
-#include "platform/single_instance.h"
+#include "platform/process/executable_location.h"
+#include "platform/instance/single_instance.h"
 
 int main(int argc, char** argv) {
   using namespace tarnwick;

@@ -1,13 +1,13 @@
 // The Windows desktop program: the same start-up and window rules as on Linux, on Win32.
-#include "platform/windows_support.h"  // windows.h first
+#include "platform/windows/windows_support.h"  // windows.h first
 
 #include <commctrl.h>
 
 #include "gui/startup.h"
 #include "gui/win32/win32_toolkit.h"
-#include "platform/command_line.h"
-#include "platform/executable_location.h"
-#include "platform/single_instance.h"
+#include "platform/process/command_line.h"
+#include "platform/process/executable_location.h"
+#include "platform/instance/single_instance.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace tarnwick;

@@ -1,7 +1,7 @@
 #include "core/app_state.h"
 
 #include "core/path_helpers.h"
-#include "platform/user_folders.h"
+#include "platform/process/user_folders.h"
 
 namespace tarnwick::core {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/executable_location.h"
+#include "platform/process/executable_location.h"
 
 namespace tarnwick::core {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "platform/file_name_limit.h"
-#include "platform/system_code_page.h"
+#include "platform/path/file_name_limit.h"
+#include "platform/text/system_code_page.h"
 
 namespace tarnwick::core {
 

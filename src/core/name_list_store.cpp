@@ -7,7 +7,7 @@
 
 #include "core/numeric_text.h"
 #include "core/settings_file.h"
-#include "platform/system_code_page.h"
+#include "platform/text/system_code_page.h"
 
 namespace tarnwick::core {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/path_helpers.h"
 
-#include "platform/long_path.h"
+#include "platform/path/long_path.h"
 
 namespace tarnwick::core {
 namespace {

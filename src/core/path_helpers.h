@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 
 namespace tarnwick::core {
 

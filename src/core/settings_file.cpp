@@ -3,9 +3,9 @@
 #include <chrono>
 #include <filesystem>
 
-#include "platform/path_kind.h"
-#include "platform/settings_lock.h"
-#include "platform/whole_file.h"
+#include "platform/path/path_kind.h"
+#include "platform/file/settings_lock.h"
+#include "platform/file/whole_file.h"
 
 namespace tarnwick::core {
 namespace {

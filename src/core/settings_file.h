@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "core/app_state.h"
-#include "platform/profile_document.h"
+#include "platform/profile/profile_document.h"
 
 namespace tarnwick::core {
 

@@ -11,8 +11,8 @@
 #include "engine/pass_observer.h"
 #include "engine/result_list.h"
 #include "engine/work_sharing.h"
-#include "platform/directory_handle.h"
-#include "platform/trash.h"
+#include "platform/dir/directory_handle.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 

@@ -9,7 +9,7 @@
 
 #include "engine/directory_listing.h"
 #include "engine/result_list.h"
-#include "platform/directory_handle.h"
+#include "platform/dir/directory_handle.h"
 
 namespace tarnwick::engine {
 

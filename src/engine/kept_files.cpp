@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/path_helpers.h"
-#include "platform/text_case.h"
+#include "platform/text/text_case.h"
 
 namespace tarnwick::engine {
 namespace {

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/directory_handle.h"
+#include "platform/dir/directory_handle.h"
 
 namespace tarnwick::engine {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/composed_form.h"
-#include "platform/path_separator.h"
-#include "platform/text_case.h"
+#include "platform/text/composed_form.h"
+#include "platform/path/path_separator.h"
+#include "platform/text/text_case.h"
 
 namespace tarnwick::engine {
 namespace {

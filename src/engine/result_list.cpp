@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 
 namespace tarnwick::engine {
 

@@ -9,7 +9,7 @@
 
 #include "engine/directory_listing.h"
 #include "engine/name_store.h"
-#include "platform/directory_handle.h"
+#include "platform/dir/directory_handle.h"
 
 namespace tarnwick::engine {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "platform/process_time.h"
+#include "platform/process/process_time.h"
 
 namespace tarnwick::engine {
 namespace {

@@ -7,7 +7,7 @@
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
 #include "gui/window_helpers.h"
-#include "platform/user_folders.h"
+#include "platform/process/user_folders.h"
 #include "texts/texts.h"
 
 namespace tarnwick::gui {

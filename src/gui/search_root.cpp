@@ -1,9 +1,9 @@
 #include "gui/search_root.h"
 
 #include "core/path_helpers.h"
-#include "platform/full_path.h"
-#include "platform/path_kind.h"
-#include "platform/path_separator.h"
+#include "platform/path/full_path.h"
+#include "platform/path/path_kind.h"
+#include "platform/path/path_separator.h"
 
 namespace tarnwick::gui {
 

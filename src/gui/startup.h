@@ -6,7 +6,7 @@
 #include "core/app_state.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
-#include "platform/executable_location.h"
+#include "platform/process/executable_location.h"
 
 namespace tarnwick::gui {
 

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "engine/kept_files.h"
-#include "platform/trash.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::texts {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cctype>
 
-#include "platform/executable_location.h"
-#include "platform/windows_support.h"
+#include "platform/process/executable_location.h"
+#include "platform/windows/windows_support.h"
 #include "support/temp_dir.h"
 #include "support/windows_files.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/system_code_page.h"
+#include "platform/text/system_code_page.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::core {

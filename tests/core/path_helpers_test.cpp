@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::core {

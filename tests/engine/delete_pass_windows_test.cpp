@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/delete_pass.h"
-#include "platform/windows_support.h"
+#include "platform/windows/windows_support.h"
 #include "support/temp_dir.h"
 #include "support/windows_files.h"
 

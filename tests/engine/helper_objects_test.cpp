@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::engine {

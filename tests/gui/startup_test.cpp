@@ -6,7 +6,7 @@
 
 #include "fake_toolkit.h"
 #include "gui/search_root.h"
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::gui {

@@ -12,7 +12,7 @@
 
 #include "core/app_state.h"
 #include "core/settings_file.h"
-#include "platform/profile_document.h"
+#include "platform/profile/profile_document.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "figures.h"
-#include "platform/single_instance.h"
+#include "platform/instance/single_instance.h"
 
 namespace tarnwick::platform {
 namespace {

@@ -10,7 +10,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "platform/path_separator.h"
+#include "platform/path/path_separator.h"
 
 namespace tarnwick::testing {
 

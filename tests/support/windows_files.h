@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/windows_support.h"
+#include "platform/windows/windows_support.h"
 
 namespace tarnwick::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/trash.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::texts {
 namespace {

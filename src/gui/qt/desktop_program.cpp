@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <unistd.h>
 
-#include "platform/command_line.h"
-#include "platform/termination_signals.h"
+#include "platform/process/command_line.h"
+#include "platform/process/termination_signals.h"
 
 namespace tarnwick::gui::qt {
 

@@ -9,7 +9,7 @@
 #include "core/app_state.h"
 #include "gui/qt/qt_toolkit.h"
 #include "gui/startup.h"
-#include "platform/executable_location.h"
+#include "platform/process/executable_location.h"
 
 namespace tarnwick::gui::qt {
 

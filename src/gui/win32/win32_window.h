@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/windows_support.h"  // windows.h first
+#include "platform/windows/windows_support.h"  // windows.h first
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The Win32 views under Wine: wired to the rules, and what only Win32 has (pixel geometry at
 // 96 dpi, topmost, the selected font, message box icons, the end of the session).
-#include "platform/windows_support.h"  // windows.h first
+#include "platform/windows/windows_support.h"  // windows.h first
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include "gui/win32/name_entry_dialog_view.h"
 #include "gui/win32/progress_window_view.h"
 #include "gui/win32/win32_toolkit.h"
-#include "platform/command_line.h"
+#include "platform/process/command_line.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::gui::win32 {

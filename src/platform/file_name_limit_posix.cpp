@@ -1,9 +1,0 @@
-#include <climits>
-
-#include "platform/file_name_limit.h"
-
-namespace tarnwick::platform {
-
-bool FitsInFileName(std::string_view name) { return name.size() <= NAME_MAX; }
-
-}  // namespace tarnwick::platform

@@ -1,7 +1,0 @@
-#include "platform/full_path.h"
-
-namespace tarnwick::platform {
-
-std::string FullPathName(const std::string& path) { return path; }
-
-}  // namespace tarnwick::platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/dir/directory_handle.h"
+
+namespace tarnwick::platform {
+
+// Why an entry did not go to the trash, beyond the system's own errors.
+enum class TrashError {
+  kNoTrashHere = 1,   // this file system has no trash that the user may use, and none can be made
+  kWouldBeDeleted,    // the system's trash would not keep it: it would be deleted for good
+  kNoTrashOffered,    // the system offers no trash at all to programs (Wine's shell, say)
+};
+const std::error_category& TrashCategory();
+inline std::error_code make_error_code(TrashError error) {
+  return {static_cast<int>(error), TrashCategory()};
+}
+
+// The user's trash: the freedesktop.org trash on POSIX (the home trash for files on its file
+// system, a volume's own trash for the others), the Recycle Bin on Windows. Nothing is ever
+// deleted for good on the way: an entry that cannot go to the trash stays where it is, and
+// never is it copied from one file system to another. One per pass; several threads may use
+// it at once.
+class Trash {
+ public:
+  Trash();
+  ~Trash();
+  Trash(const Trash&) = delete;
+  Trash& operator=(const Trash&) = delete;
+
+  // Moves the entries `names` of the open folder (files, links, never folders) to the trash,
+  // each to be restored where it was; gives each one's outcome. The folder is reached by its
+  // handle, never by a path that could lead elsewhere meanwhile.
+  std::vector<std::error_code> Move(const DirectoryHandle& folder,
+                                    std::span<const std::string> names);
+
+ private:
+  struct Places;  // the trash folders found so far, per file system
+  std::unique_ptr<Places> places_;
+};
+
+#ifdef _WIN32
+// Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
+// Bin; it is asked before every item, and every other item is refused.
+bool GoesToRecycleBin(unsigned long transferFlags);
+#endif
+
+}  // namespace tarnwick::platform
+
+namespace std {
+template <>
+struct is_error_code_enum<tarnwick::platform::TrashError> : true_type {};
+}  // namespace std

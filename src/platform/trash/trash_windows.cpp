@@ -1,0 +1,230 @@
+// The Recycle Bin through the shell's IFileOperation, a folder's entries in one batch. The
+// shell asks before each item; one it would delete for good (a volume without a Recycle Bin,
+// a network share, a file too large for the bin) is refused there, so it stays where it is.
+#include "platform/trash/trash.h"
+#include "platform/windows/windows_support.h"  // windows.h before the headers that build on it
+
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <optional>
+
+namespace tarnwick::platform {
+namespace {
+
+std::error_code FromHresult(HRESULT result) {
+  if (result == E_NOTIMPL) return make_error_code(TrashError::kNoTrashOffered);
+  if (HRESULT_FACILITY(result) == FACILITY_WIN32) return WindowsError(HRESULT_CODE(result));
+  return {static_cast<int>(result), std::system_category()};
+}
+
+// COM, in the single-threaded kind the shell's operations need, for as long as it lives.
+class ComForThisThread {
+ public:
+  ComForThisThread()
+      : started_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
+                                                         COINIT_DISABLE_OLE1DDE))) {}
+  ~ComForThisThread() {
+    if (started_) ::CoUninitialize();
+  }
+
+ private:
+  bool started_;
+};
+
+template <typename Interface>
+class ComPointer {
+ public:
+  ComPointer() = default;
+  ComPointer(const ComPointer&) = delete;
+  ComPointer& operator=(const ComPointer&) = delete;
+  ~ComPointer() {
+    if (pointer_ != nullptr) pointer_->Release();
+  }
+  Interface* operator->() const { return pointer_; }
+  Interface* get() const { return pointer_; }
+  Interface** put() { return &pointer_; }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// The path the shell takes for an open folder: without the \\?\ that lifts the length limit,
+// as the shell parses none.
+std::wstring ShellPathOf(HANDLE folder) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFinalPathNameByHandleW(folder, path.data(),
+                                                     static_cast<DWORD>(path.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(length + 1);
+  }
+  if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
+  if (path.starts_with(L"\\\\?\\")) return path.substr(4);
+  return path;
+}
+
+// Hears of every item the shell deletes: refuses one the Recycle Bin would not keep, and
+// keeps each one's outcome by its place in `paths`.
+class RecycleSink : public IFileOperationProgressSink {
+ public:
+  RecycleSink(const std::vector<std::wstring>& paths,
+              std::vector<std::optional<std::error_code>>& outcomes)
+      : paths_(paths), outcomes_(outcomes) {}
+
+  HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD flags, IShellItem* item) override {
+    if (GoesToRecycleBin(flags)) return S_OK;
+    if (const auto index = IndexOf(item)) {
+      outcomes_[*index] = make_error_code(TrashError::kWouldBeDeleted);
+    }
+    return HRESULT_FROM_WIN32(ERROR_CANCELLED);  // ends this batch; the rest go in the next
+  }
+  HRESULT STDMETHODCALLTYPE PostDeleteItem(DWORD, IShellItem* item, HRESULT result,
+                                           IShellItem*) override {
+    if (const auto index = IndexOf(item)) {
+      outcomes_[*index] = SUCCEEDED(result) ? std::error_code() : FromHresult(result);
+    }
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    if (id == IID_IUnknown || id == IID_IFileOperationProgressSink) {
+      *object = static_cast<IFileOperationProgressSink*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  // The sink lives on the stack of the batch that uses it.
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
+
+  HRESULT STDMETHODCALLTYPE StartOperations() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE FinishOperations(HRESULT) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE PreRenameItem(DWORD, IShellItem*, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE PostRenameItem(DWORD, IShellItem*, LPCWSTR, HRESULT,
+                                           IShellItem*) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE PreMoveItem(DWORD, IShellItem*, IShellItem*, LPCWSTR) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE PostMoveItem(DWORD, IShellItem*, IShellItem*, LPCWSTR, HRESULT,
+                                         IShellItem*) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE PreCopyItem(DWORD, IShellItem*, IShellItem*, LPCWSTR) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE PostCopyItem(DWORD, IShellItem*, IShellItem*, LPCWSTR, HRESULT,
+                                         IShellItem*) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE PreNewItem(DWORD, IShellItem*, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE PostNewItem(DWORD, IShellItem*, LPCWSTR, LPCWSTR, DWORD, HRESULT,
+                                        IShellItem*) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE UpdateProgress(UINT, UINT) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ResetTimer() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE PauseTimer() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ResumeTimer() override { return S_OK; }
+
+ private:
+  std::optional<size_t> IndexOf(IShellItem* item) const {
+    wchar_t* path = nullptr;
+    if (item == nullptr || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) return {};
+    std::optional<size_t> index;
+    for (size_t i = 0; i < paths_.size() && !index; ++i) {
+      if (::CompareStringOrdinal(path, -1, paths_[i].c_str(), -1, TRUE) == CSTR_EQUAL) index = i;
+    }
+    ::CoTaskMemFree(path);
+    return index;
+  }
+
+  const std::vector<std::wstring>& paths_;
+  std::vector<std::optional<std::error_code>>& outcomes_;
+  std::atomic<ULONG> references_{1};
+};
+
+// One batch: the items still without an outcome. Ends early where an item is refused.
+HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
+                     std::vector<std::optional<std::error_code>>& outcomes) {
+  ComPointer<IFileOperation> operation;
+  HRESULT result =
+      ::CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_IFileOperation,
+                         reinterpret_cast<void**>(operation.put()));
+  if (FAILED(result)) return result;
+  result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE);
+  if (FAILED(result)) return result;
+  RecycleSink sink(paths, outcomes);
+  DWORD cookie = 0;
+  if (FAILED(result = operation->Advise(&sink, &cookie))) return result;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (outcomes[i]) continue;
+    ComPointer<IShellItem> item;
+    result = ::SHCreateItemFromParsingName(paths[i].c_str(), nullptr, IID_IShellItem,
+                                           reinterpret_cast<void**>(item.put()));
+    if (SUCCEEDED(result)) result = operation->DeleteItem(item.get(), nullptr);
+    if (FAILED(result)) outcomes[i] = FromHresult(result);
+  }
+  result = operation->PerformOperations();
+  operation->Unadvise(cookie);
+  return result;
+}
+
+}  // namespace
+
+bool GoesToRecycleBin(unsigned long transferFlags) {
+  return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
+}
+
+struct Trash::Places {};
+
+Trash::Trash() = default;
+Trash::~Trash() = default;
+
+std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
+                                         std::span<const std::string> names) {
+  std::vector<std::optional<std::error_code>> outcomes(names.size());
+  const auto settle = [&outcomes](std::error_code error) {
+    std::vector<std::error_code> settled;
+    for (auto& outcome : outcomes) settled.push_back(outcome.value_or(error));
+    return settled;
+  };
+  // The shell works by path: the folder is held so that nobody can rename or replace it (or a
+  // folder above it) until the batch is done, and the path stays the one it has now.
+  const ScopedHandle held(::ReOpenFile(reinterpret_cast<HANDLE>(folder.NativeHandle()),
+                                       FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       FILE_FLAG_BACKUP_SEMANTICS));
+  if (!held.IsValid()) return settle(LastWindowsError());
+  const std::wstring folderPath = ShellPathOf(held.get());
+  if (folderPath.empty()) return settle(LastWindowsError());
+  std::vector<std::wstring> paths;
+  for (const std::string& name : names) paths.push_back(folderPath + L"\\" + Wide(name));
+
+  const ComForThisThread com;
+  // A refused item ends its batch: what was left goes again, until nothing is left or a batch
+  // settles nothing.
+  for (;;) {
+    const auto open = std::count(outcomes.begin(), outcomes.end(), std::nullopt);
+    if (open == 0) break;
+    const HRESULT result = RecycleBatch(paths, outcomes);
+    if (std::count(outcomes.begin(), outcomes.end(), std::nullopt) == open) {
+      return settle(FAILED(result) ? FromHresult(result)
+                                   : std::make_error_code(std::errc::operation_canceled));
+    }
+  }
+  return settle({});
+}
+
+}  // namespace tarnwick::platform
