@@ -194,8 +194,9 @@ bool ProfileDocument::CanStore(std::string_view section,
 
 ProfileDocument::Line ProfileDocument::SectionHeader(std::string_view section) {
   if (const auto header = FindSection(section)) return *header;
-  // A new section goes at the end, on a line of its own.
-  const std::string_view ending = NewLineEnding();
+  // A new section goes at the end, on a line of its own. The ending is copied: it is part of
+  // the text that grows here.
+  const std::string ending(NewLineEnding());
   if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r') text_ += ending;
   const size_t start = text_.size();
   text_ += Enclose('[', section, ']');
