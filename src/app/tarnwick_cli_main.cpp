@@ -18,9 +18,12 @@ constexpr const char* kDesktopProgramName = "tarnwick";
 int main(int argc, char** argv) {
   using namespace tarnwick;
   cli::CliEnvironment environment;
-  if (const auto executable = platform::CurrentExecutable()) {
-    // The desktop program's paths, so both front ends find the same list on every system.
-    const platform::ExecutableLocation desktopProgram{executable->directory, kDesktopProgramName};
+  {
+    // The desktop program's paths, so both front ends find the same list on every system; an
+    // unknown folder stays empty and is searched by nobody.
+    const auto executable = platform::CurrentExecutable();
+    const platform::ExecutableLocation desktopProgram{executable ? executable->directory : "",
+                                                      kDesktopProgramName};
     core::AppState state;
     core::InitAppPaths(state, desktopProgram);
     core::InitSettingsPath(state, desktopProgram);

@@ -4,8 +4,9 @@
 
 int main(int argc, char** argv) {
   using namespace tarnwick;
-  const auto executable = platform::CurrentExecutable().value_or(
-      platform::ExecutableLocation{".", argc > 0 ? argv[0] : "tarnwick"});
+  // An unknown folder stays empty, never the current one: the window then asks for a folder.
+  const auto executable =
+      platform::CurrentExecutable().value_or(platform::ExecutableLocation{"", "tarnwick"});
 
   // A second start ends here: no window, and the settings file is neither read nor written.
   const platform::SingleInstanceLock lock(executable.directory + "/" + executable.fileName);

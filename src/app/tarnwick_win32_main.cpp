@@ -11,8 +11,9 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace tarnwick;
+  // An unknown folder stays empty, never the current one: the window then asks for a folder.
   const auto executable =
-      platform::CurrentExecutable().value_or(platform::ExecutableLocation{".", "tarnwick.exe"});
+      platform::CurrentExecutable().value_or(platform::ExecutableLocation{"", "tarnwick.exe"});
 
   // A second start ends here: no window, and the settings file is neither read nor written.
   const platform::SingleInstanceLock lock(executable.directory + "\\" + executable.fileName);

@@ -22,6 +22,7 @@ int ListMatches(core::AppState& state, const core::NameList& names, PrintingObse
                 std::ostream& out, std::ostream& err) {
   engine::HelperObjects& helpers = engine::BindHelperObjects();
   engine::DeleteReport report;
+  report.toTrash = state.UseTrash;  // a look at what a pass to the trash would move
   const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   if (report.stopped) {

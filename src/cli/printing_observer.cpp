@@ -40,6 +40,10 @@ void PrintingObserver::OnOtherFileSystem(std::string_view path) {
   if (verbose_) Line(err_) << texts::CliOtherFileSystem(Shown(path)) << '\n';
 }
 
+void PrintingObserver::OnTrashFolder(std::string_view path) {
+  if (verbose_) Line(err_) << texts::CliTrashFolder(Shown(path)) << '\n';
+}
+
 void PrintingObserver::OnAlreadyGone(std::string_view path) {
   if (verbose_) Line(err_) << texts::CliAlreadyGone(Shown(path)) << '\n';
 }

@@ -25,6 +25,7 @@ class PrintingObserver : public engine::PassObserver {
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
   void OnDeleted(std::string_view path) override;
   void OnOtherFileSystem(std::string_view path) override;
+  void OnTrashFolder(std::string_view path) override;
   void OnAlreadyGone(std::string_view path) override;
   void OnDeleteFailed(std::string_view path, std::error_code error) override;
 

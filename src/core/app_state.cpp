@@ -15,17 +15,30 @@ bool EndsWithExeExtension(const std::string& path) {
   return extension == ".exe";
 }
 
+std::string JoinPath(std::string folder, std::string_view name) {
+  EnsureTrailingBackslash(folder);
+  return folder.append(name);
+}
+
 }  // namespace
 
 void InitAppPaths(AppState& state, const platform::ExecutableLocation& executable) {
+  state.ExeName = platform::WithoutExtension(executable.fileName);
+  // An unknown folder stays empty: a separator alone would name the file system's root.
+  if (executable.directory.empty()) return;
   state.AppDir = executable.directory;
   EnsureTrailingBackslash(state.AppDir);
-  state.ExeName = platform::WithoutExtension(executable.fileName);
 }
 
 void InitSettingsPath(AppState& state,
                       [[maybe_unused]] const platform::ExecutableLocation& executable) {
   state.AppTitle = kAppTitle;
+  if (executable.directory.empty()) {
+    // Nothing beside an unknown program: the list is kept in the user's folder.
+    const std::string userFolder = platform::UserSettingsFolder();
+    if (!userFolder.empty()) state.SettingsPath = JoinPath(userFolder, "tarnwick.ini");
+    return;
+  }
 #ifdef _WIN32
   // The long form keeps the letter case that the file system stores.
   const std::string executablePath = LongPathName(state.AppDir + state.ExeName + ".exe");
@@ -42,13 +55,13 @@ void InitSettingsPath(AppState& state,
     state.SettingsPath = besideProgram;
     return;
   }
-  EnsureTrailingBackslash(userFolder);
-  state.SettingsPath = userFolder + "tarnwick.ini";
+  state.SettingsPath = JoinPath(userFolder, "tarnwick.ini");
   state.SettingsFallbackPath = besideProgram;
 }
 
 bool IsInstalledCopy(const std::string& programFolder) {
-  return !platform::FolderIsWritable(programFolder) || platform::IsSystemProgramFolder(programFolder);
+  return programFolder.empty() || !platform::FolderIsWritable(programFolder) ||
+         platform::IsSystemProgramFolder(programFolder);
 }
 
 std::vector<std::string> ProgramFiles(const AppState& state) {

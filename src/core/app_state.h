@@ -26,18 +26,21 @@ struct AppState {
   bool UseTrash = false;          // a pass moves the files it finds to the trash
 };
 
-// Fills AppDir and ExeName from where the executable lives.
+// Fills AppDir and ExeName from where the executable lives. An executable whose folder
+// could not be determined (an empty directory) leaves AppDir empty.
 void InitAppPaths(AppState& state, const platform::ExecutableLocation& executable);
 
 // Fills AppTitle and SettingsPath: the executable's path with the extension "ini" for a copy in
 // a folder the user can write. An installed copy, whose folder the user cannot write, keeps the
 // list in the user's own settings folder instead, and reads the file beside the executable
-// (a list shipped with the program) until the user's own file exists.
+// (a list shipped with the program) until the user's own file exists. A program whose folder
+// is unknown keeps its list in the user's settings folder.
 void InitSettingsPath(AppState& state, const platform::ExecutableLocation& executable);
 
 // Whether the program runs as an installed copy: from a folder the user cannot write, or from
 // the system's program folders. Such a copy keeps its list in the user's own settings folder
-// and never searches its own folder by default.
+// and never searches its own folder by default; so does a program whose folder is unknown
+// (empty).
 bool IsInstalledCopy(const std::string& programFolder);
 
 // The files a delete pass must never delete: the settings file in use (and the one it falls

@@ -5,6 +5,7 @@
 #include "engine/file_collection.h"
 #include "engine/folder_deletion.h"
 #include "engine/name_matcher.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -29,6 +30,11 @@ class UnsearchedFolderRecorder : public PassObserver {
     report_.Name(path, {}, NamedPath::Kind::kOtherFileSystem);
     observer_.OnOtherFileSystem(path);
   }
+  void OnTrashFolder(std::string_view path) override {
+    ++report_.trashFolders;
+    report_.Name(path, {}, NamedPath::Kind::kTrashFolder);
+    observer_.OnTrashFolder(path);
+  }
 
  private:
   PassObserver& observer_;
@@ -45,6 +51,7 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
   const NameMatcher matcher(names.Entries());
   WalkSettings settings;
   settings.matcher = &matcher;
+  if (report.toTrash) settings.leftAlone = platform::TrashFolders(searchRoot);
   CollectionOutcome outcome =
       CollectFiles(searchRoot, pattern, helpers.directoryLister, helpers.fileLister,
                    helpers.resultList, walkObserver, settings);

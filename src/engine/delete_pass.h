@@ -14,7 +14,8 @@
 namespace tarnwick::engine {
 
 // Collects every file under `searchRoot` and gives the indices, in the result list, of those
-// whose name equals a listed name without regard to case; each file once.
+// whose name equals a listed name without regard to case; each file once. With
+// `report.toTrash` the trash's own folders are left alone.
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,
                                     DeleteReport& report);

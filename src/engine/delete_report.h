@@ -15,6 +15,8 @@ struct NamedPath {
     kFileNotDeleted,     // a matching file that could not be deleted
     kFolderNotSearched,  // a folder that could not be opened or read, the root included
     kOtherFileSystem,    // a folder not entered: another file system is mounted there
+    kTrashFolder,        // a folder not entered: the trash the files go to
+    kDeletedForGood,     // a matching file the system deleted though the trash was asked for
   };
   std::string path;
   std::error_code error;  // why, for a file not deleted or a folder not searched
@@ -31,14 +33,18 @@ struct DeleteReport {
                                        // that were gone already when their turn came)
   uint64_t unreadableDirectories = 0;  // directories that could not be searched, the root included
   uint64_t otherFileSystems = 0;       // folders not entered, another file system mounted there
+  uint64_t trashFolders = 0;           // folders not entered, the trash's own
+  uint64_t deletedForGood = 0;         // in a pass to the trash: gone, but not to the trash
   bool rootUnreadable = false;         // the root itself could not be searched
   bool stopped = false;                // the user stopped the pass
   bool toTrash = false;                // "deleted" files went to the trash, not for good
   std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
 
-  // Every matching file went and every directory was searched. A folder of another file
-  // system is left alone on purpose: no failure.
-  bool Complete() const { return failed == 0 && unreadableDirectories == 0; }
+  // Every matching file went where it was to go and every directory was searched. A folder of
+  // another file system or of the trash is left alone on purpose: no failure.
+  bool Complete() const {
+    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0;
+  }
   // Keeps a path to name, while fewer than kPathsNamed are kept.
   void Name(std::string_view path, std::error_code error, NamedPath::Kind kind);
 };

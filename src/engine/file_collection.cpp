@@ -8,11 +8,15 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
                                DirectoryLister& directoryLister, FileLister& fileLister,
                                ResultList& resultList, PassObserver& observer,
                                const WalkSettings& settings) {
-  core::EnsureTrailingBackslash(root);
+  // An empty root names no folder: with a separator it would name the file system's root.
+  const bool noRoot = root.empty();
+  if (!noRoot) core::EnsureTrailingBackslash(root);
   if (pattern.empty()) pattern = "*.*";
   CollectionOutcome outcome;
   resultList.Clear();
-  if (const std::error_code error = directoryLister.Open(root)) {
+  if (const std::error_code error =
+          noRoot ? std::make_error_code(std::errc::no_such_file_or_directory)
+                 : directoryLister.Open(root)) {
     outcome.unreadableDirectories = 1;
     observer.OnDirectoryFailed(root, error);
     return outcome;

@@ -20,7 +20,8 @@ struct CollectionOutcome : WalkOutcome {
 // Fills the result list with every file under `root`, as WalkTree describes: subdirectories
 // from the lister's last entry to its first, depth first, a directory's own files after the
 // files of its whole subtree, the root's own files last. A root without a trailing separator
-// gets one, in the caller's variable; an empty pattern becomes "*.*". Every directory is
+// gets one, in the caller's variable, but an empty root is refused as missing; an empty
+// pattern becomes "*.*". Every directory is
 // listed once: the directory lister lists the root, and afterwards both listers show it.
 CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
                                DirectoryLister& directoryLister, FileLister& fileLister,

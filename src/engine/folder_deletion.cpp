@@ -78,7 +78,8 @@ void FolderDeletion::Dispose(const platform::DirectoryHandle& directory, size_t 
     }
   }
   if (toTrash.empty()) return;
-  const std::vector<std::error_code> errors = trash_->Move(directory, toTrash);
+  const std::string folderPath = results_.FolderPath(results_.FolderOf(matches_[begin]));
+  const std::vector<std::error_code> errors = trash_->Move(directory, folderPath, toTrash);
   for (size_t i = 0; i < trashed.size(); ++i) outcomes_[trashed[i]].error = errors[i];
 }
 
@@ -93,6 +94,10 @@ void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t
     const std::string path = results_.List(matches_[reported]);
     if (outcome.error == std::errc::no_such_file_or_directory) {
       observer.OnAlreadyGone(path);
+    } else if (outcome.error == platform::TrashError::kDeletedForGood) {
+      ++report.deletedForGood;
+      report.Name(path, outcome.error, NamedPath::Kind::kDeletedForGood);
+      observer.OnDeleteFailed(path, outcome.error);
     } else if (outcome.error) {
       ++report.failed;
       report.Name(path, outcome.error, NamedPath::Kind::kFileNotDeleted);

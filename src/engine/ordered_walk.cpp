@@ -10,6 +10,7 @@
 #include "engine/walk_task.h"
 #include "engine/work_sharing.h"
 #include "platform/path/path_separator.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -36,6 +37,7 @@ class OrderedWalk {
   OrderedWalk(const FileLister& fileLister, const WalkSettings& settings, PassObserver& observer)
       : fileLister_(fileLister),
         matcher_(settings.matcher),
+        leftAlone_(settings.leftAlone),
         observer_(observer),
         plan_(PlanThreads(settings.workers, true)),
         stores_(plan_.most) {}
@@ -168,7 +170,9 @@ class OrderedWalk {
     const std::string_view name = frame.listing->Subdirectory(--frame.next);
     platform::DirectoryHandle child;
     const std::error_code openError =
-        platform::OpenChildDirectory(frame.handle, std::string(name), child);
+        IsLeftAlone(frame.handle, name)
+            ? make_error_code(platform::TrashError::kIsTrash)
+            : platform::OpenChildDirectory(frame.handle, std::string(name), child);
     // A directory's handle is needed only to open its subdirectories; letting it go early
     // keeps a deep, narrow tree from holding one handle per level.
     if (frame.next == frame.shared) frame.handle.Close();
@@ -192,6 +196,12 @@ class OrderedWalk {
     if (children == 0) stack.back().handle.Close();
   }
 
+  bool IsLeftAlone(const platform::DirectoryHandle& parent, std::string_view name) const {
+    if (leftAlone_.empty()) return false;
+    const auto identity = platform::IdentityOfEntry(parent, std::string(name));
+    return identity && std::find(leftAlone_.begin(), leftAlone_.end(), *identity) != leftAlone_.end();
+  }
+
   void AddFailure(WalkTask& task, const std::string& path, std::error_code error) {
     task.failures.push_back({path, error});
     task.pieces.push_back({Piece::Kind::kFailure, {}, task.failures.size() - 1, 0});
@@ -212,6 +222,7 @@ class OrderedWalk {
 
   const FileLister& fileLister_;
   const NameMatcher* matcher_;
+  const std::vector<platform::FileIdentity>& leftAlone_;
   PassObserver& observer_;
   const ThreadPlan plan_;
   std::vector<NameStore> stores_;  // one per thread

@@ -11,6 +11,7 @@
 #include "engine/name_matcher.h"
 #include "engine/pass_observer.h"
 #include "engine/result_list.h"
+#include "platform/dir/directory_handle.h"
 
 namespace tarnwick::engine {
 
@@ -20,6 +21,8 @@ struct WalkSettings {
   unsigned workers = 0;
   // Matched against every collected file's name as it is listed; none: collect only.
   const NameMatcher* matcher = nullptr;
+  // Folders never entered (the trash's own, in a pass to the trash), each heard of as such.
+  std::vector<platform::FileIdentity> leftAlone;
 };
 
 struct WalkOutcome {

@@ -29,6 +29,8 @@ class PassObserver {
   virtual void OnDirectoryFailed(std::string_view /*path*/, std::error_code) {}
   // A directory on which another file system is mounted: never entered, and no failure.
   virtual void OnOtherFileSystem(std::string_view /*path*/) {}
+  // A folder of the trash the pass moves files to, never entered by such a pass.
+  virtual void OnTrashFolder(std::string_view /*path*/) {}
   // The matching is done: this many files are to be deleted now.
   virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
   // Called before the first deletion and about every 10 ms while they run, with the counts so

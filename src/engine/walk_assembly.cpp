@@ -1,5 +1,7 @@
 #include "engine/walk_assembly.h"
 
+#include "platform/trash/trash.h"
+
 namespace tarnwick::engine {
 
 AssembledWalk AssembleInWalkOrder(std::deque<WalkTask>& tasks, std::vector<NameStore> stores,
@@ -42,6 +44,8 @@ AssembledWalk AssembleInWalkOrder(std::deque<WalkTask>& tasks, std::vector<NameS
         // A folder on which another file system is mounted is left alone on purpose.
         if (failure.error == std::errc::cross_device_link) {
           observer.OnOtherFileSystem(failure.path);
+        } else if (failure.error == platform::TrashError::kIsTrash) {
+          observer.OnTrashFolder(failure.path);
         } else {
           ++assembled.unreadableDirectories;
           observer.OnDirectoryFailed(failure.path, failure.error);

@@ -1,5 +1,6 @@
 #include "texts/texts.h"
 
+#include <cerrno>
 #include <initializer_list>
 
 #include "engine/kept_files.h"
@@ -61,6 +62,52 @@ std::string NameRefused(core::NameList::Refusal refusal) {
   return Join({"Der Dateiname kann nicht in die Liste aufgenommen werden: ", reason});
 }
 
+// The other reasons a file operation can give, in German; the system's own text is English
+// on many systems and never shown.
+const char* ReasonOfFileOperation(const std::error_condition& condition) {
+  static const struct {
+    std::errc code;
+    const char* reason;
+  } kReasons[] = {
+      {std::errc::not_a_directory, "kein Ordner"},
+      {std::errc::too_many_symbolic_link_levels, "eine Verknüpfung"},
+      {std::errc::file_exists, "schon vorhanden"},
+      {std::errc::filename_too_long, "Name oder Pfad zu lang"},
+      {std::errc::too_many_files_open, "zu viele offene Dateien"},
+      {std::errc::too_many_files_open_in_system, "zu viele offene Dateien"},
+      {std::errc::io_error, "Lese- oder Schreibfehler des Datenträgers"},
+      {std::errc::file_too_large, "Datei zu groß"},
+      {std::errc::invalid_argument, "ungültige Angabe"},
+      {std::errc::not_enough_memory, "nicht genug Arbeitsspeicher"},
+      {std::errc::resource_unavailable_try_again, "vorübergehend nicht verfügbar"},
+      {std::errc::directory_not_empty, "Ordner ist nicht leer"},
+      {std::errc::function_not_supported, "vom Dateisystem nicht unterstützt"},
+      {std::errc::not_supported, "vom Dateisystem nicht unterstützt"},
+      {std::errc::operation_not_supported, "vom Dateisystem nicht unterstützt"},
+      {std::errc::bad_file_descriptor, "ungültiger Zugriff"},
+      {std::errc::interrupted, "unterbrochen"},
+      {std::errc::too_many_links, "zu viele Verweise"},
+      {std::errc::no_such_device, "Datenträger nicht vorhanden"},
+      {std::errc::no_such_device_or_address, "Datenträger nicht vorhanden"},
+      {std::errc::network_unreachable, "Netzwerk nicht erreichbar"},
+      {std::errc::connection_reset, "Netzwerkverbindung getrennt"},
+  };
+  for (const auto& known : kReasons) {
+    if (condition == known.code) return known.reason;
+  }
+#ifdef EDQUOT
+  if (condition == std::error_condition(EDQUOT, std::generic_category())) {
+    return "Speicherkontingent erschöpft";
+  }
+#endif
+#ifdef ESTALE
+  if (condition == std::error_condition(ESTALE, std::generic_category())) {
+    return "nicht mehr erreichbar";
+  }
+#endif
+  return nullptr;
+}
+
 std::string Reason(const std::error_code& error) {
   const std::error_condition condition = error.default_error_condition();
   if (condition == std::errc::permission_denied || condition == std::errc::operation_not_permitted) {
@@ -87,7 +134,11 @@ std::string Reason(const std::error_code& error) {
   }
   if (condition == std::errc::cross_device_link) return "auf einem anderen Datenträger";
   if (condition == std::errc::operation_canceled) return "vom System abgebrochen";
-  return error.message();
+  if (error == platform::TrashError::kDeletedForGood) {
+    return "endgültig gelöscht statt in den Papierkorb verschoben";
+  }
+  if (const char* reason = ReasonOfFileOperation(condition)) return reason;
+  return Join({"Systemfehler ", std::to_string(error.value())});
 }
 
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error) {
@@ -116,20 +167,31 @@ std::string PassReport(const engine::DeleteReport& report,
     text += Join({"\n", Quoted(report.unreadableDirectories),
                   " Ordner konnten nicht durchsucht werden."});
   }
+  if (report.deletedForGood > 0) {
+    text += Join({"\n", Quoted(report.deletedForGood),
+                  " Dateien wurden endgültig gelöscht, obwohl der Papierkorb gewählt war."});
+  }
   if (report.otherFileSystems > 0) {
     text += Join({"\n", Quoted(report.otherFileSystems),
                   " Ordner wurden nicht betreten: Dort ist ein anderes Dateisystem eingehängt."});
   }
+  if (report.trashFolders > 0) {
+    text += Join({"\n", Quoted(report.trashFolders),
+                  " Ordner wurden nicht betreten: Sie gehören zum Papierkorb."});
+  }
   // Which ones, and why.
   if (!report.named.empty()) text += "\n";
   for (const engine::NamedPath& named : report.named) {
-    const std::string why = named.kind == engine::NamedPath::Kind::kOtherFileSystem
-                                ? "anderes Dateisystem"
-                                : Reason(named.error);
+    std::string why;
+    switch (named.kind) {
+      case engine::NamedPath::Kind::kOtherFileSystem: why = "anderes Dateisystem"; break;
+      case engine::NamedPath::Kind::kTrashFolder: why = "Papierkorb"; break;
+      default: why = Reason(named.error);
+    }
     text += Join({"\n", shown(named.path), ": ", why});
   }
-  const uint64_t unnamed = report.failed + report.unreadableDirectories +
-                           report.otherFileSystems - report.named.size();
+  const uint64_t unnamed = report.failed + report.unreadableDirectories + report.otherFileSystems +
+                           report.trashFolders + report.deletedForGood - report.named.size();
   if (unnamed > 0) text += Join({"\n… und ", std::to_string(unnamed), " weitere"});
   return text;
 }
@@ -186,6 +248,10 @@ std::string CliAlreadyGone(std::string_view path) {
 
 std::string CliOtherFileSystem(std::string_view path) {
   return Join({"nicht betreten (ein anderes Dateisystem): ", path});
+}
+
+std::string CliTrashFolder(std::string_view path) {
+  return Join({"nicht betreten (der Papierkorb): ", path});
 }
 
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash) {

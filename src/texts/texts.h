@@ -97,6 +97,7 @@ std::string CliNotInList(std::string_view name);
 std::string CliDeleted(std::string_view path, bool toTrash);
 std::string CliAlreadyGone(std::string_view path);
 std::string CliOtherFileSystem(std::string_view path);
+std::string CliTrashFolder(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
 

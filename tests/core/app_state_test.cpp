@@ -25,7 +25,8 @@ TEST(InitAppPaths, DirectoryEndsInExactlyOneSeparator) {
   } cases[] = {{{"/opt/tarnwick", "tarnwick"}, "/opt/tarnwick/", "tarnwick"},
                {{"/", "tarnwick"}, "/", "tarnwick"},
                {{"/opt", "App.exe"}, "/opt/", "App"},
-               {{"/opt", "tarn.wick.bin"}, "/opt/", "tarn.wick"}};
+               {{"/opt", "tarn.wick.bin"}, "/opt/", "tarn.wick"},
+               {{"", "tarnwick"}, "", "tarnwick"}};  // the folder could not be determined
   for (const auto& c : cases) {
     using tarnwick::testing::NativePath;
     AppState state;

@@ -276,5 +276,28 @@ TEST(DeleteListedFiles, ToTheTrashMovesWhatItFindsAndNeverTheProgramsOwnFiles) {
   EXPECT_EQ(ReadFile(dir / "data/Trash/files/Mscreate.dir"), "root");
 }
 
+// A root that holds the trash: its entries are not moved again, and their info is not moved
+// out of it, however the list reads.
+TEST(DeleteListedFiles, ToTheTrashNeverEntersTheTrashItself) {
+  TempDir dir;
+  const ScopedVariable dataHome("XDG_DATA_HOME", dir / "home/data");
+  WriteFile(dir / "home/Setup.log", "first");
+  const core::NameList names = Names({"Setup.log", "Setup.log.trashinfo"});
+  HelperObjects helpers;
+  PassObserver quiet;
+  std::string root = dir / "home";
+  ASSERT_EQ(DeleteListedFiles(root, names, helpers, quiet, {}, Disposal::kTrash)->deleted, 1u);
+  const std::string info = ReadFile(dir / "home/data/Trash/info/Setup.log.trashinfo");
+  WriteFile(dir / "home/Setup.log", "second");
+
+  const auto report = DeleteListedFiles(root, names, helpers, quiet, {}, Disposal::kTrash);
+  EXPECT_EQ(report->deleted, 1u);
+  EXPECT_EQ(report->trashFolders, 1u);
+  EXPECT_TRUE(report->Complete());
+  EXPECT_EQ(ReadFile(dir / "home/data/Trash/files/Setup.log"), "first");
+  EXPECT_EQ(ReadFile(dir / "home/data/Trash/info/Setup.log.trashinfo"), info);
+  EXPECT_EQ(ReadFile(dir / "home/data/Trash/files/Setup.2.log"), "second");
+}
+
 }  // namespace
 }  // namespace tarnwick::engine

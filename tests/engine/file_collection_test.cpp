@@ -119,7 +119,8 @@ TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResultAndSaysWhy) {
     std::string root;
     std::errc why;
   } cases[] = {{dir / "missing", std::errc::no_such_file_or_directory},
-               {dir / "file", std::errc::not_a_directory}};
+               {dir / "file", std::errc::not_a_directory},
+               {"", std::errc::no_such_file_or_directory}};
   for (const auto& c : cases) {
     ASSERT_EQ(Collect(dir.path().string(), helpers, observer).paths.size(), 1u);
     observer.failures.clear();
@@ -128,7 +129,7 @@ TEST(CollectFiles, ARootThatCannotBeListedGivesAnEmptyResultAndSaysWhy) {
     EXPECT_FALSE(collected.outcome.rootOpened);
     EXPECT_EQ(collected.outcome.unreadableDirectories, 1u);
     ASSERT_EQ(observer.failures.size(), 1u);
-    EXPECT_EQ(observer.failures[0].first, c.root + "/");
+    EXPECT_EQ(observer.failures[0].first, c.root.empty() ? "" : c.root + "/");
     EXPECT_EQ(observer.failures[0].second, c.why);
   }
 }

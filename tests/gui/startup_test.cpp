@@ -52,6 +52,15 @@ TEST_F(StartupTest, WithoutSettingsTheMainWindowOpensEmpty) {
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }
 
+TEST_F(StartupTest, AProgramWhoseFolderIsUnknownSearchesNothingUntilAFolderIsChosen) {
+  executable_.directory.clear();
+  Start("");
+  EXPECT_EQ(state_.AppDir, "");
+  EXPECT_EQ(state_.SearchRoot, "");
+  EXPECT_TRUE(state_.AskForSearchRoot);
+  EXPECT_NE(state_.SettingsPath, NativePath("/tarnwick.ini"));
+}
+
 TEST_F(StartupTest, StoredNamesAreShownAndEnableTheDeleteButton) {
   StoreNames("Files=3\nEintrag0=a\nEintrag1=b\nEintrag2=c\nPapierkorb=1\n");
   const StartedWindows windows = Start("");

@@ -54,9 +54,10 @@ int Fd(const DirectoryHandle& directory) { return static_cast<int>(directory.Nat
 
 }  // namespace
 
-uint64_t MountOf(int fd) {
+uint64_t MountOf(int fd, std::error_code* why) {
   struct statx info {};
   if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &info) != 0) {
+    if (why != nullptr) *why = LastError();
     return 0;
   }
   // Kernels before 5.8 give no mount id; the device then tells file systems apart.
@@ -81,10 +82,12 @@ std::error_code OpenChildDirectory(const DirectoryHandle& parent, const std::str
   if (const auto opened = OpenBeneathInKernel(parent, name, child)) return *opened;
   const int fd = ::openat(Fd(parent), name.c_str(), kChildFlags);
   if (fd < 0) return LastError();
-  DirectoryHandle opened(fd, MountOf(fd));
+  std::error_code unknownMount;
+  DirectoryHandle opened(fd, MountOf(fd, &unknownMount));
   // Another file system mounted here (a device, or a bind mount of any folder) is not entered.
-  const uint64_t parentMount = parent.Mount() != 0 ? parent.Mount() : MountOf(Fd(parent));
-  if (opened.Mount() == 0 || parentMount == 0) return LastError();
+  const uint64_t parentMount =
+      parent.Mount() != 0 ? parent.Mount() : MountOf(Fd(parent), &unknownMount);
+  if (opened.Mount() == 0 || parentMount == 0) return unknownMount;
   if (opened.Mount() != parentMount) return std::make_error_code(std::errc::cross_device_link);
   child = std::move(opened);
   return {};

@@ -11,6 +11,8 @@ class TrashErrorCategory : public std::error_category {
       case TrashError::kNoTrashHere: return "no trash on this file system";
       case TrashError::kWouldBeDeleted: return "the trash would delete it";
       case TrashError::kNoTrashOffered: return "the system offers no trash";
+      case TrashError::kDeletedForGood: return "deleted for good, not kept in the trash";
+      case TrashError::kIsTrash: return "a folder of the trash";
     }
     return "trash error";
   }

@@ -15,6 +15,8 @@ enum class TrashError {
   kNoTrashHere = 1,   // this file system has no trash that the user may use, and none can be made
   kWouldBeDeleted,    // the system's trash would not keep it: it would be deleted for good
   kNoTrashOffered,    // the system offers no trash at all to programs (Wine's shell, say)
+  kDeletedForGood,    // the system said it was done, but deleted it rather than keep it
+  kIsTrash,           // a folder of the trash itself, which a pass to the trash never enters
 };
 const std::error_category& TrashCategory();
 inline std::error_code make_error_code(TrashError error) {
@@ -35,14 +37,21 @@ class Trash {
 
   // Moves the entries `names` of the open folder (files, links, never folders) to the trash,
   // each to be restored where it was; gives each one's outcome. The folder is reached by its
-  // handle, never by a path that could lead elsewhere meanwhile.
-  std::vector<std::error_code> Move(const DirectoryHandle& folder,
+  // handle, never by a path that could lead elsewhere meanwhile; `folderPath`, the caller's
+  // own path of it, tells the trash where the entries came from.
+  std::vector<std::error_code> Move(const DirectoryHandle& folder, const std::string& folderPath,
                                     std::span<const std::string> names);
 
  private:
   struct Places;  // the trash folders found so far, per file system
   std::unique_ptr<Places> places_;
 };
+
+// The folders of the trash that a pass over `root` would move files to, those that exist: on
+// POSIX the home trash and, at the top of the root's file system, .Trash/$uid and .Trash-$uid;
+// none on Windows, whose Recycle Bin the shell keeps apart. A pass to the trash never enters
+// them, or it would move the trash's own entries again and lose where they came from.
+std::vector<FileIdentity> TrashFolders(const std::string& root);
 
 #ifdef _WIN32
 // Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle

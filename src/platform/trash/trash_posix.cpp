@@ -41,9 +41,11 @@ std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder) {
 }
 
 // The top folder of the mount that holds `folder`: up through ".." while that stays on it.
-UniqueFd TopOfMount(int folder) {
+// `levels`: how many steps up that took.
+UniqueFd TopOfMount(int folder, size_t& levels) {
   const uint64_t mount = MountOf(folder);
   UniqueFd current(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+  levels = 0;
   while (current.IsOpen()) {
     UniqueFd parent(::openat(current.get(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat here {}, above {};
@@ -53,17 +55,27 @@ UniqueFd TopOfMount(int folder) {
       break;
     }
     current = std::move(parent);
+    ++levels;
   }
   return current;
 }
 
-// Where the kernel says an open folder is now.
-std::string PathOf(int fd) {
-  const std::string link = "/proc/self/fd/" + std::to_string(fd);
-  std::string path(PATH_MAX, '\0');
-  const ssize_t length = ::readlink(link.c_str(), path.data(), path.size());
-  if (length <= 0 || static_cast<size_t>(length) >= path.size()) return {};
-  path.resize(static_cast<size_t>(length));
+// The folder's path with every link resolved, ending in '/'; relative paths are taken from
+// the current folder.
+std::error_code RealFolderPath(const std::string& path, std::string& real) {
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return LastError();
+  real = resolved;
+  if (real.back() != '/') real += '/';
+  return {};
+}
+
+// `path` (ending in '/') without its last `levels` folders.
+std::string Above(std::string path, size_t levels) {
+  for (; levels > 0 && path.size() > 1; --levels) {
+    path = ParentFolder(path.substr(0, path.size() - 1));
+    if (path.back() != '/') path += '/';
+  }
   return path;
 }
 
@@ -72,7 +84,7 @@ std::string PathOf(int fd) {
 struct TrashFolder {
   UniqueFd files;
   UniqueFd info;
-  std::string topdir;  // empty for the home trash, whose entries keep absolute paths
+  std::string topdir;  // ending in '/'; empty for the home trash, whose entries keep absolute paths
   std::error_code missing;  // why the file system has no trash this user may use
 
   // Where to look first for a free entry name: a pass that finds a Thumbs.db in every folder
@@ -97,16 +109,31 @@ std::error_code OpenFilesAndInfo(int trash, TrashFolder& folder) {
   return OpenOwnFolder(trash, "info", folder.info);
 }
 
-// $XDG_DATA_HOME/Trash, default ~/.local/share/Trash, made when missing.
-std::error_code OpenHomeTrash(UniqueFd& trash) {
-  std::string dataHome;
+// $XDG_DATA_HOME, default ~/.local/share; empty when neither is known.
+std::string DataHome() {
   if (const char* configured = std::getenv("XDG_DATA_HOME"); configured && configured[0] == '/') {
-    dataHome = configured;
-  } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-    dataHome = std::string(home) + "/.local/share";
-  } else {
-    return make_error_code(TrashError::kNoTrashHere);
+    return configured;
   }
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
+    return std::string(home) + "/.local/share";
+  }
+  return {};
+}
+
+// The mount of the home trash's file system: the data folder's, or while that is missing its
+// nearest existing parent's. Not the mount of a trash that could be opened: a home trash
+// that cannot be used must not send the files elsewhere.
+uint64_t HomeMount(std::string dataHome) {
+  for (;;) {
+    const UniqueFd folder(::open(dataHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.IsOpen()) return MountOf(folder.get());
+    if (dataHome == "/") return 0;
+    dataHome = ParentFolder(dataHome);
+  }
+}
+
+// The home trash, $XDG_DATA_HOME/Trash, made when missing.
+std::error_code OpenHomeTrash(const std::string& dataHome, UniqueFd& trash) {
   // The user's own data folder, by its path: made as far as it is missing.
   for (size_t slash = dataHome.find('/', 1); ; slash = dataHome.find('/', slash + 1)) {
     ::mkdir(dataHome.substr(0, slash).c_str(), 0700);
@@ -141,25 +168,27 @@ struct Trash::Places {
   std::mutex mutex;
   std::map<uint64_t, TrashFolder> byMount;
 
-  // The trash for files in the open `folder`: the home trash when it is on the same mount,
-  // else the volume's own.
-  TrashFolder& For(int folder) {
+  // The trash for files in the open `folder`, whose real path is `realPath`: on the home's
+  // file system the home trash, and only that; elsewhere the volume's own.
+  TrashFolder& For(int folder, const std::string& realPath) {
     const std::lock_guard<std::mutex> lock(mutex);
     const uint64_t mount = MountOf(folder);
     auto [place, added] = byMount.try_emplace(mount);
     if (!added) return place->second;
     TrashFolder& trash = place->second;
-    UniqueFd home;
-    if (!OpenHomeTrash(home) && MountOf(home.get()) == mount) {
-      trash.missing = OpenFilesAndInfo(home.get(), trash);
+    if (const std::string dataHome = DataHome(); !dataHome.empty() && HomeMount(dataHome) == mount) {
+      UniqueFd home;
+      trash.missing = OpenHomeTrash(dataHome, home);
+      if (!trash.missing) trash.missing = OpenFilesAndInfo(home.get(), trash);
       return trash;
     }
-    const DirectoryHandle topdir(TopOfMount(folder).release());
+    size_t levels = 0;
+    const DirectoryHandle topdir(TopOfMount(folder, levels).release());
     DirectoryHandle volumeTrash;
     trash.missing = OpenVolumeTrash(topdir, volumeTrash);
     if (!trash.missing) {
       trash.missing = OpenFilesAndInfo(static_cast<int>(volumeTrash.NativeHandle()), trash);
-      trash.topdir = PathOf(static_cast<int>(topdir.NativeHandle()));
+      trash.topdir = Above(realPath, levels);
     }
     if (trash.missing) trash.missing = make_error_code(TrashError::kNoTrashHere);
     return trash;
@@ -225,25 +254,48 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
 
 }  // namespace
 
+std::vector<FileIdentity> TrashFolders(const std::string& root) {
+  std::vector<FileIdentity> folders;
+  const auto add = [&folders](const std::optional<FileIdentity>& identity) {
+    if (identity) folders.push_back(*identity);
+  };
+  if (const std::string dataHome = DataHome(); !dataHome.empty()) add(IdentityOf(dataHome + "/Trash"));
+  const UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.IsOpen()) return folders;
+  size_t levels = 0;
+  const DirectoryHandle top(TopOfMount(folder.get(), levels).release());
+  const std::string uid = std::to_string(::geteuid());
+  add(IdentityOfEntry(top, ".Trash/" + uid));
+  add(IdentityOfEntry(top, ".Trash-" + uid));
+  return folders;
+}
+
 Trash::Trash() : places_(std::make_unique<Places>()) {}
 Trash::~Trash() = default;
 
 std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
+                                         const std::string& folderPath,
                                          std::span<const std::string> names) {
   const int fd = static_cast<int>(folder.NativeHandle());
-  TrashFolder& trash = places_->For(fd);
-  std::vector<std::error_code> outcomes(names.size(), trash.missing);
-  if (trash.missing) return outcomes;
-  // The paths the entries record: absolute for the home trash, below the mount point for a
-  // volume's own.
-  std::string folderPath = PathOf(fd);
-  if (!trash.topdir.empty() && folderPath.starts_with(trash.topdir)) {
-    folderPath.erase(0, trash.topdir == "/" ? 1 : trash.topdir.size() + 1);
+  // The paths the entries record, from the pass's own path of the folder: absolute for the
+  // home trash, below the mount point for a volume's own.
+  std::string recorded;
+  if (const std::error_code error = RealFolderPath(folderPath, recorded)) {
+    return std::vector<std::error_code>(names.size(), error);
   }
-  if (!folderPath.empty() && folderPath.back() != '/') folderPath += '/';
+  TrashFolder& trash = places_->For(fd, recorded);
+  if (trash.missing) return std::vector<std::error_code>(names.size(), trash.missing);
+  if (!trash.topdir.empty()) {
+    if (!recorded.starts_with(trash.topdir)) {  // moved to another place since the walk
+      return std::vector<std::error_code>(names.size(),
+                                          std::make_error_code(std::errc::cross_device_link));
+    }
+    recorded.erase(0, trash.topdir.size());
+  }
+  std::vector<std::error_code> outcomes(names.size());
   const std::time_t now = std::time(nullptr);
   for (size_t i = 0; i < names.size(); ++i) {
-    outcomes[i] = MoveOne(fd, names[i], folderPath + names[i], trash, now);
+    outcomes[i] = MoveOne(fd, names[i], recorded + names[i], trash, now);
   }
   return outcomes;
 }

@@ -188,12 +188,15 @@ bool GoesToRecycleBin(unsigned long transferFlags) {
   return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
 }
 
+std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
+
 struct Trash::Places {};
 
 Trash::Trash() = default;
 Trash::~Trash() = default;
 
-std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
+// The shell records the held folder's own path, so that it cannot differ from the handle's.
+std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const std::string&,
                                          std::span<const std::string> names) {
   std::vector<std::optional<std::error_code>> outcomes(names.size());
   const auto settle = [&outcomes](std::error_code error) {

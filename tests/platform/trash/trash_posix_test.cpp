@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,7 +36,7 @@ std::vector<std::error_code> MoveToTrash(const std::string& folder,
   if (auto error = OpenDirectory(folder, handle)) {
     return std::vector<std::error_code>(names.size(), error);
   }
-  return Trash().Move(handle, names);
+  return Trash().Move(handle, folder + "/", names);
 }
 
 TEST(TrashInfo, EscapesThePathAsFileManagersReadIt) {
@@ -89,6 +91,53 @@ TEST(Trash, MovesIntoTheHomeTrashOnItsFileSystemAndNeverForGood) {
   EXPECT_EQ(ReadFile(dir / "data/Trash/files/Mscreate.2.dir"), "tree/again/Mscreate.dir");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data/Trash/info"), {}), 2);
   EXPECT_EQ(fs::status(dir / "data/Trash").permissions(), fs::perms::owner_all);
+}
+
+// An entry goes whole or not at all, and a home trash that cannot be used sends nothing
+// elsewhere: the file stays where it is, with the reason.
+TEST(Trash, AFileStaysWhereItIsWhenItsEntryCannotBeMadeWhole) {
+  const struct {
+    const char* what;
+    std::function<void(const TempDir&)> prepare;
+    std::errc why;
+  } cases[] = {
+      {"the home trash is a link", [](const TempDir& dir) {
+         fs::create_directories(dir / "elsewhere");
+         fs::create_directories(dir / "data");
+         fs::create_directory_symlink(dir / "elsewhere", dir / "data/Trash");
+       }, std::errc::not_a_directory},
+      {"its files folder is a link", [](const TempDir& dir) {
+         fs::create_directories(dir / "elsewhere");
+         fs::create_directories(dir / "data/Trash/info");
+         fs::create_directory_symlink(dir / "elsewhere", dir / "data/Trash/files");
+       }, std::errc::not_a_directory},
+      {"the info file cannot be written", [](const TempDir& dir) {
+         fs::create_directories(dir / "data/Trash/info");
+         fs::create_directories(dir / "data/Trash/files");
+       }, std::errc::file_too_large},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    c.prepare(dir);
+    WriteFile(dir / "tree/Setup.log", "x");
+    const ScopedVariable home(kDataHome, dir / "data");
+    rlimit unlimited{}, none{0, 0};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const bool full = c.why == std::errc::file_too_large;
+    if (full) {
+      ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+      none.rlim_max = unlimited.rlim_max;
+      ::setrlimit(RLIMIT_FSIZE, &none);
+    }
+    const std::vector<std::error_code> moved = MoveToTrash(dir / "tree", {"Setup.log"});
+    if (full) ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(moved[0], c.why) << c.what << ": " << moved[0].message();
+    EXPECT_TRUE(fs::exists(dir / "tree/Setup.log")) << c.what;
+    EXPECT_FALSE(fs::exists(dir / "elsewhere/Setup.log")) << c.what;
+    if (fs::is_directory(dir / "data/Trash/info")) {
+      EXPECT_TRUE(fs::is_empty(dir / "data/Trash/info")) << c.what;
+    }
+  }
 }
 
 // Which trash a volume offers this user; the volume's top folder is a test folder here.
