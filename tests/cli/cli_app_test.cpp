@@ -8,6 +8,7 @@
 
 #include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
+#include "core/app_state.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -139,6 +140,13 @@ TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
   environment_.installedCopy = true;  // its folder is the system's: only a named root
   EXPECT_EQ(Run({}), kExitUsageOrRoot);
   EXPECT_TRUE(std::filesystem::exists(dir_ / "program/x"));
+  const std::string programDirectory = environment_.programDirectory;
+  environment_.programDirectory.clear();  // a folder that could not be determined
+  environment_.installedCopy = core::IsInstalledCopy(environment_.programDirectory);
+  EXPECT_EQ(Run({}), kExitUsageOrRoot);
+  EXPECT_EQ(Run({"--root", dir_ / "program"}), kExitDone);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "program/x"));
+  environment_.programDirectory = programDirectory;
   EXPECT_EQ(Run({"--list"}), kExitDone);
   environment_.installedCopy = false;
   EXPECT_EQ(Run({"--help"}), kExitDone);

@@ -59,6 +59,27 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
        "Es wurden '2' Dateien gefunden und in den Papierkorb verschoben.   \n"
        "'1' Dateien konnten nicht in den Papierkorb verschoben werden.\n"
        "\n/a/b: kein Papierkorb auf diesem Datenträger"},
+      // Deleted though the trash was asked for; the trash's own folder left alone; a reason
+      // the system words in English is said in German.
+      {[] {
+         auto report = Report(1, 1, 0, 0, false,
+                              {{"/a/c", make_error_code(platform::TrashError::kDeletedForGood),
+                                Kind::kDeletedForGood},
+                               {"/h/Trash/", {}, Kind::kTrashFolder},
+                               {"/a/d", std::make_error_code(std::errc::not_a_directory),
+                                Kind::kFileNotDeleted}});
+         report.toTrash = true;
+         report.deletedForGood = 1;
+         report.trashFolders = 1;
+         return report;
+       }(),
+       "Es wurden '1' Dateien gefunden und in den Papierkorb verschoben.   \n"
+       "'1' Dateien konnten nicht in den Papierkorb verschoben werden.\n"
+       "'1' Dateien wurden endgültig gelöscht, obwohl der Papierkorb gewählt war.\n"
+       "'1' Ordner wurden nicht betreten: Sie gehören zum Papierkorb.\n"
+       "\n/a/c: endgültig gelöscht statt in den Papierkorb verschoben"
+       "\n/h/Trash/: Papierkorb"
+       "\n/a/d: kein Ordner"},
       // A root that could not be opened is named with its reason.
       {Report(0, 0, 1, 0, false, {{"/nope/", missing, Kind::kFolderNotSearched}}),
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"

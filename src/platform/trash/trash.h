@@ -53,12 +53,6 @@ class Trash {
 // them, or it would move the trash's own entries again and lose where they came from.
 std::vector<FileIdentity> TrashFolders(const std::string& root);
 
-#ifdef _WIN32
-// Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
-// Bin; it is asked before every item, and every other item is refused.
-bool GoesToRecycleBin(unsigned long transferFlags);
-#endif
-
 }  // namespace tarnwick::platform
 
 namespace std {

@@ -1,19 +1,24 @@
 // The Recycle Bin through the shell's IFileOperation, a folder's entries in one batch. The
 // shell asks before each item; one it would delete for good (a volume without a Recycle Bin,
 // a network share, a file too large for the bin) is refused there, so it stays where it is.
+// Afterwards only an item the shell says it recycled counts as moved.
 #include "platform/trash/trash.h"
-#include "platform/windows/windows_support.h"  // windows.h before the headers that build on it
+#include "platform/trash/file_operation_windows.h"  // windows.h before the headers that build on it
 
 #include <shellapi.h>
 #include <shlobj.h>
-#include <shobjidl.h>
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <optional>
+#include <utility>
 
 namespace tarnwick::platform {
 namespace {
+
+std::mutex makerMutex;
+FileOperationMaker replacementMaker;
 
 std::error_code FromHresult(HRESULT result) {
   if (result == E_NOTIMPL) return make_error_code(TrashError::kNoTrashOffered);
@@ -72,6 +77,12 @@ std::wstring ShellPathOf(HANDLE folder) {
   return path;
 }
 
+// Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
+// Bin; it is asked before every item, and every other item is refused.
+bool GoesToRecycleBin(unsigned long transferFlags) {
+  return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
+}
+
 // Hears of every item the shell deletes: refuses one the Recycle Bin would not keep, and
 // keeps each one's outcome by its place in `paths`.
 class RecycleSink : public IFileOperationProgressSink {
@@ -87,10 +98,18 @@ class RecycleSink : public IFileOperationProgressSink {
     }
     return HRESULT_FROM_WIN32(ERROR_CANCELLED);  // ends this batch; the rest go in the next
   }
+  // The documentation: `recycled` is the item in the Recycle Bin, or null when the item was
+  // deleted rather than recycled.
   HRESULT STDMETHODCALLTYPE PostDeleteItem(DWORD, IShellItem* item, HRESULT result,
-                                           IShellItem*) override {
+                                           IShellItem* recycled) override {
     if (const auto index = IndexOf(item)) {
-      outcomes_[*index] = SUCCEEDED(result) ? std::error_code() : FromHresult(result);
+      if (FAILED(result)) {
+        outcomes_[*index] = FromHresult(result);
+      } else if (recycled == nullptr) {
+        outcomes_[*index] = make_error_code(TrashError::kDeletedForGood);
+      } else {
+        outcomes_[*index] = std::error_code();
+      }
     }
     return S_OK;
   }
@@ -156,13 +175,18 @@ class RecycleSink : public IFileOperationProgressSink {
   std::atomic<ULONG> references_{1};
 };
 
-// One batch: the items still without an outcome. Ends early where an item is refused.
+bool IsGone(const std::wstring& path) {
+  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// One batch: the items still without an outcome. Ends early where an item is refused. An item
+// the shell took away without saying it recycled it was deleted for good.
 HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
                      std::vector<std::optional<std::error_code>>& outcomes) {
   ComPointer<IFileOperation> operation;
-  HRESULT result =
-      ::CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_IFileOperation,
-                         reinterpret_cast<void**>(operation.put()));
+  HRESULT result = MakeFileOperation(operation.put());
   if (FAILED(result)) return result;
   result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE);
   if (FAILED(result)) return result;
@@ -179,14 +203,30 @@ HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
   }
   result = operation->PerformOperations();
   operation->Unadvise(cookie);
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (!outcomes[i] && IsGone(paths[i])) outcomes[i] = make_error_code(TrashError::kDeletedForGood);
+  }
   return result;
 }
 
 }  // namespace
 
-bool GoesToRecycleBin(unsigned long transferFlags) {
-  return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
+HRESULT MakeFileOperation(IFileOperation** operation) {
+  FileOperationMaker maker;
+  {
+    const std::lock_guard<std::mutex> lock(makerMutex);
+    maker = replacementMaker;
+  }
+  if (maker) return maker(operation);
+  return ::CoCreateInstance(CLSID_FileOperation, nullptr, CLSCTX_ALL, IID_IFileOperation,
+                            reinterpret_cast<void**>(operation));
 }
+
+FileOperationMaker ReplaceFileOperationMaker(FileOperationMaker maker) {
+  const std::lock_guard<std::mutex> lock(makerMutex);
+  return std::exchange(replacementMaker, std::move(maker));
+}
+
 
 std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
 
