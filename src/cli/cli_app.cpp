@@ -8,7 +8,7 @@
 #include "cli/pass_command.h"
 #include "cli/printing_observer.h"
 #include "core/name_list_store.h"
-#include "core/trash_setting.h"
+#include "core/switch_setting.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
@@ -57,7 +57,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
           RunListCommand(options, state, names, environment.escapeOutput, out, err)) {
     return *status;
   }
-  state.UseTrash = options.toTrash ? *options.toTrash : core::LoadTrashSetting(state);
+  state.UseTrash = options.toTrash ? *options.toTrash : core::LoadSwitch(state, core::kTrashKey);
   PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
   return RunPass(options, state, names, printer, out, err);
 }

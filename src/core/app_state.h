@@ -24,6 +24,7 @@ struct AppState {
   std::string SearchRoot;       // where the delete pass starts, ending in one separator
   bool AskForSearchRoot = false;  // an installed copy started without a folder: each pass asks
   bool UseTrash = false;          // a pass moves the files it finds to the trash
+  bool LookFirst = false;         // a pass shows what it found, to choose from, before it acts
 };
 
 // Fills AppDir and ExeName from where the executable lives. An executable whose folder

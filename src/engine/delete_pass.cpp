@@ -64,11 +64,13 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer, const KeptFiles& kept,
-                                              Disposal disposal) {
+                                              Disposal disposal, const MatchChooser& choose) {
   if (names.Count() == 0) return std::nullopt;
   DeleteReport report;
   report.toTrash = disposal == Disposal::kTrash;
-  const std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
+  std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
+  if (matches.empty()) return report;  // a stopped walk finds nothing
+  if (choose && !choose(helpers.resultList, matches)) return std::nullopt;
   if (matches.empty()) return report;
 
   // Every file is reached from the walk's own root handle: the root is resolved once, when

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,15 +24,23 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 // What becomes of the matching files: deleted for good, or moved to the user's trash.
 enum class Disposal { kDelete, kTrash };
 
+// Chooses, between the walk and the deletions, which of the matches (result-list indices, in
+// the order of the walk) the pass deals with: it may take any out of `matches`, never add
+// one. False: the pass deals with none and gives no report.
+using MatchChooser = std::function<bool(const ResultList& results, std::vector<size_t>& matches)>;
+
 // The main action: finds the listed names under `searchRoot` and deletes them (or moves them
 // to the trash), read-only and hidden files included. Every file is reached through the
 // directory handles of the walk's root, so nothing outside the root can be reached. Nothing is
 // deleted when the observer stops the walk; a stop during the deletions ends them after the
-// files in hand. Returns nothing, and does nothing, when the list is empty.
+// files in hand. Returns nothing, and does nothing, when the list is empty or `choose` (asked
+// when anything was found) says no. Only the matches it keeps are dealt with, by the same
+// rules; the report counts those.
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer,
                                               const KeptFiles& kept = KeptFiles(),
-                                              Disposal disposal = Disposal::kDelete);
+                                              Disposal disposal = Disposal::kDelete,
+                                              const MatchChooser& choose = {});
 
 }  // namespace tarnwick::engine

@@ -35,6 +35,15 @@ inline constexpr TwipsRect kProgressBar{120, 1380, 4080, 255};
 inline constexpr TwipsRect kProgressCancel{4320, 1320, 1560, 375};
 
 // Font sizes in points.
+// The window that shows what a pass found (not in the original program: laid out here).
+inline constexpr TwipsRect kFoundFilesWindow{0, 0, 9000, 5895};
+inline constexpr TwipsRect kFoundLine{120, 120, 8760, 255};
+inline constexpr TwipsRect kFoundList{120, 435, 8760, 4800};
+inline constexpr TwipsRect kFoundTickAll{120, 5400, 1200, 375};
+inline constexpr TwipsRect kFoundTickNone{1440, 5400, 1200, 375};
+inline constexpr TwipsRect kFoundDeal{4440, 5400, 2760, 375};
+inline constexpr TwipsRect kFoundCancel{7320, 5400, 1560, 375};
+
 inline constexpr double kNormalPoints = 8.25;
 inline constexpr double kLargePoints = 9.75;
 

@@ -2,8 +2,9 @@
 
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
-#include "core/trash_setting.h"
+#include "core/switch_setting.h"
 #include "engine/delete_pass.h"
+#include "gui/found_files_window.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
 #include "gui/window_helpers.h"
@@ -31,6 +32,7 @@ void MainWindow::ShowSearchRoot() {
                                 ? texts::AsksForFolderTip(state_.UseTrash)
                                 : texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
   view_->SetTrashChecked(state_.UseTrash);
+  view_->SetLookFirstChecked(state_.LookFirst);
 }
 
 void MainWindow::AppendName(const std::string& name) {
@@ -101,10 +103,20 @@ void MainWindow::Command4Click() {
   {
     PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, state_.UseTrash,
                           progressDelay_, closing_);
+    engine::MatchChooser lookFirst;
+    if (state_.LookFirst) {
+      lookFirst = [&](const engine::ResultList& results, std::vector<size_t>& matches) {
+        if (closing_) return false;
+        progress.StepAside();
+        FoundFilesWindow found(toolkit_, *view_, results, matches, state_.UseTrash);
+        return found.Choose(matches) && !closing_;
+      };
+    }
     report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress,
                                        engine::KeptFiles(core::ProgramFiles(state_)),
                                        state_.UseTrash ? engine::Disposal::kTrash
-                                                       : engine::Disposal::kDelete);
+                                                       : engine::Disposal::kDelete,
+                                       lookFirst);
   }
   passRunning_ = false;
   if (!report || closing_) return;
@@ -114,11 +126,15 @@ void MainWindow::Command4Click() {
               state_);
 }
 
-void MainWindow::TrashItemClick() {
-  state_.UseTrash = !state_.UseTrash;
+void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }
+
+void MainWindow::LookFirstItemClick() { FlipSwitch(state_.LookFirst, core::kLookKey); }
+
+void MainWindow::FlipSwitch(bool& value, const char* key) {
+  value = !value;
   ShowSearchRoot();
   // The choice holds for this run even when it cannot be remembered.
-  if (const std::error_code error = core::SaveTrashSetting(state_, state_.UseTrash)) {
+  if (const std::error_code error = core::SaveSwitch(state_, key, value)) {
     std::string title;
     ShowMessage(*view_, texts::SettingNotSaved(state_.SettingsPath, error), MessageKind::kWarning,
                 title, state_);

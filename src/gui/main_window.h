@@ -22,8 +22,10 @@ class MainWindowView : public WindowView {
   virtual void EnableRemoveButton(bool enabled) = 0;  // Command3
   virtual void EnableDeleteButton(bool enabled) = 0;  // Command4
   virtual void SetDeleteButtonTip(const std::string& tip) = 0;
-  // The check mark of the menu item that sends found files to the trash.
+  // The check marks of the menu items that send found files to the trash and that show them
+  // first.
   virtual void SetTrashChecked(bool checked) = 0;
+  virtual void SetLookFirstChecked(bool checked) = 0;
   // The platform's folder chooser, opening at `start`; nothing when it was cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                   const std::string& start) = 0;
@@ -58,6 +60,9 @@ class MainWindow {
   // "In den Papierkorb verschieben statt löschen", in the window's menus: a pass moves what it
   // finds to the trash from now on, or deletes it again; the choice is remembered.
   void TrashItemClick();
+  // "Vor dem Löschen zeigen, was gefunden wurde": a pass shows what it found, to untick any,
+  // before it deals with them; the choice is remembered.
+  void LookFirstItemClick();
   // The window closes (by the user, or because the session ends): saves the list and ends the
   // program. When the list cannot be saved, the user may keep the program open instead, to
   // mend the cause and close again; then it returns false.
@@ -67,6 +72,8 @@ class MainWindow {
 
  private:
   std::optional<std::string> SelectedName() const;
+  // Flips one of the remembered switches and saves it; a failure to save is told.
+  void FlipSwitch(bool& value, const char* key);
   void UpdateDeleteButton();
 
   core::AppState& state_;

@@ -59,6 +59,17 @@ bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t failed) {
   return Continue();
 }
 
+void PassProgress::OnDeletionsStarting(uint64_t matches) {
+  matches_ = matches;
+  toolkit_.SetWaitCursor(true);
+}
+
+void PassProgress::StepAside() {
+  window_.reset();
+  toolkit_.SetWaitCursor(false);
+  started_ = Clock::now();  // the deletions show their window after the same delay
+}
+
 void PassProgress::CancelClick() {
   // Stopping takes until the pass looks again; the window stays so the user sees it end.
   if (stopRequested_) return;

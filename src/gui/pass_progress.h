@@ -44,7 +44,11 @@ class PassProgress : public engine::PassObserver {
 
   bool OnWalkProgress(const engine::WalkProgress& progress) override;
   void OnWalkEnded(const engine::WalkProgress& progress) override;
-  void OnDeletionsStarting(uint64_t matches) override { matches_ = matches; }
+  void OnDeletionsStarting(uint64_t matches) override;
+
+  // What was found is shown before the deletions: the progress window and the wait cursor
+  // give way to it, and come back with the deletions.
+  void StepAside();
   bool OnDeleteProgress(uint64_t deleted, uint64_t failed) override;
 
   // "Abbrechen": the pass stops at its next step.
@@ -66,7 +70,7 @@ class PassProgress : public engine::PassObserver {
   const bool toTrash_;
   const std::chrono::milliseconds showAfter_;
   const bool& closing_;
-  const Clock::time_point started_ = Clock::now();
+  Clock::time_point started_ = Clock::now();
   Clock::time_point refreshed_{};
   std::unique_ptr<ProgressView> window_;
   bool stopRequested_ = false;

@@ -2,7 +2,7 @@
 
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
-#include "core/trash_setting.h"
+#include "core/switch_setting.h"
 #include "engine/helper_objects.h"
 #include "gui/search_root.h"
 
@@ -16,7 +16,8 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
       std::make_unique<MainWindow>(state, engine::BindHelperObjects(), toolkit);
   core::InitSettingsPath(state, executable);
   core::LoadNameList(state, windows.mainWindow->names());
-  state.UseTrash = core::LoadTrashSetting(state);
+  state.UseTrash = core::LoadSwitch(state, core::kTrashKey);
+  state.LookFirst = core::LoadSwitch(state, core::kLookKey);
   windows.mainWindow->ShowNames();  // also enables the delete button when names were loaded
 
   if (!commandLine.empty()) {

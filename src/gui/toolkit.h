@@ -8,6 +8,8 @@
 
 namespace tarnwick::gui {
 
+class FoundFilesView;
+class FoundFilesWindow;
 class LaunchWindow;
 class LaunchWindowView;
 class MainWindow;
@@ -56,6 +58,10 @@ class Toolkit {
   virtual std::unique_ptr<ProgressView> CreateProgressWindow(PassProgress& rules,
                                                              MainWindowView& owner,
                                                              const std::string& title) = 0;
+
+  // A modal window over `owner` that shows what a pass found, to choose from.
+  virtual std::unique_ptr<FoundFilesView> CreateFoundFilesWindow(FoundFilesWindow& rules,
+                                                                 MainWindowView& owner) = 0;
 
   // Handles the events that are pending, once, and returns.
   virtual void ProcessPendingEvents() = 0;

@@ -196,6 +196,12 @@ std::string PassReport(const engine::DeleteReport& report,
   return text;
 }
 
+std::string FoundFilesLine(uint64_t found) {
+  return Join({"Es wurden ", Quoted(found), " Dateien gefunden."});
+}
+
+const char* DealButton(bool toTrash) { return toTrash ? "In den Papierkorb verschieben" : "Löschen"; }
+
 std::string ProgressCounts(uint64_t folders, uint64_t files) {
   return Join({"Ordner: ", std::to_string(folders), "   Dateien: ", std::to_string(files)});
 }

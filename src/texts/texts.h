@@ -41,7 +41,17 @@ std::string SearchesFolderTip(std::string_view folder, bool toTrash);
 std::string AsksForFolderTip(bool toTrash);
 // The checkable item of the main window's menus that sends found files to the trash.
 inline constexpr const char* kTrashMenuItem = "In den Papierkorb verschieben statt löschen";
-// The trash setting could not be written, and why.
+// The checkable item that shows what a pass found before it deals with any of it.
+inline constexpr const char* kLookFirstMenuItem = "Vor dem Löschen zeigen, was gefunden wurde";
+// The window that shows it.
+inline constexpr const char* kFoundFilesCaption = "Gefundene Dateien";
+inline constexpr const char* kTickAllButton = "Alle";
+inline constexpr const char* kTickNoneButton = "Keine";
+inline constexpr const char* kFoundFilesAccessibleName = "Gefundene Dateien, zum Löschen angehakt";
+std::string FoundFilesLine(uint64_t found);
+// Its button that deals with the ticked files.
+const char* DealButton(bool toTrash);
+// A setting could not be written, and why.
 std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error);
 // The caption of the folder chooser of an installed copy.
 inline constexpr const char* kChooseFolderCaption = "Ordner zum Durchsuchen wählen";
@@ -52,8 +62,7 @@ std::string RemoveQuestion(std::string_view name);
 // Why a name cannot join the list.
 std::string NameRefused(core::NameList::Refusal refusal);
 
-// Why something failed, in a few words: German for the common reasons, the system's own text
-// for the rest.
+// Why something failed, in a few words, always in German.
 std::string Reason(const std::error_code& error);
 
 // The settings file could not be written, and why.

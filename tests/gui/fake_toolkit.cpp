@@ -36,6 +36,14 @@ std::unique_ptr<gui::ProgressView> FakeToolkit::CreateProgressWindow(gui::PassPr
   return view;
 }
 
+std::unique_ptr<gui::FoundFilesView> FakeToolkit::CreateFoundFilesWindow(
+    gui::FoundFilesWindow& rules, gui::MainWindowView&) {
+  auto view = std::make_unique<FakeFoundFilesWindow>(*this);
+  foundFiles = &rules;
+  foundFilesWindow = view.get();
+  return view;
+}
+
 void FakeToolkit::ProcessPendingEvents() { onEvents(); }
 
 void FakeToolkit::WaitUntil(const std::function<bool()>& done) {

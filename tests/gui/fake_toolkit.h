@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/found_files_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
 #include "gui/name_entry_dialog.h"
@@ -61,6 +62,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
   void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
   void SetTrashChecked(bool checked) override { trashChecked = checked; }
+  void SetLookFirstChecked(bool checked) override { lookFirstChecked = checked; }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     chooserCaption = caption;
@@ -74,6 +76,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   bool deleteEnabled = true;
   std::string deleteTip;
   bool trashChecked = false;
+  bool lookFirstChecked = false;
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
   std::string chooserCaption, chooserStart;
 };
@@ -115,6 +118,19 @@ class FakeProgressWindow : public gui::ProgressView {
   bool cancelEnabled = true;
 };
 
+class FakeFoundFilesWindow : public FakeWindow<gui::FoundFilesView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetFoundLine(const std::string& text) override { foundLine = text; }
+  void SetDealCaption(const std::string& caption) override { dealCaption = caption; }
+  void SetRowCount(size_t count) override { rows = count; }
+  void RefreshRows() override { ++refreshes; }
+
+  std::string foundLine, dealCaption;
+  size_t rows = 0;
+  int refreshes = 0;
+};
+
 class FakeToolkit : public gui::Toolkit {
  public:
   std::unique_ptr<gui::MainWindowView> CreateMainWindow(gui::MainWindow& rules) override;
@@ -124,6 +140,8 @@ class FakeToolkit : public gui::Toolkit {
   std::unique_ptr<gui::ProgressView> CreateProgressWindow(gui::PassProgress& rules,
                                                           gui::MainWindowView& owner,
                                                           const std::string& title) override;
+  std::unique_ptr<gui::FoundFilesView> CreateFoundFilesWindow(gui::FoundFilesWindow& rules,
+                                                              gui::MainWindowView& owner) override;
 
   // Runs `onEvents` once.
   void ProcessPendingEvents() override;
@@ -149,6 +167,8 @@ class FakeToolkit : public gui::Toolkit {
   FakeLaunchWindow* launchWindow = nullptr;
   gui::PassProgress* progress = nullptr;
   FakeProgressWindow* progressWindow = nullptr;
+  gui::FoundFilesWindow* foundFiles = nullptr;
+  FakeFoundFilesWindow* foundFilesWindow = nullptr;
   std::string progressTitle;
 };
 

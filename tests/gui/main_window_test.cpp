@@ -6,6 +6,7 @@
 
 #include "fake_toolkit.h"
 #include "gui/name_entry_dialog.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::gui {
@@ -16,6 +17,7 @@ using tarnwick::testing::FakeToolkit;
 using tarnwick::testing::NativePath;
 using tarnwick::testing::NewFileLines;
 using tarnwick::testing::ReadFile;
+using tarnwick::testing::ScopedVariable;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
 using Names = std::vector<std::string>;
@@ -247,6 +249,69 @@ TEST_F(MainWindowTest, TheTrashItemSwitchesTheModeAndIsRemembered) {
   EXPECT_TRUE(view().trashChecked);
   ASSERT_EQ(toolkit_.messages.size(), 1u);
   EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
+}
+
+// With the look first on, a pass shows what it found and deals only with the ticked files;
+// cancelling deals with nothing and shows nothing.
+TEST_F(MainWindowTest, TheLookFirstDealsOnlyWithTheTickedFiles) {
+  window_.LookFirstItemClick();
+  EXPECT_TRUE(view().lookFirstChecked);
+  EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nVorschau=1\n"));
+  SetNames({"Setup.log"});
+  const struct {
+    const char* what;
+    bool toTrash;
+    std::function<void(FoundFilesWindow&)> choose;
+    size_t stays;  // of the three found
+    const char* report;
+  } cases[] = {
+      {"one unticked", false, [](FoundFilesWindow& found) {
+         found.ToggleRow(1);
+         found.DealClick();
+       }, 1, "Es wurden '2' Dateien gefunden und gelöscht.   "},
+      {"none, then all, to the trash", true, [](FoundFilesWindow& found) {
+         found.NoneClick();
+         found.AllClick();
+         found.DealClick();
+       }, 0, "Es wurden '3' Dateien gefunden und in den Papierkorb verschoben.   "},
+      {"cancelled", false, [](FoundFilesWindow& found) { found.CancelClick(); }, 3, nullptr},
+  };
+  for (const auto& c : cases) {
+    const ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+    for (const char* folder : {"a", "b", "c"}) {
+      WriteFile(dir_ / (std::string("root/") + folder + "/Setup.log"), "");
+    }
+    state_.UseTrash = c.toTrash;
+    toolkit_.messages.clear();
+    toolkit_.foundFilesWindow = nullptr;
+    std::string foundLine, dealCaption;
+    toolkit_.onEvents = [&] {
+      if (toolkit_.foundFilesWindow == nullptr || !toolkit_.foundFilesWindow->shown) return;
+      foundLine = toolkit_.foundFilesWindow->foundLine;
+      dealCaption = toolkit_.foundFilesWindow->dealCaption;
+      c.choose(*toolkit_.foundFiles);
+      toolkit_.foundFilesWindow = nullptr;  // gone with the pass's look
+    };
+    window_.Command4Click();
+    toolkit_.onEvents = [] {};
+    EXPECT_EQ(foundLine, "Es wurden '3' Dateien gefunden.") << c.what;
+    EXPECT_EQ(dealCaption, c.toTrash ? "In den Papierkorb verschieben" : "Löschen") << c.what;
+    size_t stays = 0;
+    for (const char* folder : {"a", "b", "c"}) {
+      stays += fs::exists(dir_ / (std::string("root/") + folder + "/Setup.log"));
+    }
+    EXPECT_EQ(stays, c.stays) << c.what;
+    if (c.stays == 1) {
+      EXPECT_TRUE(fs::exists(dir_ / "root/b/Setup.log")) << c.what;  // the walk's second
+    }
+    if (c.report == nullptr) {
+      EXPECT_TRUE(toolkit_.messages.empty()) << c.what;
+    } else {
+      ASSERT_EQ(toolkit_.messages.size(), 1u) << c.what;
+      EXPECT_EQ(toolkit_.messages[0].prompt, c.report) << c.what;
+    }
+    fs::remove_all(dir_ / "root");
+  }
 }
 
 TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {

@@ -16,6 +16,7 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
       Command3(new QPushButton(texts::kRemoveButton, this)),
       Command4(new WrappingButton(texts::kDeleteButton, this)),
       TrashAction(new QAction(texts::kTrashMenuItem, this)),
+      LookFirstAction(new QAction(texts::kLookFirstMenuItem, this)),
       rules_(rules) {
   setObjectName("Form1");
   setWindowTitle(texts::kMainWindowCaption);
@@ -47,21 +48,30 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   connect(Command3, &QPushButton::clicked, this, [this] { rules_.Command3Click(); });
   connect(Command4, &QPushButton::clicked, this, [this] { rules_.Command4Click(); });
 
-  // A right click on the list or on the delete button offers the trash instead of deleting.
+  // A right click on the list or on the delete button offers the trash instead of deleting,
+  // and a look at what was found first.
   TrashAction->setObjectName("TrashAction");
-  TrashAction->setCheckable(true);
+  LookFirstAction->setObjectName("LookFirstAction");
   for (QWidget* widget : {static_cast<QWidget*>(List2), static_cast<QWidget*>(Command4)}) {
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     widget->addAction(TrashAction);
+    widget->addAction(LookFirstAction);
   }
-  // The rules set the check mark; a click only asks them.
-  connect(TrashAction, &QAction::triggered, this, [this] {
-    TrashAction->setChecked(!TrashAction->isChecked());
-    rules_.TrashItemClick();
-  });
+  // The rules set the check marks; a click only asks them.
+  const auto bind = [this](QAction* action, void (MainWindow::*click)()) {
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, action, click] {
+      action->setChecked(!action->isChecked());
+      (rules_.*click)();
+    });
+  };
+  bind(TrashAction, &MainWindow::TrashItemClick);
+  bind(LookFirstAction, &MainWindow::LookFirstItemClick);
 }
 
 void MainWindowWidget::SetTrashChecked(bool checked) { TrashAction->setChecked(checked); }
+
+void MainWindowWidget::SetLookFirstChecked(bool checked) { LookFirstAction->setChecked(checked); }
 
 void MainWindowWidget::SetEntries(const std::vector<std::string>& entries) {
   const QSignalBlocker blocker(List2);

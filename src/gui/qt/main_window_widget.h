@@ -22,6 +22,7 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void EnableDeleteButton(bool enabled) override { Command4->setEnabled(enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetTrashChecked(bool checked) override;
+  void SetLookFirstChecked(bool checked) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
@@ -31,6 +32,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   WrappingButton* const Command4;  // the delete pass
   // "In den Papierkorb verschieben statt löschen", in the menu of the list and of Command4.
   QAction* const TrashAction;
+  // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
+  QAction* const LookFirstAction;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

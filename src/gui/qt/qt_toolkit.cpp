@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "gui/qt/found_files_widget.h"
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
@@ -32,6 +33,11 @@ std::unique_ptr<ProgressView> QtToolkit::CreateProgressWindow(PassProgress& rule
                                                               MainWindowView& owner,
                                                               const std::string& title) {
   return std::make_unique<ProgressWindowWidget>(rules, Widget(owner), title);
+}
+
+std::unique_ptr<FoundFilesView> QtToolkit::CreateFoundFilesWindow(FoundFilesWindow& rules,
+                                                                  MainWindowView& owner) {
+  return std::make_unique<FoundFilesWidget>(rules, Widget(owner));
 }
 
 void QtToolkit::ProcessPendingEvents() { QCoreApplication::processEvents(); }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/result_list.h"
+#include "gui/toolkit.h"
+
+namespace tarnwick::gui {
+
+// "Gefundene Dateien": every file a pass found, by its full path in the order of the walk, each
+// with a check box, ticked at first. The list is virtual: the view asks for the rows it shows.
+class FoundFilesView : public WindowView {
+ public:
+  virtual void SetFoundLine(const std::string& text) = 0;
+  virtual void SetDealCaption(const std::string& caption) = 0;
+  // The list has `rows` rows; each is read with PathAt and IsTicked when it is shown.
+  virtual void SetRowCount(size_t rows) = 0;
+  // Ticks of many rows have changed.
+  virtual void RefreshRows() = 0;
+};
+
+class FoundFilesWindow {
+ public:
+  // `matches`: result-list indices of the found files.
+  FoundFilesWindow(Toolkit& toolkit, MainWindowView& owner, const engine::ResultList& results,
+                   const std::vector<size_t>& matches, bool toTrash);
+  ~FoundFilesWindow();
+
+  // Shows the window and waits until it closes: true, with only the ticked files left in
+  // `matches`, when the deal button was pressed; false when it was cancelled or the program
+  // ends.
+  bool Choose(std::vector<size_t>& matches);
+
+  size_t RowCount() const { return ticked_.size(); }
+  std::string PathAt(size_t row) const;
+  bool IsTicked(size_t row) const { return ticked_.at(row); }
+
+  void ToggleRow(size_t row);  // a click on the row's check box, or Space on it
+  void AllClick();
+  void NoneClick();
+  void DealClick();    // "Löschen", or "In den Papierkorb verschieben"
+  void CancelClick();  // "Abbrechen", Escape, the window's frame
+
+  FoundFilesView& view() { return *view_; }
+
+ private:
+  enum class Outcome { kOpen, kDeal, kCancel };
+
+  void TickAll(bool ticked);
+
+  Toolkit& toolkit_;
+  const engine::ResultList& results_;
+  const std::vector<size_t>& matches_;
+  std::vector<bool> ticked_;  // one per match: a bit each, whatever the number found
+  Outcome outcome_ = Outcome::kOpen;
+  std::unique_ptr<FoundFilesView> view_;
+};
+
+}  // namespace tarnwick::gui

@@ -1,0 +1,116 @@
+#include "gui/qt/found_files_widget.h"
+
+#include <QCloseEvent>
+
+#include "gui/layout.h"
+#include "gui/qt/qt_support.h"
+#include "texts/texts.h"
+
+namespace tarnwick::gui::qt {
+
+int FoundFilesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rules_.RowCount());
+}
+
+QVariant FoundFilesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const auto row = static_cast<size_t>(index.row());
+  if (role == Qt::DisplayRole) return QString::fromStdString(rules_.PathAt(row));
+  if (role == Qt::CheckStateRole) return rules_.IsTicked(row) ? Qt::Checked : Qt::Unchecked;
+  return {};
+}
+
+bool FoundFilesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::CheckStateRole) return false;
+  const auto row = static_cast<size_t>(index.row());
+  if ((value.toInt() == Qt::Checked) != rules_.IsTicked(row)) rules_.ToggleRow(row);
+  emit dataChanged(index, index, {Qt::CheckStateRole});
+  return true;
+}
+
+Qt::ItemFlags FoundFilesModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+}
+
+void FoundFilesModel::TicksChanged() {
+  if (rowCount({}) == 0) return;
+  emit dataChanged(index(0), index(rowCount({}) - 1), {Qt::CheckStateRole});
+}
+
+FoundFilesWidget::FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner)
+    : QDialog(&owner),
+      FoundLabel(new QLabel(this)),
+      FileList(new QListView(this)),
+      TickAllButton(new QPushButton(texts::kTickAllButton, this)),
+      TickNoneButton(new QPushButton(texts::kTickNoneButton, this)),
+      DealButton(new QPushButton(this)),
+      CancelButton(new QPushButton(texts::kCancelButton, this)),
+      rules_(rules),
+      model_(rules) {
+  setObjectName("FoundFilesWindow");
+  setWindowTitle(texts::kFoundFilesCaption);
+  setWindowModality(Qt::ApplicationModal);
+  setFont(UiFont(layout::kNormalPoints));
+  setFixedSize(PixelRect(layout::kFoundFilesWindow).size());
+
+  FoundLabel->setObjectName("FoundLabel");
+  FoundLabel->setGeometry(PixelRect(layout::kFoundLine));
+  FileList->setObjectName("FileList");
+  FileList->setGeometry(PixelRect(layout::kFoundList));
+  FileList->setModel(&model_);
+  FileList->setUniformItemSizes(true);  // rows are laid out without asking for each one
+  FileList->setAccessibleName(texts::kFoundFilesAccessibleName);
+  TickAllButton->setObjectName("TickAllButton");
+  TickAllButton->setGeometry(PixelRect(layout::kFoundTickAll));
+  TickNoneButton->setObjectName("TickNoneButton");
+  TickNoneButton->setGeometry(PixelRect(layout::kFoundTickNone));
+  DealButton->setObjectName("DealButton");
+  DealButton->setGeometry(PixelRect(layout::kFoundDeal));
+  CancelButton->setObjectName("CancelButton");
+  CancelButton->setGeometry(PixelRect(layout::kFoundCancel));
+  setTabOrder(FileList, TickAllButton);
+  setTabOrder(TickAllButton, TickNoneButton);
+  setTabOrder(TickNoneButton, DealButton);
+  setTabOrder(DealButton, CancelButton);
+  FileList->setFocus();
+  LetEnterPressButtons(*this);
+
+  connect(TickAllButton, &QPushButton::clicked, this, [this] { rules_.AllClick(); });
+  connect(TickNoneButton, &QPushButton::clicked, this, [this] { rules_.NoneClick(); });
+  connect(DealButton, &QPushButton::clicked, this, [this] { rules_.DealClick(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });
+}
+
+TwipsSize FoundFilesWidget::ScreenSize() const { return ScreenTwips(*this); }
+TwipsSize FoundFilesWidget::OuterSize() const { return OuterTwips(*this); }
+void FoundFilesWidget::MoveTo(TwipsPosition position) { MoveWindow(*this, position); }
+
+void FoundFilesWidget::ShowMessageBox(const std::string& prompt, MessageKind kind,
+                                      const std::string& title) {
+  qt::ShowMessageBox(this, prompt, kind, title);
+}
+
+bool FoundFilesWidget::AskYesNo(const std::string& prompt, const std::string& title) {
+  return qt::AskYesNo(this, prompt, title);
+}
+
+void FoundFilesWidget::SetFoundLine(const std::string& text) {
+  FoundLabel->setText(QString::fromStdString(text));
+}
+
+void FoundFilesWidget::SetDealCaption(const std::string& caption) {
+  DealButton->setText(QString::fromStdString(caption));
+}
+
+void FoundFilesWidget::SetRowCount(size_t) {
+  model_.Reset();
+  if (model_.rowCount({}) > 0) FileList->setCurrentIndex(model_.index(0));
+}
+
+void FoundFilesWidget::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  rules_.CancelClick();
+}
+
+}  // namespace tarnwick::gui::qt
