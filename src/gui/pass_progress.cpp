@@ -21,12 +21,19 @@ PassProgress::PassProgress(Toolkit& toolkit, MainWindowView& owner, std::string 
       toTrash_(toTrash),
       showAfter_(showAfter),
       closing_(closing) {
-  toolkit_.SetWaitCursor(true);
+  ShowWaitCursor(true);
 }
 
 PassProgress::~PassProgress() {
   window_.reset();
-  toolkit_.SetWaitCursor(false);
+  ShowWaitCursor(false);
+}
+
+// The toolkit's wait cursor may stack; it is set once and taken once.
+void PassProgress::ShowWaitCursor(bool shown) {
+  if (shown == waitCursor_) return;
+  waitCursor_ = shown;
+  toolkit_.SetWaitCursor(shown);
 }
 
 bool PassProgress::OnWalkProgress(const engine::WalkProgress& progress) {
@@ -61,12 +68,12 @@ bool PassProgress::OnDeleteProgress(uint64_t deleted, uint64_t failed) {
 
 void PassProgress::OnDeletionsStarting(uint64_t matches) {
   matches_ = matches;
-  toolkit_.SetWaitCursor(true);
+  ShowWaitCursor(true);
 }
 
 void PassProgress::StepAside() {
   window_.reset();
-  toolkit_.SetWaitCursor(false);
+  ShowWaitCursor(false);
   started_ = Clock::now();  // the deletions show their window after the same delay
 }
 

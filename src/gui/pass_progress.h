@@ -62,6 +62,7 @@ class PassProgress : public engine::PassObserver {
   // which they are at once when it opens and then after `refresh`.
   bool ProcessEvents(std::chrono::milliseconds refresh);
   bool Continue() const;
+  void ShowWaitCursor(bool shown);
 
   Toolkit& toolkit_;
   MainWindowView& owner_;
@@ -74,6 +75,7 @@ class PassProgress : public engine::PassObserver {
   Clock::time_point refreshed_{};
   std::unique_ptr<ProgressView> window_;
   bool stopRequested_ = false;
+  bool waitCursor_ = false;
   bool deleting_ = false;
   uint64_t folders_ = 0;  // the walk's figures, shown on with the deletions
   uint64_t files_ = 0;

@@ -57,16 +57,17 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
     widget->addAction(TrashAction);
     widget->addAction(LookFirstAction);
   }
-  // The rules set the check marks; a click only asks them.
-  const auto bind = [this](QAction* action, void (MainWindow::*click)()) {
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, action, click] {
-      action->setChecked(!action->isChecked());
-      (rules_.*click)();
-    });
-  };
-  bind(TrashAction, &MainWindow::TrashItemClick);
-  bind(LookFirstAction, &MainWindow::LookFirstItemClick);
+  BindSwitch(TrashAction, [this] { rules_.TrashItemClick(); });
+  BindSwitch(LookFirstAction, [this] { rules_.LookFirstItemClick(); });
+}
+
+// The rules set the check mark; a click only asks them.
+void MainWindowWidget::BindSwitch(QAction* action, std::function<void()> click) {
+  action->setCheckable(true);
+  connect(action, &QAction::triggered, this, [action, click = std::move(click)] {
+    action->setChecked(!action->isChecked());
+    click();
+  });
 }
 
 void MainWindowWidget::SetTrashChecked(bool checked) { TrashAction->setChecked(checked); }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 #include "gui/main_window.h"
 #include "gui/qt/qt_support.h"
@@ -39,6 +40,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BindSwitch(QAction* action, std::function<void()> click);
+
   MainWindow& rules_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
+#include "gui/qt/found_files_widget.h"
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
@@ -140,6 +141,38 @@ TEST_F(ViewsTest, TheTrashItemIsInTheMenusOfTheListAndTheDeleteButton) {
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(item->isChecked());
   EXPECT_TRUE(Form1().Command4->toolTip().contains("Papierkorb"));
+}
+
+// The look: the menu item reaches its rule; in the window Space toggles the focused row's
+// check box and the deal button hands the choice back.
+TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
+  QAction* item = Form1().LookFirstAction;
+  EXPECT_EQ(item->text(), "Vor dem Löschen zeigen, was gefunden wurde");
+  EXPECT_TRUE(Form1().Command4->actions().contains(item));
+  item->trigger();
+  EXPECT_TRUE(item->isChecked());
+  WriteFile(dir_ / "root/a/Setup.log", "");
+  WriteFile(dir_ / "root/b/Setup.log", "");
+  mainWindow_.names().Append("Setup.log");
+  mainWindow_.ShowNames();
+  Form1().show();
+  QString line, deal;
+  WhenShown<FoundFilesWidget>("FoundFilesWindow", [&](FoundFilesWidget* found) {
+    line = found->FoundLabel->text();
+    deal = found->DealButton->text();
+    EXPECT_EQ(found->FileList->model()->rowCount(), 2);
+    EXPECT_EQ(found->FileList->accessibleName(), "Gefundene Dateien, zum Löschen angehakt");
+    QTest::keyClick(found->FileList, Qt::Key_Space);  // the first row: b, as the walk goes
+    QTest::mouseClick(found->DealButton, Qt::LeftButton);
+  });
+  SeenMessage seen;
+  AnswerMessageBox("MessageBox", "OK", seen);
+  QTest::mouseClick(Form1().Command4, Qt::LeftButton);
+  EXPECT_EQ(line, "Es wurden '2' Dateien gefunden.");
+  EXPECT_EQ(deal, "Löschen");
+  EXPECT_EQ(seen.text, "Es wurden '1' Dateien gefunden und gelöscht.   ");
+  EXPECT_TRUE(fs::exists(dir_ / "root/b/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "root/a/Setup.log"));
 }
 
 // Each window opens with its first control focused; Tab walks the controls in their order
