@@ -1,10 +1,7 @@
 #include "texts/texts.h"
 
-#include <cerrno>
 #include <initializer_list>
 
-#include "engine/kept_files.h"
-#include "platform/trash/trash.h"
 
 namespace tarnwick::texts {
 namespace {
@@ -60,85 +57,6 @@ std::string NameRefused(core::NameList::Refusal refusal) {
       break;
   }
   return Join({"Der Dateiname kann nicht in die Liste aufgenommen werden: ", reason});
-}
-
-// The other reasons a file operation can give, in German; the system's own text is English
-// on many systems and never shown.
-const char* ReasonOfFileOperation(const std::error_condition& condition) {
-  static const struct {
-    std::errc code;
-    const char* reason;
-  } kReasons[] = {
-      {std::errc::not_a_directory, "kein Ordner"},
-      {std::errc::too_many_symbolic_link_levels, "eine Verknüpfung"},
-      {std::errc::file_exists, "schon vorhanden"},
-      {std::errc::filename_too_long, "Name oder Pfad zu lang"},
-      {std::errc::too_many_files_open, "zu viele offene Dateien"},
-      {std::errc::too_many_files_open_in_system, "zu viele offene Dateien"},
-      {std::errc::io_error, "Lese- oder Schreibfehler des Datenträgers"},
-      {std::errc::file_too_large, "Datei zu groß"},
-      {std::errc::invalid_argument, "ungültige Angabe"},
-      {std::errc::not_enough_memory, "nicht genug Arbeitsspeicher"},
-      {std::errc::resource_unavailable_try_again, "vorübergehend nicht verfügbar"},
-      {std::errc::directory_not_empty, "Ordner ist nicht leer"},
-      {std::errc::function_not_supported, "vom Dateisystem nicht unterstützt"},
-      {std::errc::not_supported, "vom Dateisystem nicht unterstützt"},
-      {std::errc::operation_not_supported, "vom Dateisystem nicht unterstützt"},
-      {std::errc::bad_file_descriptor, "ungültiger Zugriff"},
-      {std::errc::interrupted, "unterbrochen"},
-      {std::errc::too_many_links, "zu viele Verweise"},
-      {std::errc::no_such_device, "Datenträger nicht vorhanden"},
-      {std::errc::no_such_device_or_address, "Datenträger nicht vorhanden"},
-      {std::errc::network_unreachable, "Netzwerk nicht erreichbar"},
-      {std::errc::connection_reset, "Netzwerkverbindung getrennt"},
-  };
-  for (const auto& known : kReasons) {
-    if (condition == known.code) return known.reason;
-  }
-#ifdef EDQUOT
-  if (condition == std::error_condition(EDQUOT, std::generic_category())) {
-    return "Speicherkontingent erschöpft";
-  }
-#endif
-#ifdef ESTALE
-  if (condition == std::error_condition(ESTALE, std::generic_category())) {
-    return "nicht mehr erreichbar";
-  }
-#endif
-  return nullptr;
-}
-
-std::string Reason(const std::error_code& error) {
-  const std::error_condition condition = error.default_error_condition();
-  if (condition == std::errc::permission_denied || condition == std::errc::operation_not_permitted) {
-    return "Zugriff verweigert";
-  }
-  if (condition == std::errc::read_only_file_system) return "schreibgeschützter Datenträger";
-  if (condition == std::errc::no_space_on_device) return "kein Platz mehr auf dem Datenträger";
-  if (condition == std::errc::no_such_file_or_directory) return "nicht vorhanden";
-  if (condition == std::errc::is_a_directory) return "ist ein Ordner";
-  if (condition == std::errc::device_or_resource_busy || condition == std::errc::text_file_busy) {
-    return "wird verwendet";
-  }
-  if (condition == std::errc::timed_out) return "wird gerade von einem anderen Programm geändert";
-  if (condition == std::errc::illegal_byte_sequence) {
-    return "ein Name enthält Zeichen, die die Einstellungsdatei nicht speichern kann";
-  }
-  if (error == engine::KeptFileError()) return "eine Datei des Programms selbst";
-  if (error == platform::TrashError::kNoTrashHere) return "kein Papierkorb auf diesem Datenträger";
-  if (error == platform::TrashError::kWouldBeDeleted) {
-    return "der Papierkorb würde sie endgültig löschen";
-  }
-  if (error == platform::TrashError::kNoTrashOffered) {
-    return "das System bietet keinen Papierkorb an";
-  }
-  if (condition == std::errc::cross_device_link) return "auf einem anderen Datenträger";
-  if (condition == std::errc::operation_canceled) return "vom System abgebrochen";
-  if (error == platform::TrashError::kDeletedForGood) {
-    return "endgültig gelöscht statt in den Papierkorb verschoben";
-  }
-  if (const char* reason = ReasonOfFileOperation(condition)) return reason;
-  return Join({"Systemfehler ", std::to_string(error.value())});
 }
 
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error) {

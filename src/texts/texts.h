@@ -62,8 +62,10 @@ std::string RemoveQuestion(std::string_view name);
 // Why a name cannot join the list.
 std::string NameRefused(core::NameList::Refusal refusal);
 
-// Why something failed, in a few words, always in German.
+// Why something failed, in a few words, always in German; and the same as a stable code for
+// scripts ("in_use", "permission_denied", ...; "system_error" for the rest).
 std::string Reason(const std::error_code& error);
+std::string ReasonCode(const std::error_code& error);
 
 // The settings file could not be written, and why.
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error);

@@ -32,15 +32,28 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
   const HMENU system = ::GetSystemMenu(handle(), FALSE);
   ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(system, MF_STRING, kTrashItem, Wide(texts::kTrashMenuItem).c_str());
+  ::AppendMenuW(system, MF_STRING, kLookFirstItem, Wide(texts::kLookFirstMenuItem).c_str());
 }
 
-void MainWindowWin32::SetTrashChecked(bool checked) {
-  trashChecked_ = checked;
-  ::CheckMenuItem(::GetSystemMenu(handle(), FALSE), kTrashItem,
+void MainWindowWin32::SetTrashChecked(bool checked) { CheckItem(kTrashItem, checked, trashChecked_); }
+
+void MainWindowWin32::SetLookFirstChecked(bool checked) {
+  CheckItem(kLookFirstItem, checked, lookFirstChecked_);
+}
+
+void MainWindowWin32::CheckItem(UINT item, bool checked, bool& kept) {
+  kept = checked;
+  ::CheckMenuItem(::GetSystemMenu(handle(), FALSE), item,
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MainWindowWin32::ShowTrashMenu(HWND control, LPARAM where) {
+bool MainWindowWin32::ItemClick(UINT item) {
+  if (item == kTrashItem) rules_.TrashItemClick();
+  if (item == kLookFirstItem) rules_.LookFirstItemClick();
+  return item == kTrashItem || item == kLookFirstItem;
+}
+
+void MainWindowWin32::ShowSwitchMenu(HWND control, LPARAM where) {
   POINT point{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
   if (point.x == -1 && point.y == -1) {  // from the keyboard: at the control
     RECT place{};
@@ -50,10 +63,12 @@ void MainWindowWin32::ShowTrashMenu(HWND control, LPARAM where) {
   const HMENU menu = ::CreatePopupMenu();
   ::AppendMenuW(menu, MF_STRING | (trashChecked_ ? MF_CHECKED : MF_UNCHECKED), kTrashItem,
                 Wide(texts::kTrashMenuItem).c_str());
+  ::AppendMenuW(menu, MF_STRING | (lookFirstChecked_ ? MF_CHECKED : MF_UNCHECKED), kLookFirstItem,
+                Wide(texts::kLookFirstMenuItem).c_str());
   const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
                                        handle(), nullptr);
   ::DestroyMenu(menu);
-  if (chosen == kTrashItem) rules_.TrashItemClick();
+  ItemClick(chosen);
 }
 
 void MainWindowWin32::SetDeleteButtonTip(const std::string& tip) {
@@ -122,14 +137,11 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       }
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) == list2_ || reinterpret_cast<HWND>(wParam) == command4_) {
-        ShowTrashMenu(reinterpret_cast<HWND>(wParam), lParam);
+        ShowSwitchMenu(reinterpret_cast<HWND>(wParam), lParam);
       }
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == kTrashItem) {
-        rules_.TrashItemClick();
-        return 0;
-      }
+      if (ItemClick(static_cast<UINT>(wParam & 0xFFF0))) return 0;
       return Win32Window::HandleMessage(message, wParam, lParam);
     case WM_CLOSE:
       rules_.Unload();  // when it does not end the program, the window stays

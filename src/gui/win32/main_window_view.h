@@ -13,6 +13,8 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   // of a right click on the list or the delete button. A system menu command: a multiple of 16
   // below 0xF000.
   static constexpr UINT kTrashItem = 0x0110;
+  // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
+  static constexpr UINT kLookFirstItem = 0x0120;
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
@@ -23,12 +25,17 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   void EnableDeleteButton(bool enabled) override { ::EnableWindow(command4_, enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetTrashChecked(bool checked) override;
+  void SetLookFirstChecked(bool checked) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void ShowTrashMenu(HWND control, LPARAM where);
+  void ShowSwitchMenu(HWND control, LPARAM where);
+  // Sets a switch item's check mark in the system menu, keeping it for the right-click menu.
+  void CheckItem(UINT item, bool checked, bool& kept);
+  // A switch item was chosen: true when `item` is one.
+  bool ItemClick(UINT item);
 
   MainWindow& rules_;
   HWND list2_ = nullptr;
@@ -37,6 +44,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   HWND tips_ = nullptr;
   std::wstring tip_;  // the tip control keeps a pointer to it
   bool trashChecked_ = false;
+  bool lookFirstChecked_ = false;
 };
 
 }  // namespace tarnwick::gui::win32

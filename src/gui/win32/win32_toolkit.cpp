@@ -1,5 +1,6 @@
 #include "gui/win32/win32_toolkit.h"
 
+#include "gui/win32/found_files_view.h"
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
@@ -30,6 +31,11 @@ std::unique_ptr<ProgressView> Win32Toolkit::CreateProgressWindow(PassProgress& r
                                                                  MainWindowView& owner,
                                                                  const std::string& title) {
   return std::make_unique<ProgressWindowWin32>(*this, rules, HandleOf(owner), title);
+}
+
+std::unique_ptr<FoundFilesView> Win32Toolkit::CreateFoundFilesWindow(FoundFilesWindow& rules,
+                                                                     MainWindowView& owner) {
+  return std::make_unique<FoundFilesWin32>(*this, rules, HandleOf(owner));
 }
 
 void Win32Toolkit::Dispatch(MSG& message) {

@@ -13,6 +13,8 @@ class Win32Toolkit : public Toolkit {
   std::unique_ptr<LaunchWindowView> CreateLaunchWindow(LaunchWindow& rules) override;
   std::unique_ptr<ProgressView> CreateProgressWindow(PassProgress& rules, MainWindowView& owner,
                                                      const std::string& title) override;
+  std::unique_ptr<FoundFilesView> CreateFoundFilesWindow(FoundFilesWindow& rules,
+                                                         MainWindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

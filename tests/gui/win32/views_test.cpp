@@ -8,8 +8,13 @@
 #include <functional>
 #include <memory>
 
+#include <commctrl.h>
+
+#include "engine/delete_pass.h"
+#include "gui/found_files_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
+#include "gui/win32/found_files_view.h"
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
@@ -23,6 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using tarnwick::testing::TempDir;
+using tarnwick::testing::WriteFile;
 
 std::string TextOf(HWND window) {
   std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -249,6 +255,48 @@ TEST_F(Win32ViewsTest, TheTrashItemIsInTheSystemMenu) {
   ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kTrashItem, 0);
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::kTrashItem, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+// The look: its item in the system menu reaches the rule; in the window Space toggles the
+// focused row's check box, drawn from the rules' tick, and the deal button hands the choice back.
+TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
+  ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kLookFirstItem, 0);
+  EXPECT_TRUE(state_.LookFirst);
+  WriteFile(dir_ / "root\\a\\Setup.log", "");
+  WriteFile(dir_ / "root\\b\\Setup.log", "");
+  core::NameList names;
+  names.Append("Setup.log");
+  engine::PassObserver quiet;
+  engine::DeleteReport report;
+  std::vector<size_t> matches = engine::FindListedFiles(state_.SearchRoot, names, helpers_, quiet, report);
+  ASSERT_EQ(matches.size(), 2u);
+  const std::vector<size_t> found = matches;
+  std::string line, deal;
+  UINT before = 0, after = 0;
+  bool chosen = false;
+  {
+    FoundFilesWindow rules(toolkit_, mainWindow_.view(), helpers_.resultList, found, false);
+    const HWND window = dynamic_cast<FoundFilesWin32&>(rules.view()).handle();
+    EXPECT_FALSE(::IsWindowEnabled(Form1().handle()));  // modal
+    line = TextOf(::GetDlgItem(window, FoundFilesWin32::kFoundLine));
+    deal = TextOf(::GetDlgItem(window, FoundFilesWin32::kDeal));
+    const HWND list = ::GetDlgItem(window, FoundFilesWin32::kFileList);
+    const auto checkImage = [list] {
+      return static_cast<UINT>(::SendMessageW(list, LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK));
+    };
+    before = checkImage();
+    ::SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);  // the first row, focused
+    after = checkImage();
+    ::PostMessageW(window, WM_COMMAND, FoundFilesWin32::kDeal, 0);  // taken once it is shown
+    chosen = rules.Choose(matches);
+  }
+  EXPECT_EQ(line, "Es wurden '2' Dateien gefunden.");
+  EXPECT_EQ(deal, "Löschen");
+  EXPECT_EQ(before, INDEXTOSTATEIMAGEMASK(2));
+  EXPECT_EQ(after, INDEXTOSTATEIMAGEMASK(1));
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(matches, std::vector<size_t>{found[1]});
+  EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
 }
 
 TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
