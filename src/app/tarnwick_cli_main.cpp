@@ -40,5 +40,6 @@ int main(int argc, char** argv) {
   environment.stopRequested = platform::InterruptRequested;
   platform::UseUtf8Output();
   const std::vector<std::string> arguments = platform::ProgramArguments(argc, argv);
+  environment.standardInput = &std::cin;
   return cli::RunCli(arguments, environment, std::cout, std::cerr);
 }

@@ -1,6 +1,8 @@
 #include "cli/cli_app.h"
 
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <variant>
 
 #include "cli/cli_options.h"
@@ -8,6 +10,7 @@
 #include "cli/pass_command.h"
 #include "cli/printing_observer.h"
 #include "core/name_list_store.h"
+#include "platform/file/whole_file.h"
 #include "core/switch_setting.h"
 #include "texts/texts.h"
 
@@ -35,6 +38,21 @@ core::AppState StateFor(const Options& options, const CliEnvironment& environmen
   return state;
 }
 
+// The chosen paths of --nur-diese, from the file or, for "-", from standard input.
+std::error_code ReadChosenPaths(const std::string& file, bool nullEnded,
+                                const CliEnvironment& environment, ChosenPaths& chosen) {
+  if (file == "-") {
+    if (environment.standardInput == nullptr) return std::make_error_code(std::errc::bad_file_descriptor);
+    chosen.Read(*environment.standardInput, nullEnded);
+    return {};
+  }
+  std::string content;
+  if (const std::error_code error = platform::ReadWholeFile(file, content)) return error;
+  std::istringstream in(std::move(content));
+  chosen.Read(in, nullEnded);
+  return {};
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment,
@@ -58,8 +76,17 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     return *status;
   }
   state.UseTrash = options.toTrash ? *options.toTrash : core::LoadSwitch(state, core::kTrashKey);
+  std::optional<ChosenPaths> chosen;
+  if (options.onlyThese) {
+    chosen.emplace();
+    if (const std::error_code error =
+            ReadChosenPaths(*options.onlyThese, options.nullEnded, environment, *chosen)) {
+      err << "tarnwick-cli: " << texts::CliChosenUnreadable(*options.onlyThese, error) << '\n';
+      return kExitUsageOrRoot;
+    }
+  }
   PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
-  return RunPass(options, state, names, printer, out, err);
+  return RunPass(options, state, names, chosen ? &*chosen : nullptr, printer, out, err);
 }
 
 }  // namespace tarnwick::cli

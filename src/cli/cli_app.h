@@ -18,6 +18,7 @@ struct CliEnvironment {
   bool escapeOutput = false;     // output goes to a terminal: escape control characters
   size_t progressColumns = 0;    // standard error is a terminal this wide: show progress there
   std::function<bool()> stopRequested;  // asked during a pass; true stops it
+  std::istream* standardInput = nullptr;  // where --nur-diese - reads
 };
 
 // Runs the command line `arguments` (without the program name) and returns the exit status.

@@ -50,6 +50,17 @@ CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
                                "gefundene Dateien in den Papierkorb verschieben statt löschen "
                                "(--papierkorb=0 oder --kein-papierkorb: löschen; ohne: wie "
                                "eingestellt)");
+  auto* onlyThese =
+      app.add_option("--nur-diese", options.onlyThese,
+                     "nur die Dateien aus DATEI behandeln (ein Pfad je Zeile, wie --dry-run sie "
+                     "ausgibt; - liest die Standardeingabe), die die Suche auch selbst findet")
+          ->type_name("DATEI");
+  app.add_flag("-0,--null", options.nullEnded,
+               "Pfade bei --dry-run und --nur-diese mit NUL statt Zeilenumbruch beenden");
+  auto* json = app.add_flag("--json", options.json, "den Bericht als ein JSON-Objekt ausgeben");
+  auto* takeBack = app.add_flag("--zurueckholen", options.takeBack,
+                                "die Dateien des letzten Durchgangs aus dem Papierkorb "
+                                "zurückholen");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
   auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
                                     "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
@@ -64,6 +75,9 @@ CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   add->excludes(remove, dryRun);
   remove->excludes(dryRun);
   trash->excludes(list, settingsPath, add, remove);
+  onlyThese->excludes(list, settingsPath, add, remove, takeBack);
+  json->excludes(list, settingsPath, add, remove);
+  takeBack->excludes(list, settingsPath, add, remove, dryRun, trash);
   return trash;
 }
 

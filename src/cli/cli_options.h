@@ -19,9 +19,13 @@ struct Options {
   std::optional<std::string> add;
   std::optional<std::string> remove;
   std::optional<bool> toTrash;  // for this run; when empty, as the settings file says
+  std::optional<std::string> onlyThese;  // a file of the paths to deal with, "-" for stdin
+  bool nullEnded = false;  // paths are ended by NUL, not by a line break, in and out
+  bool json = false;       // the report as one JSON object
+  bool takeBack = false;   // the files of the last pass to the trash go back
 
   // Whether this run is a pass over a folder rather than a command on the list.
-  bool Passes() const { return !list && !settingsPath && !add && !remove; }
+  bool Passes() const { return !list && !settingsPath && !add && !remove && !takeBack; }
 };
 
 // The options of `arguments`, or the exit status when the run ends here: the help or the

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "cli/json_report.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
 
@@ -18,43 +19,85 @@ int RootUnreadable(const core::AppState& state, const engine::DeleteReport& repo
   return kExitUsageOrRoot;
 }
 
-int ListMatches(core::AppState& state, const core::NameList& names, PrintingObserver& observer,
-                std::ostream& out, std::ostream& err) {
+// With --nur-diese: how many chosen paths the pass did not find, and with --verbose which.
+std::optional<uint64_t> TellNotFound(const Options& options, const ChosenPaths* chosen,
+                                     PrintingObserver& observer, std::ostream& err) {
+  if (chosen == nullptr) return std::nullopt;
+  if (options.verbose) {
+    for (const std::string& path : chosen->NotFound()) {
+      observer.Line(err) << texts::CliChosenNotFoundPath(observer.Shown(path)) << '\n';
+    }
+  }
+  if (chosen->NotFoundCount() > 0 && !options.json) {
+    observer.Line(err) << texts::CliChosenNotFound(chosen->NotFoundCount()) << '\n';
+  }
+  return chosen->NotFoundCount();
+}
+
+int ListMatches(const Options& options, core::AppState& state, const core::NameList& names,
+                ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
+                std::ostream& err) {
   engine::HelperObjects& helpers = engine::BindHelperObjects();
   engine::DeleteReport report;
   report.toTrash = state.UseTrash;  // a look at what a pass to the trash would move
-  const auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
+  auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   if (report.stopped) {
     observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
     return kExitStopped;
   }
+  if (chosen != nullptr) chosen->Keep(helpers.resultList, matches);
   observer.Line(out);
-  for (const size_t index : matches) out << observer.Shown(helpers.resultList.List(index)) << '\n';
-  out << texts::CliWouldDelete(matches.size()) << '\n';
-  return report.unreadableDirectories > 0 ? kExitIncomplete : kExitDone;
+  std::vector<std::string> paths;
+  for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
+  const auto notFound = TellNotFound(options, chosen, observer, err);
+  if (options.json) {
+    out << JsonDryRunReport(report, paths, notFound) << '\n';
+  } else {
+    // The paths alone on standard output, for a script or an editor to take up again.
+    for (const std::string& path : paths) {
+      out << observer.Shown(path) << (options.nullEnded ? '\0' : '\n');
+    }
+    observer.Line(err) << texts::CliWouldDelete(paths.size()) << '\n';
+  }
+  return report.unreadableDirectories > 0 || notFound.value_or(0) > 0 ? kExitIncomplete
+                                                                       : kExitDone;
 }
 
 }  // namespace
 
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
-            PrintingObserver& observer, std::ostream& out, std::ostream& err) {
+            ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
+            std::ostream& err) {
   if (names.Count() == 0) {
     out << texts::kCliEmptyList << '\n';
     return kExitDone;
   }
-  if (options.dryRun) return ListMatches(state, names, observer, out, err);
+  if (options.dryRun) return ListMatches(options, state, names, chosen, observer, out, err);
 
+  engine::MatchChooser onlyChosen;
+  if (chosen != nullptr) {
+    onlyChosen = [chosen](const engine::ResultList& results, std::vector<size_t>& matches) {
+      chosen->Keep(results, matches);
+      return true;
+    };
+  }
   const engine::DeleteReport report = *engine::DeleteListedFiles(
       state.SearchRoot, names, engine::BindHelperObjects(), observer,
       engine::KeptFiles(core::ProgramFiles(state)),
-      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete);
+      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
-  observer.Line(out) << texts::PassReport(
-                            report, [&observer](std::string_view path) { return observer.Shown(path); })
-                     << '\n';
+  if (options.json) {
+    out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)
+        << '\n';
+  } else {
+    observer.Line(out) << texts::PassReport(report, [&observer](std::string_view path) {
+      return observer.Shown(path);
+    }) << '\n';
+  }
+  const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);
   if (report.stopped) return kExitStopped;
-  return report.Complete() ? kExitDone : kExitIncomplete;
+  return report.Complete() && notFound.value_or(0) == 0 ? kExitDone : kExitIncomplete;
 }
 
 }  // namespace tarnwick::cli

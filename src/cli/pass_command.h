@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 
+#include "cli/chosen_paths.h"
 #include "cli/cli_options.h"
 #include "cli/printing_observer.h"
 #include "core/app_state.h"
@@ -10,8 +11,10 @@
 namespace tarnwick::cli {
 
 // The pass over `state.SearchRoot`: with --dry-run only the matches listed, otherwise each
-// deleted or moved to the trash and the report printed. Returns the exit status.
+// deleted or moved to the trash and the report printed, in German or as JSON. With `chosen`
+// (--nur-diese) only the matches among those paths. Returns the exit status.
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
-            PrintingObserver& observer, std::ostream& out, std::ostream& err);
+            ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
+            std::ostream& err);
 
 }  // namespace tarnwick::cli

@@ -178,6 +178,19 @@ std::string CliTrashFolder(std::string_view path) {
   return Join({"nicht betreten (der Papierkorb): ", path});
 }
 
+std::string CliChosenUnreadable(std::string_view file, const std::error_code& error) {
+  return Join({"Die Auswahl kann nicht gelesen werden: ", file, " (", Reason(error), ")"});
+}
+
+std::string CliChosenNotFound(uint64_t count) {
+  return Join({Quoted(count),
+               " Pfade der Auswahl hat die Suche nicht gefunden; sie bleiben unberührt."});
+}
+
+std::string CliChosenNotFoundPath(std::string_view path) {
+  return Join({"nicht gefunden, unberührt: ", path});
+}
+
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash) {
   return Join({toTrash ? "nicht in den Papierkorb verschoben: " : "nicht gelöscht: ", path, ": ",
                Reason(error)});

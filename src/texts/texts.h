@@ -109,6 +109,10 @@ std::string CliDeleted(std::string_view path, bool toTrash);
 std::string CliAlreadyGone(std::string_view path);
 std::string CliOtherFileSystem(std::string_view path);
 std::string CliTrashFolder(std::string_view path);
+// --nur-diese: the file of chosen paths cannot be read; chosen paths the pass did not find.
+std::string CliChosenUnreadable(std::string_view file, const std::error_code& error);
+std::string CliChosenNotFound(uint64_t count);
+std::string CliChosenNotFoundPath(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
 

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <string>
 
 #include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
@@ -111,11 +113,69 @@ TEST_F(Cli, DryRunListsAndDeletesNothing) {
   WriteFile(dir_ / "tree/Setup.log", "");
   Run({"--settings", dir_ / "own.ini", "--add", "setup.log"});
   EXPECT_EQ(Run({"--settings", dir_ / "own.ini", "--root", dir_ / "tree", "--dry-run"}), kExitDone);
-  EXPECT_EQ(out_.str(), (dir_ / "tree/a/Setup.log") + "\n" + (dir_ / "tree/Setup.log") +
-                            "\n'2' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n");
+  // The paths alone on standard output, for a script or an editor; the count beside them.
+  EXPECT_EQ(out_.str(), (dir_ / "tree/a/Setup.log") + "\n" + (dir_ / "tree/Setup.log") + "\n");
+  EXPECT_EQ(err_.str(), "'2' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n");
   EXPECT_TRUE(fs::exists(dir_ / "tree/a/Setup.log"));
   EXPECT_TRUE(fs::exists(dir_ / "tree/Setup.log"));
   EXPECT_FALSE(fs::exists(environment_.settingsPath));
+}
+
+// --nur-diese deals only with what is both chosen and found by the pass itself; whatever else
+// the choice names is left alone and counted.
+TEST_F(Cli, OnlyTheChosenFilesThatThePassFindsAreDealtWith) {
+  WriteFile(dir_ / "tree/a/Setup.log", "");
+  WriteFile(dir_ / "tree/b/Setup.log", "");
+  WriteFile(dir_ / "tree/notes.txt", "");
+  WriteFile(dir_ / "outside/Setup.log", "");
+  fs::create_directory_symlink(dir_ / "outside", dir_ / "tree/link");
+  Run({"--add", "Setup.log"});
+  const struct {
+    std::string path;
+    bool thereAfter;
+  } chosen[] = {
+      {dir_ / "tree/a/Setup.log", false},     // chosen and found: the only one dealt with
+      {dir_ / "tree/notes.txt", true},        // not a match
+      {dir_ / "outside/Setup.log", true},     // outside the root
+      {dir_ / "tree/gone/Setup.log", false},  // not there at all
+      {dir_ / "tree/link/Setup.log", true},   // through a link, which the walk never follows
+  };
+  for (const bool nullEnded : {false, true}) {
+    WriteFile(dir_ / "tree/a/Setup.log", "");
+    std::string file;
+    for (const auto& c : chosen) file += c.path + (nullEnded ? '\0' : '\n');
+    std::istringstream input(file);
+    environment_.standardInput = &input;
+    std::vector<std::string> arguments = {"--root", dir_ / "tree", "--nur-diese", "-"};
+    if (nullEnded) arguments.push_back("-0");
+    EXPECT_EQ(Run(arguments), kExitIncomplete);
+    for (const auto& c : chosen) EXPECT_EQ(fs::exists(c.path), c.thereAfter) << c.path;
+    EXPECT_TRUE(fs::exists(dir_ / "tree/b/Setup.log"));  // found, but not chosen
+    EXPECT_EQ(out_.str(), "Es wurden '1' Dateien gefunden und gelöscht.   \n");
+    EXPECT_EQ(err_.str(), "'4' Pfade der Auswahl hat die Suche nicht gefunden; sie bleiben unberührt.\n");
+  }
+  EXPECT_EQ(Run({"--nur-diese", dir_ / "missing"}), kExitUsageOrRoot);
+}
+
+TEST_F(Cli, DryRunWithNulAndTheReportAsJson) {
+  WriteFile(dir_ / "tree/a\nb/Setup.log", "");
+  Run({"--add", "Setup.log"});
+  EXPECT_EQ(Run({"--root", dir_ / "tree", "--dry-run", "-0"}), kExitDone);
+  EXPECT_EQ(out_.str(), (dir_ / "tree/a\nb/Setup.log") + std::string(1, '\0'));
+  WriteFile(dir_ / "tree/tarnwick.ini", "");  // the settings file in use is never deleted
+  Run({"--settings", dir_ / "tree/tarnwick.ini", "--add", "tarnwick.ini"});
+  Run({"--settings", dir_ / "tree/tarnwick.ini", "--add", "Setup.log"});
+  EXPECT_EQ(Run({"--settings", dir_ / "tree/tarnwick.ini", "--root", dir_ / "tree", "--json"}),
+            kExitIncomplete);
+  const auto report = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(report["dealt_with"], 1);
+  EXPECT_EQ(report["failed"], 1);
+  EXPECT_EQ(report["to_trash"], false);
+  ASSERT_EQ(report["named"].size(), 1u);
+  EXPECT_EQ(report["named"][0]["path"], dir_ / "tree/tarnwick.ini");
+  EXPECT_EQ(report["named"][0]["kind"], "file_not_dealt_with");
+  EXPECT_EQ(report["named"][0]["code"], "program_file");
+  EXPECT_EQ(report["named"][0]["reason"], "eine Datei des Programms selbst");
 }
 
 TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {

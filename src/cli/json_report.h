@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/delete_report.h"
+
+namespace tarnwick::cli {
+
+// The report of a pass as one JSON object, for scripts: the counts, and every path the report
+// names with its kind and its reason, both in German and as a stable code. The keys are those
+// of the man page. `notChosenFound`: with --nur-diese, the chosen paths the pass did not find.
+std::string JsonPassReport(const engine::DeleteReport& report,
+                           std::optional<uint64_t> notChosenFound);
+
+// The same for a look without deleting: the paths that would go, then as above.
+std::string JsonDryRunReport(const engine::DeleteReport& report,
+                             const std::vector<std::string>& wouldGo,
+                             std::optional<uint64_t> notChosenFound);
+
+}  // namespace tarnwick::cli
