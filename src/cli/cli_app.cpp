@@ -9,6 +9,7 @@
 #include "cli/list_commands.h"
 #include "cli/pass_command.h"
 #include "cli/printing_observer.h"
+#include "cli/take_back_command.h"
 #include "core/name_list_store.h"
 #include "platform/file/whole_file.h"
 #include "core/switch_setting.h"
@@ -86,6 +87,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     }
   }
   PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
+  if (options.takeBack) return RunTakeBack(options, state, printer, out, err);
   return RunPass(options, state, names, chosen ? &*chosen : nullptr, printer, out, err);
 }
 

@@ -20,6 +20,19 @@ const char* KindCode(engine::NamedPath::Kind kind) {
   return "unknown";
 }
 
+json Named(const std::vector<engine::NamedPath>& paths) {
+  json named = json::array();
+  for (const engine::NamedPath& path : paths) {
+    json entry = {{"path", path.path}, {"kind", KindCode(path.kind)}};
+    if (path.error) {
+      entry["reason"] = texts::Reason(path.error);
+      entry["code"] = texts::ReasonCode(path.error);
+    }
+    named.push_back(std::move(entry));
+  }
+  return named;
+}
+
 json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChosenFound) {
   json object = {
       {"to_trash", report.toTrash},
@@ -31,16 +44,7 @@ json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChose
       {"trash_folders", report.trashFolders},
   };
   if (notChosenFound) object["chosen_not_found"] = *notChosenFound;
-  json named = json::array();
-  for (const engine::NamedPath& path : report.named) {
-    json entry = {{"path", path.path}, {"kind", KindCode(path.kind)}};
-    if (path.error) {
-      entry["reason"] = texts::Reason(path.error);
-      entry["code"] = texts::ReasonCode(path.error);
-    }
-    named.push_back(std::move(entry));
-  }
-  object["named"] = std::move(named);
+  object["named"] = Named(report.named);
   return object;
 }
 
@@ -66,6 +70,13 @@ std::string JsonDryRunReport(const engine::DeleteReport& report,
   object["would_deal_with"] = wouldGo.size();
   object["paths"] = wouldGo;
   return Dump(object);
+}
+
+std::string JsonTakeBackReport(const engine::TakeBackReport& report) {
+  return Dump({{"taken_back", report.restored},
+               {"stayed_in_trash", report.stayed},
+               {"no_longer_in_trash", report.notInTrash},
+               {"named", Named(report.named)}});
 }
 
 }  // namespace tarnwick::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/delete_report.h"
+#include "engine/take_back.h"
 
 namespace tarnwick::cli {
 
@@ -19,5 +20,8 @@ std::string JsonPassReport(const engine::DeleteReport& report,
 std::string JsonDryRunReport(const engine::DeleteReport& report,
                              const std::vector<std::string>& wouldGo,
                              std::optional<uint64_t> notChosenFound);
+
+// What taking the last pass back did: the counts and the paths not back, as above.
+std::string JsonTakeBackReport(const engine::TakeBackReport& report);
 
 }  // namespace tarnwick::cli

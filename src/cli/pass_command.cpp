@@ -4,6 +4,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
+#include "core/trash_record_store.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
 
@@ -87,6 +88,9 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       engine::KeptFiles(core::ProgramFiles(state)),
       state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
+  // The record that lets the pass be taken back, written once it has ended.
+  std::error_code recordNotSaved;
+  if (report.toTrash) recordNotSaved = core::SaveTrashRecord(state, report.movedToTrash);
   if (options.json) {
     out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)
         << '\n';
@@ -95,9 +99,14 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       return observer.Shown(path);
     }) << '\n';
   }
+  if (recordNotSaved) {
+    observer.Line(err) << texts::TrashRecordNotSaved(core::TrashRecordPath(state), recordNotSaved)
+                       << '\n';
+  }
   const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);
   if (report.stopped) return kExitStopped;
-  return report.Complete() && notFound.value_or(0) == 0 ? kExitDone : kExitIncomplete;
+  return report.Complete() && notFound.value_or(0) == 0 && !recordNotSaved ? kExitDone
+                                                                           : kExitIncomplete;
 }
 
 }  // namespace tarnwick::cli

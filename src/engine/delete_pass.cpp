@@ -1,5 +1,6 @@
 #include "engine/delete_pass.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/file_collection.h"
@@ -81,6 +82,12 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
   FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), kept, matches,
                           trash ? &*trash : nullptr);
   deletion.Run(observer, report);
+  if (trash) {
+    report.movedToTrash = trash->TakeMoved();
+    // A folder's files together, as taking them back opens each folder once.
+    std::sort(report.movedToTrash.begin(), report.movedToTrash.end(),
+              [](const auto& a, const auto& b) { return a.originalPath < b.originalPath; });
+  }
   return report;
 }
 

@@ -1,22 +1,8 @@
 #include "texts/texts.h"
 
-#include <initializer_list>
-
+#include "texts/text_building.h"
 
 namespace tarnwick::texts {
-namespace {
-
-// The parts one after the other. (Building texts by appending also keeps GCC 12 from its false
-// -Wrestrict warning on "literal" + temporary.)
-std::string Join(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (const std::string_view part : parts) text.append(part);
-  return text;
-}
-
-std::string Quoted(uint64_t count) { return Join({"'", std::to_string(count), "'"}); }
-
-}  // namespace
 
 std::string SearchesFolderTip(std::string_view folder, bool toTrash) {
   return Join({"Durchsucht ", folder, " und alle Unterordner und ",
@@ -67,51 +53,6 @@ std::string ListNotSaved(std::string_view settingsPath, const std::error_code& e
 std::string EndWithoutSaving(std::string_view settingsPath, const std::error_code& error) {
   return Join({ListNotSaved(settingsPath, error),
                "\n\nTrotzdem beenden? Die Änderungen an der Liste gehen dann verloren."});
-}
-
-std::string PassReport(const engine::DeleteReport& report,
-                       const std::function<std::string(std::string_view)>& shown) {
-  std::string text;
-  if (report.stopped) text += "Der Vorgang wurde abgebrochen.\n";
-  text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und ",
-                report.toTrash ? "in den Papierkorb verschoben.   " : "gelöscht.   "});
-  if (report.failed > 0) {
-    text += Join({"\n", Quoted(report.failed),
-                  report.toTrash
-                      ? " Dateien konnten nicht in den Papierkorb verschoben werden."
-                      : " Dateien wurden gefunden, konnten aber nicht gelöscht werden."});
-  }
-  if (report.unreadableDirectories > 0) {
-    text += Join({"\n", Quoted(report.unreadableDirectories),
-                  " Ordner konnten nicht durchsucht werden."});
-  }
-  if (report.deletedForGood > 0) {
-    text += Join({"\n", Quoted(report.deletedForGood),
-                  " Dateien wurden endgültig gelöscht, obwohl der Papierkorb gewählt war."});
-  }
-  if (report.otherFileSystems > 0) {
-    text += Join({"\n", Quoted(report.otherFileSystems),
-                  " Ordner wurden nicht betreten: Dort ist ein anderes Dateisystem eingehängt."});
-  }
-  if (report.trashFolders > 0) {
-    text += Join({"\n", Quoted(report.trashFolders),
-                  " Ordner wurden nicht betreten: Sie gehören zum Papierkorb."});
-  }
-  // Which ones, and why.
-  if (!report.named.empty()) text += "\n";
-  for (const engine::NamedPath& named : report.named) {
-    std::string why;
-    switch (named.kind) {
-      case engine::NamedPath::Kind::kOtherFileSystem: why = "anderes Dateisystem"; break;
-      case engine::NamedPath::Kind::kTrashFolder: why = "Papierkorb"; break;
-      default: why = Reason(named.error);
-    }
-    text += Join({"\n", shown(named.path), ": ", why});
-  }
-  const uint64_t unnamed = report.failed + report.unreadableDirectories + report.otherFileSystems +
-                           report.trashFolders + report.deletedForGood - report.named.size();
-  if (unnamed > 0) text += Join({"\n… und ", std::to_string(unnamed), " weitere"});
-  return text;
 }
 
 std::string FoundFilesLine(uint64_t found) {

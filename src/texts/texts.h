@@ -11,6 +11,7 @@
 
 #include "core/name_list.h"
 #include "engine/delete_report.h"
+#include "engine/take_back.h"
 
 namespace tarnwick::texts {
 
@@ -51,6 +52,15 @@ inline constexpr const char* kFoundFilesAccessibleName = "Gefundene Dateien, zum
 std::string FoundFilesLine(uint64_t found);
 // Its button that deals with the ticked files.
 const char* DealButton(bool toTrash);
+// The item that takes the last pass to the trash back, and what taking back did.
+inline constexpr const char* kTakeBackMenuItem = "Letzten Durchgang aus dem Papierkorb zurückholen";
+inline constexpr const char* kNothingToTakeBack =
+    "Es gibt keinen Durchgang, der aus dem Papierkorb zurückgeholt werden könnte.";
+std::string TakeBackReport(const engine::TakeBackReport& report,
+                           const std::function<std::string(std::string_view)>& shown =
+                               [](std::string_view path) { return std::string(path); });
+// The record of a pass to the trash could not be written, and why.
+std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error);
 // A setting could not be written, and why.
 std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error);
 // The caption of the folder chooser of an installed copy.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <span>
 #include <string>
 #include <system_error>
@@ -17,11 +19,30 @@ enum class TrashError {
   kNoTrashOffered,    // the system offers no trash at all to programs (Wine's shell, say)
   kDeletedForGood,    // the system said it was done, but deleted it rather than keep it
   kIsTrash,           // a folder of the trash itself, which a pass to the trash never enters
+  kNoLongerInTrash,   // taking back: the entry is gone from the trash, or is another one now
+  kPlaceTaken,        // taking back: another file has the name in the original folder
+  kFolderGone,        // taking back: the original folder is no longer there
 };
 const std::error_category& TrashCategory();
 inline std::error_code make_error_code(TrashError error) {
   return {static_cast<int>(error), TrashCategory()};
 }
+
+// One file a pass moved to the trash, and what finds it there again.
+struct TrashedEntry {
+  std::string originalPath;  // where it was
+  std::string trash;         // POSIX: the trash folder (holding files/ and info/)
+  std::string entryName;     // POSIX: its name in files/, its info file's name without .trashinfo
+  std::string infoPath;      // POSIX: the path its info file records (relative on a volume)
+  // POSIX: the file's identity, which moving keeps; the time it was last written (in
+  // nanoseconds) tells it from a later file that got the same inode.
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint64_t modified = 0;
+  // Windows: between when and when (FILETIME, 100 ns since 1601) the Recycle Bin took it.
+  uint64_t deletedAfter = 0;
+  uint64_t deletedBefore = 0;
+};
 
 // The user's trash: the freedesktop.org trash on POSIX (the home trash for files on its file
 // system, a volume's own trash for the others), the Recycle Bin on Windows. Nothing is ever
@@ -42,10 +63,23 @@ class Trash {
   std::vector<std::error_code> Move(const DirectoryHandle& folder, const std::string& folderPath,
                                     std::span<const std::string> names);
 
+  // Every file moved so far, in no particular order; taken out of the trash's keeping.
+  std::vector<TrashedEntry> TakeMoved();
+
  private:
+  // Every file moved so far.
+  void Moved(std::vector<TrashedEntry> entries);
+
   struct Places;  // the trash folders found so far, per file system
   std::unique_ptr<Places> places_;
+  std::mutex movedMutex_;
+  std::vector<TrashedEntry> moved_;
 };
+
+// Puts each entry back where it was, never over another file and never by a copy, and only
+// while the trash still holds the very file moved there; its outcome for each: nothing when it
+// is back, else TrashError::kNoLongerInTrash, kPlaceTaken, kFolderGone or the system's error.
+std::vector<std::error_code> TakeBack(std::span<const TrashedEntry> entries);
 
 // The folders of the trash that a pass over `root` would move files to, those that exist: on
 // POSIX the home trash and, at the top of the root's file system, .Trash/$uid and .Trash-$uid;

@@ -34,7 +34,9 @@ std::string TrashInfo(std::string_view path, std::time_t when) {
   localtime_r(&when, &local);
   char date[32];
   std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-  return "[Trash Info]\nPath=" + Escaped(path) + "\nDeletionDate=" + date + "\n";
+  return "[Trash Info]\n" + TrashInfoPathLine(path) + "\nDeletionDate=" + date + "\n";
 }
+
+std::string TrashInfoPathLine(std::string_view path) { return "Path=" + Escaped(path); }
 
 }  // namespace tarnwick::platform

@@ -11,4 +11,7 @@ namespace tarnwick::platform {
 // the path percent-encoded as file managers read it, the date in local time.
 std::string TrashInfo(std::string_view path, std::time_t when);
 
+// The Path line of such a text, as it reads for `path`: "Path=" and the encoded path.
+std::string TrashInfoPathLine(std::string_view path);
+
 }  // namespace tarnwick::platform

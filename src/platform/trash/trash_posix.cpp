@@ -20,64 +20,11 @@
 #include "platform/posix/posix_support.h"
 #include "platform/trash/trash.h"
 #include "platform/trash/trash_info.h"
+#include "platform/trash/trash_folders_posix.h"
 #include "platform/trash/volume_trash.h"
 
 namespace tarnwick::platform {
 namespace {
-
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-// The folder `name` of `parent`, made (private to this user) when missing. Only a real folder
-// of this user's own is taken: never a link, never someone else's.
-std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder) {
-  if (::mkdirat(parent, name, 0700) != 0 && errno != EEXIST) return LastError();
-  UniqueFd opened(::openat(parent, name, kFolderFlags));
-  if (!opened.IsOpen()) return LastError();
-  struct stat info {};
-  if (::fstat(opened.get(), &info) != 0) return LastError();
-  if (info.st_uid != ::geteuid()) return std::make_error_code(std::errc::permission_denied);
-  folder = std::move(opened);
-  return {};
-}
-
-// The top folder of the mount that holds `folder`: up through ".." while that stays on it.
-// `levels`: how many steps up that took.
-UniqueFd TopOfMount(int folder, size_t& levels) {
-  const uint64_t mount = MountOf(folder);
-  UniqueFd current(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
-  levels = 0;
-  while (current.IsOpen()) {
-    UniqueFd parent(::openat(current.get(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    struct stat here {}, above {};
-    if (!parent.IsOpen() || ::fstat(current.get(), &here) != 0 ||
-        ::fstat(parent.get(), &above) != 0 || MountOf(parent.get()) != mount ||
-        (here.st_dev == above.st_dev && here.st_ino == above.st_ino)) {
-      break;
-    }
-    current = std::move(parent);
-    ++levels;
-  }
-  return current;
-}
-
-// The folder's path with every link resolved, ending in '/'; relative paths are taken from
-// the current folder.
-std::error_code RealFolderPath(const std::string& path, std::string& real) {
-  char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return LastError();
-  real = resolved;
-  if (real.back() != '/') real += '/';
-  return {};
-}
-
-// `path` (ending in '/') without its last `levels` folders.
-std::string Above(std::string path, size_t levels) {
-  for (; levels > 0 && path.size() > 1; --levels) {
-    path = ParentFolder(path.substr(0, path.size() - 1));
-    if (path.back() != '/') path += '/';
-  }
-  return path;
-}
 
 // A trash: its files/ and info/ folders, and, for a volume's own trash, the mount point that
 // its entries' paths are relative to.
@@ -85,6 +32,7 @@ struct TrashFolder {
   UniqueFd files;
   UniqueFd info;
   std::string topdir;  // ending in '/'; empty for the home trash, whose entries keep absolute paths
+  std::string path;    // of the trash folder itself
   std::error_code missing;  // why the file system has no trash this user may use
 
   // Where to look first for a free entry name: a pass that finds a Thumbs.db in every folder
@@ -109,60 +57,7 @@ std::error_code OpenFilesAndInfo(int trash, TrashFolder& folder) {
   return OpenOwnFolder(trash, "info", folder.info);
 }
 
-// $XDG_DATA_HOME, default ~/.local/share; empty when neither is known.
-std::string DataHome() {
-  if (const char* configured = std::getenv("XDG_DATA_HOME"); configured && configured[0] == '/') {
-    return configured;
-  }
-  if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-    return std::string(home) + "/.local/share";
-  }
-  return {};
-}
-
-// The mount of the home trash's file system: the data folder's, or while that is missing its
-// nearest existing parent's. Not the mount of a trash that could be opened: a home trash
-// that cannot be used must not send the files elsewhere.
-uint64_t HomeMount(std::string dataHome) {
-  for (;;) {
-    const UniqueFd folder(::open(dataHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.IsOpen()) return MountOf(folder.get());
-    if (dataHome == "/") return 0;
-    dataHome = ParentFolder(dataHome);
-  }
-}
-
-// The home trash, $XDG_DATA_HOME/Trash, made when missing.
-std::error_code OpenHomeTrash(const std::string& dataHome, UniqueFd& trash) {
-  // The user's own data folder, by its path: made as far as it is missing.
-  for (size_t slash = dataHome.find('/', 1); ; slash = dataHome.find('/', slash + 1)) {
-    ::mkdir(dataHome.substr(0, slash).c_str(), 0700);
-    if (slash == std::string::npos) break;
-  }
-  UniqueFd data(::open(dataHome.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!data.IsOpen()) return LastError();
-  return OpenOwnFolder(data.get(), "Trash", trash);
-}
-
 }  // namespace
-
-std::error_code OpenVolumeTrash(const DirectoryHandle& topdir, DirectoryHandle& trash) {
-  const int top = static_cast<int>(topdir.NativeHandle());
-  const std::string uid = std::to_string(::geteuid());
-  UniqueFd shared(::openat(top, ".Trash", kFolderFlags));
-  struct stat info {};
-  UniqueFd own;
-  if (shared.IsOpen() && ::fstat(shared.get(), &info) == 0 && (info.st_mode & S_ISVTX) != 0 &&
-      !OpenOwnFolder(shared.get(), uid.c_str(), own)) {
-    trash = DirectoryHandle(own.release());
-    return {};
-  }
-  if (OpenOwnFolder(top, (".Trash-" + uid).c_str(), own)) {
-    return make_error_code(TrashError::kNoTrashHere);
-  }
-  trash = DirectoryHandle(own.release());
-  return {};
-}
 
 struct Trash::Places {
   std::mutex mutex;
@@ -180,15 +75,18 @@ struct Trash::Places {
       UniqueFd home;
       trash.missing = OpenHomeTrash(dataHome, home);
       if (!trash.missing) trash.missing = OpenFilesAndInfo(home.get(), trash);
+      trash.path = dataHome + "/Trash";
       return trash;
     }
     size_t levels = 0;
     const DirectoryHandle topdir(TopOfMount(folder, levels).release());
     DirectoryHandle volumeTrash;
-    trash.missing = OpenVolumeTrash(topdir, volumeTrash);
+    std::string name;
+    trash.missing = OpenVolumeTrash(topdir, volumeTrash, &name);
     if (!trash.missing) {
       trash.missing = OpenFilesAndInfo(static_cast<int>(volumeTrash.NativeHandle()), trash);
       trash.topdir = Above(realPath, levels);
+      trash.path = trash.topdir + name;
     }
     if (trash.missing) trash.missing = make_error_code(TrashError::kNoTrashHere);
     return trash;
@@ -219,8 +117,14 @@ std::string EntryName(const std::string& name, int attempt) {
   return stem.append(number).append(extension);
 }
 
+uint64_t ModifiedAt(const struct stat& info) {
+  return static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+         static_cast<uint64_t>(info.st_mtim.tv_nsec);
+}
+
+// Moves one entry; on success `moved` tells where it went.
 std::error_code MoveOne(int folder, const std::string& name, const std::string& originalPath,
-                        TrashFolder& trash, std::time_t now) {
+                        TrashFolder& trash, std::time_t now, TrashedEntry& moved) {
   struct stat entry {};
   if (::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return LastError();
   if (S_ISDIR(entry.st_mode)) return std::make_error_code(std::errc::is_a_directory);
@@ -243,6 +147,12 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
     }
     if (::renameat2(folder, name.c_str(), trash.files.get(), entryName.c_str(),
                     RENAME_NOREPLACE) == 0) {
+      moved.trash = trash.path;
+      moved.entryName = entryName;
+      moved.infoPath = originalPath;
+      moved.device = static_cast<uint64_t>(entry.st_dev);
+      moved.inode = static_cast<uint64_t>(entry.st_ino);
+      moved.modified = ModifiedAt(entry);
       return {};
     }
     const std::error_code error = LastError();
@@ -253,22 +163,6 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
 }
 
 }  // namespace
-
-std::vector<FileIdentity> TrashFolders(const std::string& root) {
-  std::vector<FileIdentity> folders;
-  const auto add = [&folders](const std::optional<FileIdentity>& identity) {
-    if (identity) folders.push_back(*identity);
-  };
-  if (const std::string dataHome = DataHome(); !dataHome.empty()) add(IdentityOf(dataHome + "/Trash"));
-  const UniqueFd folder(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder.IsOpen()) return folders;
-  size_t levels = 0;
-  const DirectoryHandle top(TopOfMount(folder.get(), levels).release());
-  const std::string uid = std::to_string(::geteuid());
-  add(IdentityOfEntry(top, ".Trash/" + uid));
-  add(IdentityOfEntry(top, ".Trash-" + uid));
-  return folders;
-}
 
 Trash::Trash() : places_(std::make_unique<Places>()) {}
 Trash::~Trash() = default;
@@ -285,6 +179,7 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
   }
   TrashFolder& trash = places_->For(fd, recorded);
   if (trash.missing) return std::vector<std::error_code>(names.size(), trash.missing);
+  const std::string realFolder = recorded;
   if (!trash.topdir.empty()) {
     if (!recorded.starts_with(trash.topdir)) {  // moved to another place since the walk
       return std::vector<std::error_code>(names.size(),
@@ -293,10 +188,16 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
     recorded.erase(0, trash.topdir.size());
   }
   std::vector<std::error_code> outcomes(names.size());
+  std::vector<TrashedEntry> moved;
   const std::time_t now = std::time(nullptr);
   for (size_t i = 0; i < names.size(); ++i) {
-    outcomes[i] = MoveOne(fd, names[i], recorded + names[i], trash, now);
+    TrashedEntry entry;
+    outcomes[i] = MoveOne(fd, names[i], recorded + names[i], trash, now, entry);
+    if (outcomes[i]) continue;
+    entry.originalPath = realFolder + names[i];
+    moved.push_back(std::move(entry));
   }
+  Moved(std::move(moved));
   return outcomes;
 }
 

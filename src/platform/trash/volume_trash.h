@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <system_error>
 
 #include "platform/dir/directory_handle.h"
@@ -10,7 +11,9 @@ namespace tarnwick::platform {
 // $topdir/.Trash/$uid where $topdir/.Trash is a real folder with the sticky bit (made for every
 // user by the administrator), else $topdir/.Trash-$uid; each made (private to the user) when
 // missing, and taken only when it is a real folder of the user's own, never a link.
-// TrashError::kNoTrashHere when there is neither and none can be made.
-std::error_code OpenVolumeTrash(const DirectoryHandle& topdir, DirectoryHandle& trash);
+// TrashError::kNoTrashHere when there is neither and none can be made. `name`, when given,
+// gets the trash's path below the top folder.
+std::error_code OpenVolumeTrash(const DirectoryHandle& topdir, DirectoryHandle& trash,
+                                std::string* name = nullptr);
 
 }  // namespace tarnwick::platform
