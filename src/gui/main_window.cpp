@@ -3,7 +3,9 @@
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
 #include "core/switch_setting.h"
+#include "core/trash_record_store.h"
 #include "engine/delete_pass.h"
+#include "engine/take_back.h"
 #include "gui/found_files_window.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
@@ -34,6 +36,8 @@ void MainWindow::ShowSearchRoot() {
   view_->SetTrashChecked(state_.UseTrash);
   view_->SetLookFirstChecked(state_.LookFirst);
 }
+
+void MainWindow::ShowTakeBack() { view_->EnableTakeBack(!core::LoadTrashRecord(state_).empty()); }
 
 void MainWindow::AppendName(const std::string& name) {
   if (const auto refusal = names_.WhyRefused(name)) {
@@ -120,10 +124,36 @@ void MainWindow::Command4Click() {
   }
   passRunning_ = false;
   if (!report || closing_) return;
+  std::string text = texts::PassReport(*report);
+  bool complete = report->Complete();
+  // The record that lets the pass be taken back, written once it has ended.
+  if (report->toTrash) {
+    if (const std::error_code error = core::SaveTrashRecord(state_, report->movedToTrash)) {
+      text += "\n\n" + texts::TrashRecordNotSaved(core::TrashRecordPath(state_), error);
+      complete = false;
+    }
+    ShowTakeBack();
+  }
   std::string title;
-  ShowMessage(*view_, texts::PassReport(*report),
-              report->Complete() ? MessageKind::kInformation : MessageKind::kWarning, title,
+  ShowMessage(*view_, text, complete ? MessageKind::kInformation : MessageKind::kWarning, title,
               state_);
+}
+
+void MainWindow::TakeBackItemClick() {
+  if (passRunning_) return;
+  std::vector<platform::TrashedEntry> record = core::LoadTrashRecord(state_);
+  if (record.empty()) return;
+  toolkit_.SetWaitCursor(true);
+  const engine::TakeBackReport report = engine::TakeBackFromTrash(record);
+  const std::error_code notSaved = core::SaveTrashRecord(state_, record);
+  toolkit_.SetWaitCursor(false);
+  ShowTakeBack();
+  std::string text = texts::TakeBackReport(report);
+  if (notSaved) text += "\n\n" + texts::TrashRecordNotSaved(core::TrashRecordPath(state_), notSaved);
+  std::string title;
+  ShowMessage(*view_, text,
+              report.Complete() && !notSaved ? MessageKind::kInformation : MessageKind::kWarning,
+              title, state_);
 }
 
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }

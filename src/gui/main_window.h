@@ -26,6 +26,8 @@ class MainWindowView : public WindowView {
   // first.
   virtual void SetTrashChecked(bool checked) = 0;
   virtual void SetLookFirstChecked(bool checked) = 0;
+  // The menu item that takes the last pass to the trash back.
+  virtual void EnableTakeBack(bool enabled) = 0;
   // The platform's folder chooser, opening at `start`; nothing when it was cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                   const std::string& start) = 0;
@@ -47,6 +49,8 @@ class MainWindow {
   // Tells, in the delete button's tip, which folder a pass searches and whether it deletes
   // or moves to the trash; call when either changes.
   void ShowSearchRoot();
+  // Enables the take-back item while the last pass to the trash left something to take back.
+  void ShowTakeBack();
   // Appends a name at the end of the list; a name the list refuses is refused with a message
   // that says why.
   void AppendName(const std::string& name);
@@ -63,6 +67,9 @@ class MainWindow {
   // "Vor dem Löschen zeigen, was gefunden wurde": a pass shows what it found, to untick any,
   // before it deals with them; the choice is remembered.
   void LookFirstItemClick();
+  // "Letzten Durchgang aus dem Papierkorb zurückholen": the files of the last pass to the
+  // trash go back where they were, and the report says what stayed.
+  void TakeBackItemClick();
   // The window closes (by the user, or because the session ends): saves the list and ends the
   // program. When the list cannot be saved, the user may keep the program open instead, to
   // mend the cause and close again; then it returns false.

@@ -34,6 +34,7 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
     windows.mainWindow->view().ShowWindow();
   }
   windows.mainWindow->ShowSearchRoot();
+  windows.mainWindow->ShowTakeBack();
   return windows;
 }
 

@@ -63,6 +63,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
   void SetTrashChecked(bool checked) override { trashChecked = checked; }
   void SetLookFirstChecked(bool checked) override { lookFirstChecked = checked; }
+  void EnableTakeBack(bool enabled) override { takeBackEnabled = enabled; }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     chooserCaption = caption;
@@ -77,6 +78,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   std::string deleteTip;
   bool trashChecked = false;
   bool lookFirstChecked = false;
+  bool takeBackEnabled = false;
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
   std::string chooserCaption, chooserStart;
 };

@@ -319,6 +319,29 @@ TEST_F(MainWindowTest, TheLookFirstDealsOnlyWithTheTickedFiles) {
   }
 }
 
+#ifndef _WIN32  // Wine's shell keeps no Recycle Bin
+TEST_F(MainWindowTest, TheTakeBackItemPutsTheLastTrashPassBackAndIsThenDisabled) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  WriteFile(dir_ / "root/a/Setup.log", "a");
+  WriteFile(dir_ / "root/b/Setup.log", "b");
+  SetNames({"Setup.log"});
+  window_.TrashItemClick();
+  window_.ShowTakeBack();
+  EXPECT_FALSE(view().takeBackEnabled);
+  window_.Command4Click();
+  EXPECT_TRUE(view().takeBackEnabled);
+  EXPECT_FALSE(fs::exists(dir_ / "root/a/Setup.log"));
+  toolkit_.messages.clear();
+  window_.TakeBackItemClick();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].prompt, "Es wurden '2' Dateien zurückgeholt.");
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kInformation);
+  EXPECT_EQ(ReadFile(dir_ / "root/a/Setup.log"), "a");
+  EXPECT_EQ(ReadFile(dir_ / "root/b/Setup.log"), "b");
+  EXPECT_FALSE(view().takeBackEnabled);
+}
+#endif
+
 TEST_F(MainWindowTest, UnloadSavesTheListOnceAndEndsTheProgram) {
   SetNames({"Mscreate.dir"});
   view().shown = true;

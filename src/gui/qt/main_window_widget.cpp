@@ -17,6 +17,7 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
       Command4(new WrappingButton(texts::kDeleteButton, this)),
       TrashAction(new QAction(texts::kTrashMenuItem, this)),
       LookFirstAction(new QAction(texts::kLookFirstMenuItem, this)),
+      TakeBackAction(new QAction(texts::kTakeBackMenuItem, this)),
       rules_(rules) {
   setObjectName("Form1");
   setWindowTitle(texts::kMainWindowCaption);
@@ -52,11 +53,15 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   // and a look at what was found first.
   TrashAction->setObjectName("TrashAction");
   LookFirstAction->setObjectName("LookFirstAction");
+  TakeBackAction->setObjectName("TakeBackAction");
+  TakeBackAction->setEnabled(false);
   for (QWidget* widget : {static_cast<QWidget*>(List2), static_cast<QWidget*>(Command4)}) {
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     widget->addAction(TrashAction);
     widget->addAction(LookFirstAction);
+    widget->addAction(TakeBackAction);
   }
+  connect(TakeBackAction, &QAction::triggered, this, [this] { rules_.TakeBackItemClick(); });
   BindSwitch(TrashAction, [this] { rules_.TrashItemClick(); });
   BindSwitch(LookFirstAction, [this] { rules_.LookFirstItemClick(); });
 }

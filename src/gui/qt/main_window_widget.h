@@ -24,6 +24,7 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetTrashChecked(bool checked) override;
   void SetLookFirstChecked(bool checked) override;
+  void EnableTakeBack(bool enabled) override { TakeBackAction->setEnabled(enabled); }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
@@ -35,6 +36,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   QAction* const TrashAction;
   // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
   QAction* const LookFirstAction;
+  // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
+  QAction* const TakeBackAction;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -33,6 +33,14 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
   ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(system, MF_STRING, kTrashItem, Wide(texts::kTrashMenuItem).c_str());
   ::AppendMenuW(system, MF_STRING, kLookFirstItem, Wide(texts::kLookFirstMenuItem).c_str());
+  ::AppendMenuW(system, MF_STRING | MF_GRAYED, kTakeBackItem,
+                Wide(texts::kTakeBackMenuItem).c_str());
+}
+
+void MainWindowWin32::EnableTakeBack(bool enabled) {
+  takeBackEnabled_ = enabled;
+  ::EnableMenuItem(::GetSystemMenu(handle(), FALSE), kTakeBackItem,
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindowWin32::SetTrashChecked(bool checked) { CheckItem(kTrashItem, checked, trashChecked_); }
@@ -50,7 +58,8 @@ void MainWindowWin32::CheckItem(UINT item, bool checked, bool& kept) {
 bool MainWindowWin32::ItemClick(UINT item) {
   if (item == kTrashItem) rules_.TrashItemClick();
   if (item == kLookFirstItem) rules_.LookFirstItemClick();
-  return item == kTrashItem || item == kLookFirstItem;
+  if (item == kTakeBackItem) rules_.TakeBackItemClick();
+  return item == kTrashItem || item == kLookFirstItem || item == kTakeBackItem;
 }
 
 void MainWindowWin32::ShowSwitchMenu(HWND control, LPARAM where) {
@@ -65,6 +74,8 @@ void MainWindowWin32::ShowSwitchMenu(HWND control, LPARAM where) {
                 Wide(texts::kTrashMenuItem).c_str());
   ::AppendMenuW(menu, MF_STRING | (lookFirstChecked_ ? MF_CHECKED : MF_UNCHECKED), kLookFirstItem,
                 Wide(texts::kLookFirstMenuItem).c_str());
+  ::AppendMenuW(menu, MF_STRING | (takeBackEnabled_ ? MF_ENABLED : MF_GRAYED), kTakeBackItem,
+                Wide(texts::kTakeBackMenuItem).c_str());
   const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
                                        handle(), nullptr);
   ::DestroyMenu(menu);

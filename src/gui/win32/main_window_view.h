@@ -15,6 +15,8 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   static constexpr UINT kTrashItem = 0x0110;
   // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
   static constexpr UINT kLookFirstItem = 0x0120;
+  // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
+  static constexpr UINT kTakeBackItem = 0x0130;
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
@@ -26,6 +28,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetTrashChecked(bool checked) override;
   void SetLookFirstChecked(bool checked) override;
+  void EnableTakeBack(bool enabled) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
@@ -45,6 +48,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   std::wstring tip_;  // the tip control keeps a pointer to it
   bool trashChecked_ = false;
   bool lookFirstChecked_ = false;
+  bool takeBackEnabled_ = false;
 };
 
 }  // namespace tarnwick::gui::win32

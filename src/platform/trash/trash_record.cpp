@@ -2,12 +2,13 @@
 
 #include <charconv>
 #include <cstdio>
+#include <iterator>
 
 namespace tarnwick::platform {
 namespace {
 
 constexpr std::string_view kHeading = "Tarnwick-Papierkorb 1\n";
-constexpr size_t kFields = 9;
+constexpr size_t kFields = 9;  // four texts, five numbers
 
 std::string Escaped(std::string_view field) {
   std::string escaped;
@@ -86,13 +87,13 @@ std::optional<std::vector<TrashedEntry>> ParseTrashRecord(std::string_view text)
     std::string* texts[] = {&entry.originalPath, &entry.trash, &entry.entryName, &entry.infoPath};
     uint64_t* numbers[] = {&entry.device, &entry.inode, &entry.modified, &entry.deletedAfter,
                            &entry.deletedBefore};
-    for (size_t f = 0; f < 5; ++f) {
+    for (size_t f = 0; f < std::size(texts); ++f) {
       auto value = Unescaped(fields[f]);
       if (!value) return std::nullopt;
       *texts[f] = std::move(*value);
     }
-    for (size_t f = 0; f < 4; ++f) {
-      const auto value = Number(fields[4 + f]);
+    for (size_t f = 0; f < std::size(numbers); ++f) {
+      const auto value = Number(fields[std::size(texts) + f]);
       if (!value) return std::nullopt;
       *numbers[f] = *value;
     }
