@@ -20,43 +20,6 @@ namespace {
 std::mutex makerMutex;
 FileOperationMaker replacementMaker;
 
-std::error_code FromHresult(HRESULT result) {
-  if (result == E_NOTIMPL) return make_error_code(TrashError::kNoTrashOffered);
-  if (HRESULT_FACILITY(result) == FACILITY_WIN32) return WindowsError(HRESULT_CODE(result));
-  return {static_cast<int>(result), std::system_category()};
-}
-
-// COM, in the single-threaded kind the shell's operations need, for as long as it lives.
-class ComForThisThread {
- public:
-  ComForThisThread()
-      : started_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
-                                                         COINIT_DISABLE_OLE1DDE))) {}
-  ~ComForThisThread() {
-    if (started_) ::CoUninitialize();
-  }
-
- private:
-  bool started_;
-};
-
-template <typename Interface>
-class ComPointer {
- public:
-  ComPointer() = default;
-  ComPointer(const ComPointer&) = delete;
-  ComPointer& operator=(const ComPointer&) = delete;
-  ~ComPointer() {
-    if (pointer_ != nullptr) pointer_->Release();
-  }
-  Interface* operator->() const { return pointer_; }
-  Interface* get() const { return pointer_; }
-  Interface** put() { return &pointer_; }
-
- private:
-  Interface* pointer_ = nullptr;
-};
-
 // The path the shell takes for an open folder: without the \\?\ that lifts the length limit,
 // as the shell parses none.
 std::wstring ShellPathOf(HANDLE folder) {
@@ -75,6 +38,13 @@ std::wstring ShellPathOf(HANDLE folder) {
   if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
   if (path.starts_with(L"\\\\?\\")) return path.substr(4);
   return path;
+}
+
+// The system's time, as the Recycle Bin keeps it.
+uint64_t Now() {
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  return (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
 }
 
 // Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
@@ -256,18 +226,34 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
   for (const std::string& name : names) paths.push_back(folderPath + L"\\" + Wide(name));
 
   const ComForThisThread com;
+  const uint64_t started = Now();
   // A refused item ends its batch: what was left goes again, until nothing is left or a batch
   // settles nothing.
+  std::error_code unsettled;
   for (;;) {
     const auto open = std::count(outcomes.begin(), outcomes.end(), std::nullopt);
     if (open == 0) break;
     const HRESULT result = RecycleBatch(paths, outcomes);
     if (std::count(outcomes.begin(), outcomes.end(), std::nullopt) == open) {
-      return settle(FAILED(result) ? FromHresult(result)
-                                   : std::make_error_code(std::errc::operation_canceled));
+      unsettled = FAILED(result) ? FromHresult(result)
+                                 : std::make_error_code(std::errc::operation_canceled);
+      break;
     }
   }
-  return settle({});
+  // What went, with when: the Recycle Bin knows its items by their place and that time.
+  std::vector<TrashedEntry> moved;
+  const uint64_t ended = Now();
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (outcomes[i] && !*outcomes[i]) {
+      TrashedEntry entry;
+      entry.originalPath = Narrow(paths[i]);
+      entry.deletedAfter = started;
+      entry.deletedBefore = ended;
+      moved.push_back(std::move(entry));
+    }
+  }
+  Moved(std::move(moved));
+  return settle(unsettled);
 }
 
 }  // namespace tarnwick::platform
