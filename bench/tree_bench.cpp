@@ -4,6 +4,7 @@
 // several runs, medians compared with the targets.
 //
 //   tree_bench --cli PATH --floor PATH --work DIR [--files N] [--runs R] [--cold] [--delete]
+//              [--only-generate]
 //
 // Without --delete: the search with --dry-run, warm cache, then with --cold after dropping the
 // caches before every run (when this process may). With --delete: a tree in which half of the
@@ -26,95 +27,9 @@
 #include <string>
 #include <vector>
 
+#include "generated_tree.h"
+
 namespace {
-
-constexpr std::array<const char*, 5> kListedNames = {"Mscreate.dir", "Setup.log", "Thumbs.db",
-                                                     "Desktop.ini", "Install.tmp"};
-constexpr int kTopDirectories = 60;
-
-std::string InCase(std::string name, long variant) {
-  for (char& c : name) {
-    if (variant == 1) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (variant == 2) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return name;
-}
-
-// The search tree: kTopDirectories directories, each holding an equal share of the leaf
-// directories, about 14 files per leaf. File k lives in leaf k % leaves; every hundredth file
-// carries a listed name in one of three letter cases, and a tenth of the files are hidden.
-// The delete tree: 10 files per leaf, the first five of them listed names.
-struct TreeShape {
-  long files = 500000;
-  bool half = false;  // the delete tree
-
-  long filesPerLeaf() const { return half ? 10 : 14; }
-  long leaves() const { return std::max<long>(kTopDirectories, files / filesPerLeaf()); }
-  long leavesPerTop() const { return leaves() / kTopDirectories; }
-  long usedLeaves() const { return leavesPerTop() * kTopDirectories; }
-
-  std::string LeafPath(long leaf) const {
-    char path[64];
-    std::snprintf(path, sizeof path, "t%02ld/l%05ld", leaf / leavesPerTop(), leaf % leavesPerTop());
-    return path;
-  }
-
-  bool IsMatch(long k) const { return half ? (k / usedLeaves()) < 5 : k % 100 == 0; }
-
-  std::string FileName(long k) const {
-    const long slot = k / usedLeaves();
-    if (half && slot < 5) return InCase(kListedNames[slot], k % 3);
-    if (!half && IsMatch(k)) {
-      return InCase(kListedNames[slot % kListedNames.size()],
-                    (slot / static_cast<long>(kListedNames.size())) % 3);
-    }
-    char name[32];
-    std::snprintf(name, sizeof name, "%sfile%07ld.dat", k % 10 == 3 ? "." : "", k);
-    return name;
-  }
-
-  std::string FilePath(const std::string& root, long k) const {
-    return root + "/" + LeafPath(k % usedLeaves()) + "/" + FileName(k);
-  }
-};
-
-void Fail(const std::string& what) {
-  std::perror(what.c_str());
-  std::exit(1);
-}
-
-void CreateFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-  if (fd < 0) Fail(path);
-  ::close(fd);
-}
-
-void Generate(const std::string& root, const TreeShape& shape) {
-  const std::string marker = root + "/.complete";
-  if (::access(marker.c_str(), F_OK) == 0) return;
-  std::printf("generating %ld files in %ld directories under %s\n", shape.files,
-              shape.usedLeaves() + kTopDirectories, root.c_str());
-  std::fflush(stdout);
-  std::system(("rm -rf '" + root + "'").c_str());
-  if (::mkdir(root.c_str(), 0755) != 0) Fail(root);
-  for (long top = 0; top < kTopDirectories; ++top) {
-    char name[16];
-    std::snprintf(name, sizeof name, "/t%02ld", top);
-    if (::mkdir((root + name).c_str(), 0755) != 0) Fail(root + name);
-  }
-  for (long leaf = 0; leaf < shape.usedLeaves(); ++leaf) {
-    const std::string path = root + "/" + shape.LeafPath(leaf);
-    if (::mkdir(path.c_str(), 0755) != 0) Fail(path);
-  }
-  for (long k = 0; k < shape.files; ++k) CreateFile(shape.FilePath(root, k));
-  CreateFile(marker);
-}
-
-void RestoreMatches(const std::string& root, const TreeShape& shape) {
-  for (long k = 0; k < shape.files; ++k) {
-    if (shape.IsMatch(k)) CreateFile(shape.FilePath(root, k));
-  }
-}
 
 // Drops the page, dentry and inode caches; false when this process may not.
 bool DropCaches() {
@@ -245,8 +160,8 @@ void RunSearch(const TreeShape& shape, const std::vector<Tool>& prototype,
   if (shape.files <= 500000) PrintRatio(tools, "fd", 1.5, true);
 }
 
-// Deleting, and moving to the trash (a home trash of its own on the same file system, emptied
-// between runs), beside find -delete.
+// Deleting, moving to the trash (a home trash of its own on the same file system, emptied
+// between runs) and taking that pass back, beside find -delete.
 void RunDelete(const std::string& root, const TreeShape& shape,
                const std::vector<std::string>& ours, const std::string& dataHome, int runs) {
   std::vector<std::string> find = {"find", root, "-type", "f", "("};
@@ -257,8 +172,10 @@ void RunDelete(const std::string& root, const TreeShape& shape,
   find.insert(find.end(), {")", "-delete"});
   std::vector<std::string> toTrash = ours;
   toTrash.push_back("--papierkorb");
+  std::vector<std::string> takeBack = ours;
+  takeBack.push_back("--zurueckholen");
   ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
-  std::vector<double> oursSeconds, trashSeconds, findSeconds;
+  std::vector<double> oursSeconds, trashSeconds, takeBackSeconds, findSeconds;
   std::printf("deleting %ld of %ld files, warm cache:\n", shape.files / 2, shape.files);
   for (int run = 0; run < runs; ++run) {
     RestoreMatches(root, shape);
@@ -266,18 +183,24 @@ void RunDelete(const std::string& root, const TreeShape& shape,
     RestoreMatches(root, shape);
     std::filesystem::remove_all(dataHome);
     const Measurement trashed = Measure(toTrash);
+    const Measurement takenBack = Measure(takeBack);
     RestoreMatches(root, shape);
     const Measurement found = Measure(find);
-    std::printf("  run %d:  tarnwick-cli %.3f s  --papierkorb %.3f s  find -delete %.3f s\n",
-                run + 1, deleted.seconds, trashed.seconds, found.seconds);
+    std::printf("  run %d:  tarnwick-cli %.3f s  --papierkorb %.3f s  --zurueckholen %.3f s  "
+                "find -delete %.3f s\n",
+                run + 1, deleted.seconds, trashed.seconds, takenBack.seconds, found.seconds);
     oursSeconds.push_back(deleted.seconds);
     trashSeconds.push_back(trashed.seconds);
+    takeBackSeconds.push_back(takenBack.seconds);
     findSeconds.push_back(found.seconds);
   }
   const double ratio = Median(oursSeconds) / Median(findSeconds);
   std::printf("  tarnwick-cli / find -delete = %.2f (target <= 0.80: %s)\n", ratio,
               ratio <= 0.8 ? "met" : "MISSED");
   std::printf("  to the trash / deleting = %.2f\n", Median(trashSeconds) / Median(oursSeconds));
+  const double back = Median(takeBackSeconds) / Median(trashSeconds);
+  std::printf("  taking back / to the trash = %.2f (target <= 1.20: %s)\n", back,
+              back <= 1.2 ? "met" : "MISSED");
   std::filesystem::remove_all(dataHome);
   RestoreMatches(root, shape);
 }
@@ -289,11 +212,13 @@ int main(int argc, char** argv) {
   TreeShape shape;
   int runs = 3;
   bool cold = false;
+  bool onlyGenerate = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     const bool hasValue = i + 1 < argc;
     if (option == "--cold") cold = true;
     else if (option == "--delete") shape.half = true;
+    else if (option == "--only-generate") onlyGenerate = true;
     else if (option == "--cli" && hasValue) cli = argv[++i];
     else if (option == "--floor" && hasValue) floor = argv[++i];
     else if (option == "--work" && hasValue) work = argv[++i];
@@ -302,7 +227,7 @@ int main(int argc, char** argv) {
   }
   if (cli.empty() || floor.empty() || work.empty() || shape.files <= 0 || runs <= 0) {
     std::fprintf(stderr, "usage: tree_bench --cli PATH --floor PATH --work DIR [--files N] "
-                         "[--runs R] [--cold] [--delete]\n");
+                         "[--runs R] [--cold] [--delete] [--only-generate]\n");
     return 2;
   }
 
@@ -317,6 +242,7 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < kListedNames.size(); ++i) file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
   }
   RestoreMatches(root, shape);
+  if (onlyGenerate) return 0;
 
   if (shape.half) {
     RunDelete(root, shape, {cli, "--settings", settings, "--root", root},

@@ -49,17 +49,17 @@ int ListMatches(const Options& options, core::AppState& state, const core::NameL
   }
   if (chosen != nullptr) chosen->Keep(helpers.resultList, matches);
   observer.Line(out);
-  std::vector<std::string> paths;
-  for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
   const auto notFound = TellNotFound(options, chosen, observer, err);
   if (options.json) {
+    std::vector<std::string> paths;
+    for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
     out << JsonDryRunReport(report, paths, notFound) << '\n';
   } else {
     // The paths alone on standard output, for a script or an editor to take up again.
-    for (const std::string& path : paths) {
-      out << observer.Shown(path) << (options.nullEnded ? '\0' : '\n');
+    for (const size_t index : matches) {
+      out << observer.Shown(helpers.resultList.List(index)) << (options.nullEnded ? '\0' : '\n');
     }
-    observer.Line(err) << texts::CliWouldDelete(paths.size()) << '\n';
+    observer.Line(err) << texts::CliWouldDelete(matches.size()) << '\n';
   }
   return report.unreadableDirectories > 0 || notFound.value_or(0) > 0 ? kExitIncomplete
                                                                        : kExitDone;
