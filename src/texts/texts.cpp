@@ -125,7 +125,7 @@ std::string CliChosenUnreadable(std::string_view file, const std::error_code& er
 
 std::string CliChosenNotFound(uint64_t count) {
   return Join({Quoted(count),
-               " Pfade der Auswahl hat die Suche nicht gefunden; sie bleiben unberührt."});
+               " Pfade der Auswahl wurden bei der Suche nicht gefunden; sie bleiben unberührt."});
 }
 
 std::string CliChosenNotFoundPath(std::string_view path) {

@@ -152,7 +152,8 @@ TEST_F(Cli, OnlyTheChosenFilesThatThePassFindsAreDealtWith) {
     for (const auto& c : chosen) EXPECT_EQ(fs::exists(c.path), c.thereAfter) << c.path;
     EXPECT_TRUE(fs::exists(dir_ / "tree/b/Setup.log"));  // found, but not chosen
     EXPECT_EQ(out_.str(), "Es wurden '1' Dateien gefunden und gelöscht.   \n");
-    EXPECT_EQ(err_.str(), "'4' Pfade der Auswahl hat die Suche nicht gefunden; sie bleiben unberührt.\n");
+    EXPECT_EQ(err_.str(),
+              "'4' Pfade der Auswahl wurden bei der Suche nicht gefunden; sie bleiben unberührt.\n");
   }
   EXPECT_EQ(Run({"--nur-diese", dir_ / "missing"}), kExitUsageOrRoot);
 }

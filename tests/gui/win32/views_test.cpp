@@ -21,6 +21,7 @@
 #include "gui/win32/progress_window_view.h"
 #include "gui/win32/win32_toolkit.h"
 #include "platform/process/command_line.h"
+#include "support/stand_in_shell_windows.h"
 #include "support/temp_dir.h"
 
 namespace tarnwick::gui::win32 {
@@ -297,6 +298,31 @@ TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTicked
   EXPECT_TRUE(chosen);
   EXPECT_EQ(matches, std::vector<size_t>{found[1]});
   EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+}
+
+// A file the shell deleted though the Recycle Bin was asked for is said so in the report, on
+// its own line and with the warning sign, never counted as moved.
+TEST_F(Win32ViewsTest, TheReportSaysWhatTheShellDeletedInsteadOfRecycling) {
+  using tarnwick::testing::Fate;
+  const platform::FileOperationMaker shell =
+      platform::ReplaceFileOperationMaker([](IFileOperation** operation) {
+        *operation = new tarnwick::testing::StandInOperation({Fate::kDeleteForGood}, S_OK, -1);
+        return S_OK;
+      });
+  WriteFile(dir_ / "root\\0.log", "");
+  mainWindow_.names().Append("0.log");
+  state_.UseTrash = true;
+  SeenBox seen;
+  {
+    const auto answer = AnswerMessageBox(IDOK, seen);
+    Click(Control(MainWindowWin32::kCommand4));
+  }
+  platform::ReplaceFileOperationMaker(shell);
+  EXPECT_EQ(seen.text,
+            "Es wurden '0' Dateien gefunden und in den Papierkorb verschoben.   \n"
+            "'1' Dateien wurden endgültig gelöscht, obwohl der Papierkorb gewählt war.\n\n" +
+                (dir_ / "root\\0.log") + ": endgültig gelöscht statt in den Papierkorb verschoben");
+  EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, IDI_WARNING));
 }
 
 TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
