@@ -66,7 +66,9 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   if (options.root && options.root->empty()) return UsageFailure(texts::kCliEmptyRoot, err);
   // An installed copy's folder holds the system's programs: a pass there needs a root named.
   if (options.Passes() && !options.root && environment.installedCopy) {
-    return UsageFailure(texts::kCliRootNeeded, err);
+    return UsageFailure(environment.programDirectory.empty() ? texts::kCliProgramFolderUnknown
+                                                             : texts::kCliRootNeeded,
+                        err);
   }
 
   core::AppState state = StateFor(options, environment);

@@ -108,6 +108,9 @@ inline constexpr const char* kCliUsageHint = "(--help zeigt die Aufrufform)";
 inline constexpr const char* kCliEmptyRoot = "--root braucht einen Ordner.";
 inline constexpr const char* kCliRootNeeded =
     "Ein installiertes tarnwick-cli durchsucht nur einen genannten Ordner: --root ORDNER.";
+inline constexpr const char* kCliProgramFolderUnknown =
+    "Der Ordner des Programms ist nicht bekannt; tarnwick-cli durchsucht nur einen genannten "
+    "Ordner: --root ORDNER.";
 std::string CliUnexpectedArgument(std::string_view argument);
 std::string CliMissingValue(std::string_view option);
 std::string CliExcludes(std::string_view first, std::string_view second);

@@ -205,6 +205,7 @@ TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
   environment_.programDirectory.clear();  // a folder that could not be determined
   environment_.installedCopy = core::IsInstalledCopy(environment_.programDirectory);
   EXPECT_EQ(Run({}), kExitUsageOrRoot);
+  EXPECT_NE(err_.str().find("Der Ordner des Programms ist nicht bekannt"), std::string::npos);
   EXPECT_EQ(Run({"--root", dir_ / "program"}), kExitDone);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "program/x"));
   environment_.programDirectory = programDirectory;
