@@ -1,5 +1,9 @@
 #include "cli/json_report.h"
 
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
 #include <nlohmann/json.hpp>
 
 #include "texts/texts.h"
@@ -8,6 +12,36 @@ namespace tarnwick::cli {
 namespace {
 
 using nlohmann::json;
+
+std::string Base64(std::string_view bytes) {
+  static constexpr char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  const auto byte = [&bytes](size_t i) -> uint32_t {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+  };
+  std::string text;
+  text.reserve((bytes.size() + 2) / 3 * 4);
+  for (size_t i = 0; i < bytes.size(); i += 3) {
+    const uint32_t group = byte(i) << 16 | byte(i + 1) << 8 | byte(i + 2);
+    text += kDigits[group >> 18];
+    text += kDigits[(group >> 12) & 63];
+    text += i + 1 < bytes.size() ? kDigits[(group >> 6) & 63] : '=';
+    text += i + 2 < bytes.size() ? kDigits[group & 63] : '=';
+  }
+  return text;
+}
+
+// JSON holds only UTF-8: a path that is not (a file name may be any bytes) is shown with
+// U+FFFD where it is not, and its exact bytes go beside it in base64, so that a script can
+// name the very file again. Nothing for a path JSON takes as it is.
+std::optional<std::string> BytesOfNonText(const std::string& path) {
+  try {
+    (void)json(path).dump();
+    return std::nullopt;
+  } catch (const json::type_error&) {
+    return Base64(path);
+  }
+}
 
 const char* KindCode(engine::NamedPath::Kind kind) {
   switch (kind) {
@@ -24,6 +58,7 @@ json Named(const std::vector<engine::NamedPath>& paths) {
   json named = json::array();
   for (const engine::NamedPath& path : paths) {
     json entry = {{"path", path.path}, {"kind", KindCode(path.kind)}};
+    if (auto bytes = BytesOfNonText(path.path)) entry["path_bytes"] = std::move(*bytes);
     if (path.error) {
       entry["reason"] = texts::Reason(path.error);
       entry["code"] = texts::ReasonCode(path.error);
@@ -69,6 +104,16 @@ std::string JsonDryRunReport(const engine::DeleteReport& report,
   object["dry_run"] = true;
   object["would_deal_with"] = wouldGo.size();
   object["paths"] = wouldGo;
+  // Beside the paths, in the same order: the bytes of each that JSON cannot hold exactly,
+  // null for the others; only when there is such a path.
+  json bytes = json::array();
+  bool anyBytes = false;
+  for (const std::string& path : wouldGo) {
+    auto exact = BytesOfNonText(path);
+    anyBytes = anyBytes || exact.has_value();
+    bytes.push_back(exact ? json(std::move(*exact)) : json(nullptr));
+  }
+  if (anyBytes) object["paths_bytes"] = std::move(bytes);
   return Dump(object);
 }
 

@@ -59,7 +59,7 @@ int ListMatches(const Options& options, core::AppState& state, const core::NameL
     for (const size_t index : matches) {
       out << observer.Shown(helpers.resultList.List(index)) << (options.nullEnded ? '\0' : '\n');
     }
-    observer.Line(err) << texts::CliWouldDelete(matches.size()) << '\n';
+    observer.Line(err) << texts::CliWouldDelete(matches.size(), report.toTrash) << '\n';
   }
   return report.unreadableDirectories > 0 || notFound.value_or(0) > 0 ? kExitIncomplete
                                                                        : kExitDone;

@@ -91,7 +91,11 @@ std::string CliBadUsage(std::string_view detail) {
   return Join({"ungültiger Aufruf (", detail, ")"});
 }
 
-std::string CliWouldDelete(uint64_t count) {
+std::string CliWouldDelete(uint64_t count, bool toTrash) {
+  if (toTrash) {
+    return Join({Quoted(count),
+                 " Dateien würden in den Papierkorb verschoben (Probelauf, nichts verschoben)."});
+  }
   return Join({Quoted(count), " Dateien würden gelöscht (Probelauf, nichts gelöscht)."});
 }
 

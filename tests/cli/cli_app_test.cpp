@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -116,6 +117,11 @@ TEST_F(Cli, DryRunListsAndDeletesNothing) {
   // The paths alone on standard output, for a script or an editor; the count beside them.
   EXPECT_EQ(out_.str(), (dir_ / "tree/a/Setup.log") + "\n" + (dir_ / "tree/Setup.log") + "\n");
   EXPECT_EQ(err_.str(), "'2' Dateien würden gelöscht (Probelauf, nichts gelöscht).\n");
+  EXPECT_EQ(Run({"--settings", dir_ / "own.ini", "--root", dir_ / "tree", "--dry-run",
+                 "--papierkorb"}),
+            kExitDone);
+  EXPECT_EQ(err_.str(),
+            "'2' Dateien würden in den Papierkorb verschoben (Probelauf, nichts verschoben).\n");
   EXPECT_TRUE(fs::exists(dir_ / "tree/a/Setup.log"));
   EXPECT_TRUE(fs::exists(dir_ / "tree/Setup.log"));
   EXPECT_FALSE(fs::exists(environment_.settingsPath));
@@ -177,6 +183,48 @@ TEST_F(Cli, DryRunWithNulAndTheReportAsJson) {
   EXPECT_EQ(report["named"][0]["kind"], "file_not_dealt_with");
   EXPECT_EQ(report["named"][0]["code"], "program_file");
   EXPECT_EQ(report["named"][0]["reason"], "eine Datei des Programms selbst");
+}
+
+std::string FromBase64(std::string_view text) {
+  const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string bytes;
+  uint32_t bits = 0;
+  int count = 0;
+  for (const char c : text) {
+    if (c == '=') break;
+    bits = bits << 6 | static_cast<uint32_t>(digits.find(c));
+    if ((count += 6) >= 8) bytes += static_cast<char>(bits >> (count -= 8));
+  }
+  return bytes;
+}
+
+// Every path of --dry-run --json names its file exactly: as text where it is UTF-8, else by
+// its bytes beside the text.
+TEST_F(Cli, JsonPathsNameTheirFilesExactly) {
+  const struct {
+    std::string folder;
+    bool asBytes;
+  } cases[] = {
+      {"plain", false},          {"\xff\xfe", true},    {"caf\xc3\xa9", false},
+      {"half\xc3", true},        {"tab\tand\x01", false}, {"quote\"back\\", false},
+      {"\xed\xa0\x80", true},  // a lone surrogate as Linux may store it
+  };
+  Run({"--add", "Setup.log"});
+  for (const auto& c : cases) WriteFile(dir_ / ("tree/" + c.folder + "/Setup.log"), "");
+  EXPECT_EQ(Run({"--root", dir_ / "tree", "--dry-run", "--json"}), kExitDone);
+  const auto report = nlohmann::json::parse(out_.str());
+  ASSERT_EQ(report["paths"].size(), std::size(cases));
+  std::map<std::string, bool> named;  // each path, and whether it came as bytes
+  for (size_t i = 0; i < report["paths"].size(); ++i) {
+    const auto& bytes = report["paths_bytes"][i];
+    named[bytes.is_null() ? report["paths"][i].get<std::string>()
+                          : FromBase64(bytes.get<std::string>())] = !bytes.is_null();
+  }
+  for (const auto& c : cases) {
+    const auto found = named.find(dir_ / ("tree/" + c.folder + "/Setup.log"));
+    ASSERT_NE(found, named.end()) << c.folder;
+    EXPECT_EQ(found->second, c.asBytes) << c.folder;
+  }
 }
 
 TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
