@@ -35,9 +35,15 @@ void LabelInGerman(CLI::App& app) {
   formatter->label("Excludes", "schließt aus");
 }
 
-// The option table; the values land in `options` while the command line is parsed, but for
-// the trash switch, whose option is returned: CLI11 gives an unused flag a value as well.
-CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
+// The options whose presence is read after parsing: the trash switch, as CLI11 gives an unused
+// flag a value as well, and taking back, which may come without a number.
+struct CountedOptions {
+  const CLI::Option* trash;
+  const CLI::Option* takeBack;
+};
+
+// The option table; the values land in `options` while the command line is parsed.
+CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   app.option_defaults()->group("Optionen");
   app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)")
       ->type_name("ORDNER");
@@ -58,9 +64,14 @@ CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   app.add_flag("-0,--null", options.nullEnded,
                "Pfade bei --dry-run und --nur-diese mit NUL statt Zeilenumbruch beenden");
   auto* json = app.add_flag("--json", options.json, "den Bericht als ein JSON-Objekt ausgeben");
-  auto* takeBack = app.add_flag("--zurueckholen", options.takeBack,
-                                "die Dateien des letzten Durchgangs aus dem Papierkorb "
-                                "zurückholen");
+  auto* takeBack = app.add_option("--zurueckholen", options.takeBackPass,
+                                  "die Dateien des letzten Durchgangs in den Papierkorb, der "
+                                  "noch welche hat, oder des Durchgangs NR zurückholen")
+                      ->expected(0, 1)
+                      ->type_name("[NR]");
+  auto* listPasses = app.add_flag("--durchgaenge", options.listPasses,
+                                  "die Durchgänge in den Papierkorb auflisten, die sich "
+                                  "zurückholen lassen");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
   auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
                                     "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
@@ -78,7 +89,8 @@ CLI::Option* AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   onlyThese->excludes(list, settingsPath, add, remove, takeBack);
   json->excludes(list, settingsPath, add, remove);
   takeBack->excludes(list, settingsPath, add, remove, dryRun, trash);
-  return trash;
+  listPasses->excludes(list, settingsPath, add, remove, dryRun, trash, onlyThese, takeBack);
+  return {trash, takeBack};
 }
 
 }  // namespace
@@ -88,7 +100,7 @@ std::variant<Options, int> ParseOptions(const std::vector<std::string>& argument
   CLI::App app(texts::kCliDescription, "tarnwick-cli");
   Options options;
   bool toTrash = false;
-  const CLI::Option* trash = AddOptions(app, options, toTrash);
+  const CountedOptions counted = AddOptions(app, options, toTrash);
   LabelInGerman(app);
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
@@ -103,7 +115,8 @@ std::variant<Options, int> ParseOptions(const std::vector<std::string>& argument
     err << "tarnwick-cli: " << UsageError(error) << '\n' << texts::kCliUsageHint << '\n';
     return kExitUsageOrRoot;
   }
-  if (trash->count() > 0) options.toTrash = toTrash;
+  if (counted.trash->count() > 0) options.toTrash = toTrash;
+  options.takeBack = counted.takeBack->count() > 0;
   return options;
 }
 

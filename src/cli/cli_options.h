@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -22,10 +23,14 @@ struct Options {
   std::optional<std::string> onlyThese;  // a file of the paths to deal with, "-" for stdin
   bool nullEnded = false;  // paths are ended by NUL, not by a line break, in and out
   bool json = false;       // the report as one JSON object
-  bool takeBack = false;   // the files of the last pass to the trash go back
+  bool takeBack = false;   // the files of a pass to the trash go back: ...
+  std::optional<uint64_t> takeBackPass;  // ... of this kept pass, else of the newest with any
+  bool listPasses = false;  // the kept passes to the trash
 
   // Whether this run is a pass over a folder rather than a command on the list.
-  bool Passes() const { return !list && !settingsPath && !add && !remove && !takeBack; }
+  bool Passes() const {
+    return !list && !settingsPath && !add && !remove && !takeBack && !listPasses;
+  }
 };
 
 // The options of `arguments`, or the exit status when the run ends here: the help or the

@@ -117,11 +117,52 @@ std::string JsonDryRunReport(const engine::DeleteReport& report,
   return Dump(object);
 }
 
-std::string JsonTakeBackReport(const engine::TakeBackReport& report) {
-  return Dump({{"taken_back", report.restored},
-               {"stayed_in_trash", report.stayed},
-               {"no_longer_in_trash", report.notInTrash},
-               {"named", Named(report.named)}});
+std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
+  using Outcome = engine::TakeBackResult::Outcome;
+  json object = {{"taken_back", result.report.restored},
+                 {"stayed_in_trash", result.report.stayed},
+                 {"no_longer_in_trash", result.report.notInTrash},
+                 {"named", Named(result.report.named)}};
+  if (result.outcome == Outcome::kNothingToTakeBack) return Dump(object);
+  object["pass"] = result.number;
+  if (result.outcome == Outcome::kNoSuchPass) {
+    object["no_such_pass"] = true;
+    return Dump(object);
+  }
+  object["record"] = result.recordPath;
+  if (result.outcome == Outcome::kRecordUnusable) {
+    object["record_unusable"] = true;
+    if (result.badLine != 0) object["bad_line"] = result.badLine;
+    if (result.recordError) {
+      object["reason"] = texts::Reason(result.recordError);
+      object["code"] = texts::ReasonCode(result.recordError);
+    }
+  }
+  object["last_line_set_aside"] = result.lastLineCut;
+  if (result.notSaved) object["record_not_saved"] = texts::Reason(result.notSaved);
+  return Dump(object);
+}
+
+std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes) {
+  json list = json::array();
+  for (const engine::KeptPassSummary& pass : passes) {
+    json entry = {{"number", pass.number}, {"record", pass.recordPath}};
+    if (pass.recordError || pass.badLine != 0) {
+      entry["record_unusable"] = true;
+      if (pass.badLine != 0) entry["bad_line"] = pass.badLine;
+      if (pass.recordError) {
+        entry["reason"] = texts::Reason(pass.recordError);
+        entry["code"] = texts::ReasonCode(pass.recordError);
+      }
+    } else {
+      entry["when"] = pass.when;
+      entry["root"] = pass.root;
+      if (auto bytes = BytesOfNonText(pass.root)) entry["root_bytes"] = std::move(*bytes);
+      entry["to_take_back"] = pass.toTakeBack;
+    }
+    list.push_back(std::move(entry));
+  }
+  return Dump({{"passes", std::move(list)}});
 }
 
 }  // namespace tarnwick::cli

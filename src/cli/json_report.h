@@ -21,7 +21,11 @@ std::string JsonDryRunReport(const engine::DeleteReport& report,
                              const std::vector<std::string>& wouldGo,
                              std::optional<uint64_t> notChosenFound);
 
-// What taking the last pass back did: the counts and the paths not back, as above.
-std::string JsonTakeBackReport(const engine::TakeBackReport& report);
+// What taking a kept pass back did: which pass, the counts and the paths not back, as above;
+// or why its record could not be used.
+std::string JsonTakeBackResult(const engine::TakeBackResult& result);
+
+// The kept passes to the trash, newest first.
+std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes);
 
 }  // namespace tarnwick::cli

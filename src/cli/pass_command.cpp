@@ -1,10 +1,12 @@
 #include "cli/pass_command.h"
 
+#include <ctime>
 #include <ostream>
+#include <span>
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
-#include "core/trash_record_store.h"
+#include "core/trash_history.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
 
@@ -83,14 +85,15 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       return true;
     };
   }
+  // The record that lets the pass be taken back, written as its files reach the trash.
+  core::PassRecorder record(state, state.SearchRoot, std::time(nullptr));
   const engine::DeleteReport report = *engine::DeleteListedFiles(
       state.SearchRoot, names, engine::BindHelperObjects(), observer,
       engine::KeptFiles(core::ProgramFiles(state)),
-      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen);
+      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen,
+      [&record](std::span<const platform::TrashedEntry> moved) { record.Record(moved); });
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
-  // The record that lets the pass be taken back, written once it has ended.
-  std::error_code recordNotSaved;
-  if (report.toTrash) recordNotSaved = core::SaveTrashRecord(state, report.movedToTrash);
+  const std::error_code recordNotSaved = record.Error();
   if (options.json) {
     out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)
         << '\n';
@@ -100,7 +103,10 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     }) << '\n';
   }
   if (recordNotSaved) {
-    observer.Line(err) << texts::TrashRecordNotSaved(core::TrashRecordPath(state), recordNotSaved)
+    observer.Line(err) << texts::TrashRecordNotSaved(record.RecordPath().empty()
+                                                         ? core::TrashHistoryFolder(state)
+                                                         : record.RecordPath(),
+                                                     recordNotSaved)
                        << '\n';
   }
   const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);

@@ -4,7 +4,6 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
-#include "core/trash_record_store.h"
 #include "engine/take_back.h"
 #include "texts/texts.h"
 
@@ -12,26 +11,35 @@ namespace tarnwick::cli {
 
 int RunTakeBack(const Options& options, const core::AppState& state, PrintingObserver& printer,
                 std::ostream& out, std::ostream& err) {
-  std::vector<platform::TrashedEntry> record = core::LoadTrashRecord(state);
-  if (record.empty()) {
-    if (options.json) {
-      out << JsonTakeBackReport({}) << '\n';
-    } else {
-      out << texts::kNothingToTakeBack << '\n';
-    }
-    return kExitDone;
-  }
-  const engine::TakeBackReport report = engine::TakeBackFromTrash(record);
-  const std::error_code notSaved = core::SaveTrashRecord(state, record);
+  using Outcome = engine::TakeBackResult::Outcome;
+  const engine::TakeBackResult result = engine::TakeBackPass(state, options.takeBackPass);
+  const bool unusable = result.outcome == Outcome::kRecordUnusable ||
+                        result.outcome == Outcome::kNoSuchPass;
   if (options.json) {
-    out << JsonTakeBackReport(report) << '\n';
+    out << JsonTakeBackResult(result) << '\n';
   } else {
-    out << texts::TakeBackReport(report, [&printer](std::string_view path) {
+    (unusable ? err : out) << texts::TakeBackResultText(result, [&printer](std::string_view path) {
       return printer.Shown(path);
     }) << '\n';
   }
-  if (notSaved) err << texts::TrashRecordNotSaved(core::TrashRecordPath(state), notSaved) << '\n';
-  return report.Complete() && !notSaved ? kExitDone : kExitIncomplete;
+  if (unusable) return kExitUsageOrRoot;
+  return result.report.Complete() && !result.notSaved ? kExitDone : kExitIncomplete;
+}
+
+int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,
+                  std::ostream& out) {
+  const std::vector<engine::KeptPassSummary> passes = engine::SummariseKeptPasses(state);
+  if (options.json) {
+    out << JsonKeptPasses(passes) << '\n';
+    return kExitDone;
+  }
+  if (passes.empty()) out << texts::kNothingToTakeBack << '\n';
+  for (const engine::KeptPassSummary& pass : passes) {
+    out << texts::KeptPassLine(pass, [&printer](std::string_view path) {
+      return printer.Shown(path);
+    }) << '\n';
+  }
+  return kExitDone;
 }
 
 }  // namespace tarnwick::cli

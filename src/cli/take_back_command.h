@@ -8,9 +8,14 @@
 
 namespace tarnwick::cli {
 
-// --zurueckholen: the files of the last pass to the trash go back where they were; the
-// record then keeps only those still in the trash. Returns the exit status.
+// --zurueckholen [NR]: the files of the newest kept pass to the trash that has any (or of pass
+// NR) go back where they were; its record then keeps only those still in the trash. Returns
+// the exit status: 2 when the record cannot be used, as nothing was done then.
 int RunTakeBack(const Options& options, const core::AppState& state, PrintingObserver& printer,
                 std::ostream& out, std::ostream& err);
+
+// --durchgaenge: the kept passes, newest first, one a line (or as JSON).
+int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,
+                  std::ostream& out);
 
 }  // namespace tarnwick::cli

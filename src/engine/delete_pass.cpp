@@ -1,6 +1,5 @@
 #include "engine/delete_pass.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "engine/file_collection.h"
@@ -65,7 +64,8 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer, const KeptFiles& kept,
-                                              Disposal disposal, const MatchChooser& choose) {
+                                              Disposal disposal, const MatchChooser& choose,
+                                              const platform::MovedToTrash& recordMoved) {
   if (names.Count() == 0) return std::nullopt;
   DeleteReport report;
   report.toTrash = disposal == Disposal::kTrash;
@@ -78,16 +78,10 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
   // the walk starts.
   observer.OnDeletionsStarting(matches.size());
   std::optional<platform::Trash> trash;
-  if (report.toTrash) trash.emplace();
+  if (report.toTrash) trash.emplace(recordMoved);
   FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), kept, matches,
                           trash ? &*trash : nullptr);
   deletion.Run(observer, report);
-  if (trash) {
-    report.movedToTrash = trash->TakeMoved();
-    // A folder's files together, as taking them back opens each folder once.
-    std::sort(report.movedToTrash.begin(), report.movedToTrash.end(),
-              [](const auto& a, const auto& b) { return a.originalPath < b.originalPath; });
-  }
   return report;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/helper_objects.h"
 #include "engine/kept_files.h"
 #include "engine/pass_observer.h"
+#include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 
@@ -35,12 +36,14 @@ using MatchChooser = std::function<bool(const ResultList& results, std::vector<s
 // deleted when the observer stops the walk; a stop during the deletions ends them after the
 // files in hand. Returns nothing, and does nothing, when the list is empty or `choose` (asked
 // when anything was found) says no. Only the matches it keeps are dealt with, by the same
-// rules; the report counts those.
+// rules; the report counts those. In a pass to the trash `recordMoved` hears of each batch of
+// files as soon as it is there, so that the pass can be taken back however it ends.
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer,
                                               const KeptFiles& kept = KeptFiles(),
                                               Disposal disposal = Disposal::kDelete,
-                                              const MatchChooser& choose = {});
+                                              const MatchChooser& choose = {},
+                                              const platform::MovedToTrash& recordMoved = {});
 
 }  // namespace tarnwick::engine

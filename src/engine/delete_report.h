@@ -7,7 +7,6 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 
@@ -41,9 +40,6 @@ struct DeleteReport {
   bool stopped = false;                // the user stopped the pass
   bool toTrash = false;                // "deleted" files went to the trash, not for good
   std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
-  // In a pass to the trash: every file that went there, by its original path, so that the
-  // pass can be taken back.
-  std::vector<platform::TrashedEntry> movedToTrash;
 
   // Every matching file went where it was to go and every directory was searched. A folder of
   // another file system or of the trash is left alone on purpose: no failure.

@@ -1,6 +1,29 @@
 #include "engine/take_back.h"
 
+#include "core/trash_history.h"
+#include "platform/file/held_file.h"
+#include "platform/trash/trash_record.h"
+
 namespace tarnwick::engine {
+namespace {
+
+// A kept pass's record, held so that no pass or other take-back writes it meanwhile.
+struct HeldRecord {
+  platform::HeldFile file;
+  platform::ParsedTrashRecord parsed;
+  std::error_code error;
+};
+
+void Hold(const core::KeptPass& pass, HeldRecord& held) {
+  std::string text;
+  held.error = held.file.Open(pass.recordPath);
+  if (!held.error) held.error = held.file.Read(core::kRecordLimit, text);
+  if (!held.error) held.parsed = platform::ParseTrashRecord(text);
+}
+
+bool IsUnusable(const HeldRecord& held) { return held.error || held.parsed.badLine != 0; }
+
+}  // namespace
 
 TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
   const std::vector<std::error_code> outcomes = platform::TakeBack(entries);
@@ -15,6 +38,7 @@ TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
     if (report.named.size() < DeleteReport::kPathsNamed) {
       report.named.push_back({entries[i].originalPath, outcome, NamedPath::Kind::kFileNotDeleted});
     }
+    // Only a known loss is forgotten; whatever else kept a file in the trash keeps its way back.
     if (outcome == platform::TrashError::kNoLongerInTrash) {
       ++report.notInTrash;
     } else {
@@ -24,6 +48,60 @@ TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
   }
   entries = std::move(stayed);
   return report;
+}
+
+TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number) {
+  TakeBackResult result;
+  result.outcome = number ? TakeBackResult::Outcome::kNoSuchPass
+                          : TakeBackResult::Outcome::kNothingToTakeBack;
+  for (const core::KeptPass& pass : core::KeptPasses(state)) {
+    if (number && pass.number != *number) continue;
+    HeldRecord held;
+    Hold(pass, held);
+    result.number = pass.number;
+    result.recordPath = pass.recordPath;
+    if (IsUnusable(held)) {
+      result.outcome = TakeBackResult::Outcome::kRecordUnusable;
+      result.recordError = held.error;
+      result.badLine = held.parsed.badLine;
+      return result;
+    }
+    platform::TrashRecord& record = held.parsed.record;
+    result.lastLineCut = held.parsed.lastLineCut;
+    if (record.entries.empty()) {
+      // Nothing of it is left to take back: it is kept no longer.
+      held.file.Remove();
+      if (number) {
+        result.outcome = TakeBackResult::Outcome::kTakenBack;
+        return result;
+      }
+      continue;
+    }
+    result.outcome = TakeBackResult::Outcome::kTakenBack;
+    result.report = TakeBackFromTrash(record.entries);
+    result.notSaved = record.entries.empty() ? held.file.Remove()
+                                             : held.file.Replace(platform::FormatTrashRecord(record));
+    return result;
+  }
+  return result;
+}
+
+std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state) {
+  std::vector<KeptPassSummary> summaries;
+  for (const core::KeptPass& pass : core::KeptPasses(state)) {
+    KeptPassSummary summary;
+    summary.number = pass.number;
+    summary.recordPath = pass.recordPath;
+    HeldRecord held;
+    Hold(pass, held);  // a pass that still runs holds its record: it is listed as busy
+    summary.recordError = held.error;
+    summary.badLine = held.parsed.badLine;
+    summary.when = held.parsed.record.when;
+    summary.root = held.parsed.record.root;
+    summary.toTakeBack = held.parsed.record.entries.size();
+    summaries.push_back(std::move(summary));
+  }
+  return summaries;
 }
 
 }  // namespace tarnwick::engine

@@ -1,25 +1,66 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <system_error>
 #include <vector>
 
+#include "core/app_state.h"
 #include "engine/delete_report.h"
 #include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
 
-// What taking the last pass back from the trash did.
+// What taking a pass back from the trash did with its files.
 struct TakeBackReport {
   uint64_t restored = 0;    // back where they were
-  uint64_t stayed = 0;      // still in the trash: their place taken, their folder gone, ...
-  uint64_t notInTrash = 0;  // no longer in the trash as the pass left them: left alone
+  uint64_t stayed = 0;      // still in the trash, and still recorded: their place taken, ...
+  uint64_t notInTrash = 0;  // known to be no longer in the trash as the pass left them: forgotten
   std::vector<NamedPath> named;  // the first DeleteReport::kPathsNamed of those not back
 
   bool Complete() const { return stayed == 0 && notInTrash == 0; }
 };
 
-// Puts the files of the last pass to the trash back; afterwards `entries` holds only those
-// still in the trash, so that taking back again finishes the job and never moves a file twice.
+// Puts the files of `entries` back; afterwards `entries` holds only those that stayed in the
+// trash, so that taking back again finishes the job and never moves a file twice.
 TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries);
+
+// Taking one kept pass back: which, and what came of it.
+struct TakeBackResult {
+  enum class Outcome {
+    kNothingToTakeBack,  // no kept pass has files to take back
+    kNoSuchPass,         // none of the number asked for is kept
+    kRecordUnusable,     // its record cannot be read, or is no record: nothing moved, left as it is
+    kTakenBack,          // the report tells what came back
+  };
+  Outcome outcome = Outcome::kNothingToTakeBack;
+  uint64_t number = 0;
+  std::string recordPath;
+  std::error_code recordError;  // kRecordUnusable: why it cannot be read
+  size_t badLine = 0;           // kRecordUnusable: the first line that is no part of a record
+  bool lastLineCut = false;     // a last line cut short (a pass ended while writing it) was set aside
+  TakeBackReport report;
+  std::error_code notSaved;     // the record could not be brought up to date
+};
+
+// Takes back the kept pass numbered `number`, or without one the newest kept pass that has
+// files to take back; using it again walks back through the earlier passes. A record that is
+// no use is never guessed at: it moves nothing and stays exactly as it is.
+TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number);
+
+// A kept pass as a listing shows it.
+struct KeptPassSummary {
+  uint64_t number = 0;
+  int64_t when = 0;  // seconds since 1970; 0 for the record of an earlier version
+  std::string root;
+  uint64_t toTakeBack = 0;      // files its record still lists
+  std::string recordPath;
+  std::error_code recordError;  // its record cannot be read (busy: the pass still runs), ...
+  size_t badLine = 0;           // ... or is damaged from this line on
+};
+
+// Every kept pass, newest first.
+std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state);
 
 }  // namespace tarnwick::engine

@@ -1,9 +1,12 @@
 #include "gui/main_window.h"
 
+#include <ctime>
+#include <span>
+
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
 #include "core/switch_setting.h"
-#include "core/trash_record_store.h"
+#include "core/trash_history.h"
 #include "engine/delete_pass.h"
 #include "engine/take_back.h"
 #include "gui/found_files_window.h"
@@ -37,7 +40,9 @@ void MainWindow::ShowSearchRoot() {
   view_->SetLookFirstChecked(state_.LookFirst);
 }
 
-void MainWindow::ShowTakeBack() { view_->EnableTakeBack(!core::LoadTrashRecord(state_).empty()); }
+// Offered while a pass is kept; its record is read only when the item is used, so that a
+// damaged one is said then, and nothing at start-up waits on it.
+void MainWindow::ShowTakeBack() { view_->EnableTakeBack(!core::KeptPasses(state_).empty()); }
 
 void MainWindow::AppendName(const std::string& name) {
   if (const auto refusal = names_.WhyRefused(name)) {
@@ -104,6 +109,9 @@ void MainWindow::Command4Click() {
   }
   passRunning_ = true;
   std::optional<engine::DeleteReport> report;
+  // The record that lets the pass be taken back, written as its files reach the trash, so
+  // that it holds them however the pass ends.
+  core::PassRecorder record(state_, state_.SearchRoot, std::time(nullptr));
   {
     PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, state_.UseTrash,
                           progressDelay_, closing_);
@@ -120,16 +128,21 @@ void MainWindow::Command4Click() {
                                        engine::KeptFiles(core::ProgramFiles(state_)),
                                        state_.UseTrash ? engine::Disposal::kTrash
                                                        : engine::Disposal::kDelete,
-                                       lookFirst);
+                                       lookFirst,
+                                       [&record](std::span<const platform::TrashedEntry> moved) {
+                                         record.Record(moved);
+                                       });
   }
   passRunning_ = false;
   if (!report || closing_) return;
   std::string text = texts::PassReport(*report);
   bool complete = report->Complete();
-  // The record that lets the pass be taken back, written once it has ended.
   if (report->toTrash) {
-    if (const std::error_code error = core::SaveTrashRecord(state_, report->movedToTrash)) {
-      text += "\n\n" + texts::TrashRecordNotSaved(core::TrashRecordPath(state_), error);
+    if (const std::error_code error = record.Error()) {
+      text += "\n\n" + texts::TrashRecordNotSaved(record.RecordPath().empty()
+                                                      ? core::TrashHistoryFolder(state_)
+                                                      : record.RecordPath(),
+                                                  error);
       complete = false;
     }
     ShowTakeBack();
@@ -141,19 +154,15 @@ void MainWindow::Command4Click() {
 
 void MainWindow::TakeBackItemClick() {
   if (passRunning_) return;
-  std::vector<platform::TrashedEntry> record = core::LoadTrashRecord(state_);
-  if (record.empty()) return;
   toolkit_.SetWaitCursor(true);
-  const engine::TakeBackReport report = engine::TakeBackFromTrash(record);
-  const std::error_code notSaved = core::SaveTrashRecord(state_, record);
+  const engine::TakeBackResult result = engine::TakeBackPass(state_, std::nullopt);
   toolkit_.SetWaitCursor(false);
   ShowTakeBack();
-  std::string text = texts::TakeBackReport(report);
-  if (notSaved) text += "\n\n" + texts::TrashRecordNotSaved(core::TrashRecordPath(state_), notSaved);
+  const bool complete = result.outcome != engine::TakeBackResult::Outcome::kRecordUnusable &&
+                        result.report.Complete() && !result.notSaved;
   std::string title;
-  ShowMessage(*view_, text,
-              report.Complete() && !notSaved ? MessageKind::kInformation : MessageKind::kWarning,
-              title, state_);
+  ShowMessage(*view_, texts::TakeBackResultText(result),
+              complete ? MessageKind::kInformation : MessageKind::kWarning, title, state_);
 }
 
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "engine/kept_files.h"
+#include "platform/file/held_file.h"
 #include "platform/trash/trash.h"
 #include "texts/texts.h"
 
@@ -48,6 +49,15 @@ const std::vector<KnownReason>& KnownReasons() {
        "an ihrem Platz liegt schon eine Datei"},
       {own(make_error_code(platform::TrashError::kFolderGone)), "folder_gone",
        "ihr Ordner ist nicht mehr vorhanden"},
+      {own(make_error_code(platform::TrashError::kFolderIsLink)), "folder_is_link",
+       "ihr Ordner ist jetzt ein Verweis"},
+      {own(make_error_code(platform::TrashError::kFolderElsewhere)), "folder_elsewhere",
+       "ihr Ordner liegt jetzt auf einem anderen Datenträger"},
+      {own(make_error_code(platform::TrashError::kNotVouched)), "trash_does_not_vouch",
+       "der Papierkorb bestätigt nicht, dass sie von dort kam"},
+      {own(make_error_code(platform::TrashError::kTrashUnreachable)), "trash_unreachable",
+       "ihr Papierkorb ist gerade nicht erreichbar"},
+      {own(platform::NotARegularFile()), "not_a_file", "keine gewöhnliche Datei"},
       {is(errc::cross_device_link), "other_file_system", "auf einem anderen Datenträger"},
       {is(errc::operation_canceled), "cancelled", "vom System abgebrochen"},
       {is(errc::not_a_directory), "not_a_folder", "kein Ordner"},

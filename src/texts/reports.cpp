@@ -1,4 +1,6 @@
 // The reports of a pass and of taking one back, as both front ends show them.
+#include <ctime>
+
 #include "texts/texts.h"
 #include "texts/text_building.h"
 
@@ -20,6 +22,16 @@ std::string NamedLines(const std::vector<engine::NamedPath>& named, uint64_t tot
     text += Join({"\n", shown(path.path), ": ", why});
   }
   if (total > named.size()) text += Join({"\n… und ", std::to_string(total - named.size()), " weitere"});
+  return text;
+}
+
+// A time as German readers write it, in local time: 08.12.2026, 19:40 Uhr.
+std::string LocalDateTime(int64_t when) {
+  const std::time_t time = static_cast<std::time_t>(when);
+  char text[32] = "";
+  if (const std::tm* local = std::localtime(&time)) {
+    std::strftime(text, sizeof text, "%d.%m.%Y, %H:%M Uhr", local);
+  }
   return text;
 }
 
@@ -70,6 +82,57 @@ std::string TakeBackReport(const engine::TakeBackReport& report,
                   " Dateien waren nicht mehr im Papierkorb und blieben unberührt."});
   }
   return text + NamedLines(report.named, report.stayed + report.notInTrash, shown);
+}
+
+std::string TakeBackResultText(const engine::TakeBackResult& result,
+                               const std::function<std::string(std::string_view)>& shown) {
+  using Outcome = engine::TakeBackResult::Outcome;
+  const std::string pass = std::to_string(result.number);
+  const std::string record = shown(result.recordPath);
+  switch (result.outcome) {
+    case Outcome::kNothingToTakeBack: return kNothingToTakeBack;
+    case Outcome::kNoSuchPass:
+      return "Es gibt keinen Durchgang dieser Nummer, der zurückgeholt werden könnte.";
+    case Outcome::kRecordUnusable:
+      if (result.recordError == std::errc::device_or_resource_busy) {
+        return Join({"Durchgang ", pass, " läuft noch oder wird gerade zurückgeholt; seine Liste ",
+                     "ist in Gebrauch: ", record});
+      }
+      if (result.badLine != 0) {
+        return Join({"Die Liste des Durchgangs ", pass, " ist ab Zeile ",
+                     std::to_string(result.badLine), " beschädigt: ", record,
+                     "\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist."});
+      }
+      return Join({"Die Liste des Durchgangs ", pass, " kann nicht gelesen werden: ", record, " (",
+                   Reason(result.recordError),
+                   ")\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist."});
+    case Outcome::kTakenBack: break;
+  }
+  std::string text = TakeBackReport(result.report, shown);
+  if (result.lastLineCut) {
+    text += Join({"\n\nDie letzte Zeile der Liste war unvollständig (der Durchgang endete, ",
+                  "während er sie schrieb) und wurde übergangen: ", record});
+  }
+  if (result.notSaved) text += "\n\n" + TrashRecordNotSaved(record, result.notSaved);
+  return text;
+}
+
+std::string KeptPassLine(const engine::KeptPassSummary& pass,
+                         const std::function<std::string(std::string_view)>& shown) {
+  const std::string number = Join({"Durchgang ", std::to_string(pass.number)});
+  if (pass.recordError == std::errc::device_or_resource_busy) return number + ": läuft noch";
+  if (pass.recordError) {
+    return Join({number, ": Liste nicht lesbar: ", shown(pass.recordPath), " (",
+                 Reason(pass.recordError), ")"});
+  }
+  if (pass.badLine != 0) {
+    return Join({number, ": Liste ab Zeile ", std::to_string(pass.badLine), " beschädigt: ",
+                 shown(pass.recordPath)});
+  }
+  const std::string when = pass.when == 0 ? std::string("aus einer früheren Version")
+                                          : Join({"vom ", LocalDateTime(pass.when)});
+  return Join({number, " ", when, ": ", Quoted(pass.toTakeBack),
+               " Dateien zurückzuholen, aus ", shown(pass.root)});
 }
 
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error) {

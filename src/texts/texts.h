@@ -59,6 +59,15 @@ inline constexpr const char* kNothingToTakeBack =
 std::string TakeBackReport(const engine::TakeBackReport& report,
                            const std::function<std::string(std::string_view)>& shown =
                                [](std::string_view path) { return std::string(path); });
+// The same for a kept pass taken back, or why it could not be: its record in use, damaged or
+// unreadable (then nothing was moved and the record is as it was).
+std::string TakeBackResultText(const engine::TakeBackResult& result,
+                               const std::function<std::string(std::string_view)>& shown =
+                                   [](std::string_view path) { return std::string(path); });
+// A kept pass as tarnwick-cli --durchgaenge lists it: its number, when it ran, how many files
+// are still to take back, and the folder it searched.
+std::string KeptPassLine(const engine::KeptPassSummary& pass,
+                         const std::function<std::string(std::string_view)>& shown);
 // The record of a pass to the trash could not be written, and why.
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error);
 // A setting could not be written, and why.

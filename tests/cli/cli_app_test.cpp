@@ -95,6 +95,40 @@ TEST_F(Cli, TheTrashAsSetOrAsAskedForOneRun) {
   }
 }
 
+// Every pass to the trash is kept: listed, taken back by its number or newest first; a record
+// that cannot be trusted moves nothing, is named, and stays as it is.
+TEST_F(Cli, KeptPassesAreListedAndTakenBackByNumberOrNewestFirst) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  for (const char* tree : {"one", "two", "three"}) {
+    WriteFile(dir_ / (std::string(tree) + "/Setup.log"), tree);
+    EXPECT_EQ(Run({"--root", dir_ / tree, "--papierkorb"}), kExitDone);
+  }
+  EXPECT_EQ(Run({"--durchgaenge", "--json"}), kExitDone);
+  const auto passes = nlohmann::json::parse(out_.str())["passes"];
+  ASSERT_EQ(passes.size(), 3u);
+  EXPECT_EQ(passes[0]["number"], 3);
+  EXPECT_EQ(passes[0]["root"], dir_ / "three");
+  EXPECT_EQ(passes[0]["to_take_back"], 1);
+  EXPECT_EQ(Run({"--durchgaenge"}), kExitDone);
+  EXPECT_NE(out_.str().find("Durchgang 1 vom "), std::string::npos) << out_.str();
+
+  EXPECT_EQ(Run({"--zurueckholen", "1"}), kExitDone);
+  EXPECT_EQ(out_.str(), "Es wurden '1' Dateien zurückgeholt.\n");
+  EXPECT_TRUE(fs::exists(dir_ / "one/Setup.log"));
+  EXPECT_EQ(Run({"--zurueckholen", "1"}), kExitUsageOrRoot);  // taken back: kept no longer
+
+  const std::string three = passes[0]["record"];
+  const std::string damaged = ReadFile(three).substr(0, ReadFile(three).find('\n') + 1) + "x\n";
+  WriteFile(three, damaged);
+  EXPECT_EQ(Run({"--zurueckholen"}), kExitUsageOrRoot);
+  EXPECT_EQ(err_.str(), "Die Liste des Durchgangs 3 ist ab Zeile 2 beschädigt: " + three +
+                            "\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist.\n");
+  EXPECT_EQ(ReadFile(three), damaged);
+  EXPECT_EQ(Run({"--zurueckholen", "2"}), kExitDone);
+  EXPECT_TRUE(fs::exists(dir_ / "two/Setup.log"));
+}
+
 TEST_F(Cli, NeverDeletesTheSettingsFileOrTheProgramsThemselves) {
   WriteFile(dir_ / "program/tarnwick-cli", "");
   WriteFile(dir_ / "program/sub/tarnwick.ini", "");  // only a file of the same name

@@ -1,11 +1,18 @@
 #include "engine/take_back.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
+#include "core/trash_history.h"
 #include "engine/delete_pass.h"
+#include "platform/trash/trash_record.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 
@@ -18,65 +25,213 @@ using tarnwick::testing::ScopedVariable;
 using tarnwick::testing::TempDir;
 using tarnwick::testing::WriteFile;
 
-// A pass moves a/Setup.log and b/Setup.log to the trash; then something happens, and the pass
-// is taken back twice.
-TEST(TakeBackFromTrash, PutsBackOnlyWhatThePassLeftInTheTrashAndNeverTwice) {
-  const struct {
-    const char* what;
-    std::function<void(const TempDir&, const std::string& bInTrash)> meanwhile;
-    uint64_t restored, stayed, notInTrash;  // the first time
-    long infoFiles;                         // left in the trash then
-    const char* b;     // b's content after both times, or nothing when it is not there
-  } cases[] = {
-      {"all back", [](const TempDir&, const std::string&) {}, 2, 0, 0, 0, "b"},
-      {"its place taken", [](const TempDir& dir, const std::string&) {
-         WriteFile(dir / "tree/b/Setup.log", "new");
-       }, 1, 1, 0, 1, "new"},
-      {"restored by the user", [](const TempDir& dir, const std::string& inTrash) {
-         fs::rename(dir / ("data/Trash/files/" + inTrash), dir / "tree/b/Setup.log");
-         fs::remove(dir / ("data/Trash/info/" + inTrash + ".trashinfo"));
-       }, 1, 0, 1, 0, "b"},
-      {"replaced in the trash by another file", [](const TempDir& dir, const std::string& inTrash) {
-         fs::remove(dir / ("data/Trash/files/" + inTrash));
-         WriteFile(dir / ("data/Trash/files/" + inTrash), "other");
-       }, 1, 0, 1, 1, nullptr},  // the other file is the user's, left where it is
-      {"its folder gone", [](const TempDir& dir, const std::string&) {
-         fs::remove_all(dir / "tree/b");
-       }, 1, 1, 0, 1, nullptr},
-  };
-  for (const auto& c : cases) {
-    TempDir dir;
-    const ScopedVariable dataHome("XDG_DATA_HOME", dir / "data");
-    WriteFile(dir / "tree/a/Setup.log", "a");
-    WriteFile(dir / "tree/b/Setup.log", "b");
+class TakeBack : public ::testing::Test {
+ protected:
+  TakeBack() : dataHome_("XDG_DATA_HOME", dir_ / "data") {
+    state_.SettingsPath = dir_ / "tarnwick.ini";
+  }
+
+  // A pass to the trash over `root` for every Setup.log, recorded as it goes.
+  void PassToTrash(std::string root, PassObserver&& observer = PassObserver()) {
     core::NameList names;
     names.Append("Setup.log");
     HelperObjects helpers;
-    PassObserver quiet;
-    std::string root = dir / "tree";
-    auto record = DeleteListedFiles(root, names, helpers, quiet, {}, Disposal::kTrash)->movedToTrash;
-    ASSERT_EQ(record.size(), 2u) << c.what;
-    const auto& b = record[0].originalPath.ends_with("b/Setup.log") ? record[0] : record[1];
-    ASSERT_EQ(ReadFile(dir / ("data/Trash/files/" + b.entryName)), "b") << c.what;
+    core::PassRecorder record(state_, root, std::time(nullptr));
+    DeleteListedFiles(root, names, helpers, observer, {}, Disposal::kTrash, {},
+                      [&record](std::span<const platform::TrashedEntry> moved) {
+                        record.Record(moved);
+                      });
+    ASSERT_FALSE(record.Error());
+  }
+
+  // The newest kept pass's record.
+  platform::TrashRecord NewestRecord() {
+    return platform::ParseTrashRecord(ReadFile(core::KeptPasses(state_).front().recordPath)).record;
+  }
+
+  TempDir dir_;
+  ScopedVariable dataHome_;
+  core::AppState state_;
+};
+
+// A pass moves tree/a/Setup.log and tree/b/Setup.log to the trash; then something happens to
+// b, and the pass is taken back; then the harm is mended, and it is taken back again.
+TEST_F(TakeBack, OnlyWhatTheTrashVouchesForGoesBackAndOnlyAKnownLossIsForgotten) {
+  using Meanwhile = std::function<void(const TempDir&, const std::string& bInTrash)>;
+  const auto nothing = [](const TempDir&, const std::string&) {};
+  const struct {
+    const char* what;
+    Meanwhile meanwhile;
+    uint64_t restored, stayed, notInTrash;  // the first time
+    Meanwhile mend;                          // before the second time
+    uint64_t restoredAgain;
+    const char* b;  // b's content at the end, or nothing when it is not there
+  } cases[] = {
+      {"all back", nothing, 2, 0, 0, nothing, 0, "b"},
+      {"its place taken", [](const TempDir& dir, const std::string&) {
+         WriteFile(dir / "tree/b/Setup.log", "new");
+       }, 1, 1, 0, [](const TempDir& dir, const std::string&) {
+         fs::remove(dir / "tree/b/Setup.log");
+       }, 1, "b"},
+      {"restored by the user", [](const TempDir& dir, const std::string& inTrash) {
+         fs::rename(dir / ("data/Trash/files/" + inTrash), dir / "tree/b/Setup.log");
+         fs::remove(dir / ("data/Trash/info/" + inTrash + ".trashinfo"));
+       }, 1, 0, 1, nothing, 0, "b"},
+      {"replaced in the trash by another file", [](const TempDir& dir, const std::string& inTrash) {
+         fs::remove(dir / ("data/Trash/files/" + inTrash));
+         WriteFile(dir / ("data/Trash/files/" + inTrash), "other");
+       }, 1, 0, 1, nothing, 0, nullptr},  // the other file is the user's, left where it is
+      {"its folder gone", [](const TempDir& dir, const std::string&) {
+         fs::remove_all(dir / "tree/b");
+       }, 1, 1, 0, [](const TempDir& dir, const std::string&) {
+         fs::create_directory(dir / "tree/b");
+       }, 1, "b"},
+      {"its folder a link now", [](const TempDir& dir, const std::string&) {
+         fs::rename(dir / "tree/b", dir / "tree/b.old");
+         fs::create_directory(dir / "elsewhere");
+         fs::create_directory_symlink(dir / "elsewhere", dir / "tree/b");
+       }, 1, 1, 0, [](const TempDir& dir, const std::string&) {
+         EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
+         fs::remove(dir / "tree/b");
+         fs::rename(dir / "tree/b.old", dir / "tree/b");
+       }, 1, "b"},
+      {"a folder above it a link now", [](const TempDir& dir, const std::string&) {
+         fs::rename(dir / "tree", dir / "tree.old");
+         fs::create_directory_symlink(dir / "tree.old", dir / "tree");
+       }, 0, 2, 0, [](const TempDir& dir, const std::string&) {
+         fs::remove(dir / "tree");
+         fs::rename(dir / "tree.old", dir / "tree");
+       }, 2, "b"},
+      {"the trash away for a while", [](const TempDir& dir, const std::string&) {
+         fs::rename(dir / "data/Trash", dir / "data/Trash.away");
+       }, 0, 2, 0, [](const TempDir& dir, const std::string&) {
+         fs::rename(dir / "data/Trash.away", dir / "data/Trash");
+       }, 2, "b"},
+      {"its info file naming another place", [](const TempDir& dir, const std::string& inTrash) {
+         WriteFile(dir / ("data/Trash/info/" + inTrash + ".trashinfo"),
+                   "[Trash Info]\nPath=" + (dir / "elsewhere/Setup.log") + "\n");
+       }, 1, 1, 0, nothing, 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const ScopedVariable dataHome("XDG_DATA_HOME", dir / "data");
+    state_.SettingsPath = dir / "tarnwick.ini";
+    WriteFile(dir / "tree/a/Setup.log", "a");
+    WriteFile(dir / "tree/b/Setup.log", "b");
+    PassToTrash(dir / "tree");
+    const auto entries = NewestRecord().entries;
+    ASSERT_EQ(entries.size(), 2u);
+    const auto& b = entries[0].originalPath.ends_with("b/Setup.log") ? entries[0] : entries[1];
     c.meanwhile(dir, b.entryName);
 
-    const TakeBackReport first = TakeBackFromTrash(record);
-    EXPECT_EQ(first.restored, c.restored) << c.what;
-    EXPECT_EQ(first.stayed, c.stayed) << c.what;
-    EXPECT_EQ(first.notInTrash, c.notInTrash) << c.what;
-    EXPECT_EQ(record.size(), c.stayed) << c.what;  // the record keeps what stayed
-    EXPECT_EQ(ReadFile(dir / "tree/a/Setup.log"), "a") << c.what;
-    // What came back left no info file behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data/Trash/info"), {}), c.infoFiles)
-        << c.what;
-    const TakeBackReport again = TakeBackFromTrash(record);
-    EXPECT_EQ(again.restored, 0u) << c.what;
+    const TakeBackResult first = TakeBackPass(state_, std::nullopt);
+    EXPECT_EQ(first.report.restored, c.restored);
+    EXPECT_EQ(first.report.stayed, c.stayed);
+    EXPECT_EQ(first.report.notInTrash, c.notInTrash);
+    // The record keeps exactly what stayed; a pass with nothing left is kept no longer.
+    EXPECT_EQ(core::KeptPasses(state_).size(), c.stayed > 0 ? 1u : 0u);
+    c.mend(dir, b.entryName);
+    EXPECT_EQ(TakeBackPass(state_, std::nullopt).report.restored, c.restoredAgain);
+    EXPECT_EQ(ReadFile(dir / "tree/a/Setup.log"), "a");
     if (c.b == nullptr) {
-      EXPECT_FALSE(fs::exists(dir / "tree/b/Setup.log")) << c.what;
+      EXPECT_FALSE(fs::exists(dir / "tree/b/Setup.log"));
     } else {
-      EXPECT_EQ(ReadFile(dir / "tree/b/Setup.log"), c.b) << c.what;
+      EXPECT_EQ(ReadFile(dir / "tree/b/Setup.log"), c.b);
     }
   }
+}
+
+// The record points, the trash vouches: a record edited to send a file elsewhere moves nothing.
+TEST_F(TakeBack, ARecordEditedToSendAFileElsewhereMovesNothingThere) {
+  WriteFile(dir_ / "tree/a/Setup.log", "a");
+  PassToTrash(dir_ / "tree");
+  platform::TrashRecord record = NewestRecord();
+  record.entries[0].originalPath = dir_ / "elsewhere/Setup.log";
+  fs::create_directory(dir_ / "elsewhere");
+  WriteFile(core::KeptPasses(state_).front().recordPath, platform::FormatTrashRecord(record));
+  const TakeBackResult result = TakeBackPass(state_, std::nullopt);
+  EXPECT_EQ(result.report.stayed, 1u);
+  EXPECT_EQ(result.report.named.at(0).error, platform::TrashError::kNotVouched);
+  EXPECT_TRUE(fs::is_empty(dir_ / "elsewhere"));
+}
+
+TEST_F(TakeBack, TwoPassesComeBackNewestFirstAndAPassThatMovesNothingKeepsThem) {
+  WriteFile(dir_ / "first/Setup.log", "1");
+  WriteFile(dir_ / "second/Setup.log", "2");
+  PassToTrash(dir_ / "first");
+  PassToTrash(dir_ / "second");
+  PassToTrash(dir_ / "first");  // finds nothing: no record
+  ASSERT_EQ(core::KeptPasses(state_).size(), 2u);
+  EXPECT_EQ(SummariseKeptPasses(state_).front().root, dir_ / "second");
+  EXPECT_EQ(TakeBackPass(state_, std::nullopt).report.restored, 1u);
+  EXPECT_TRUE(fs::exists(dir_ / "second/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "first/Setup.log"));
+  EXPECT_EQ(TakeBackPass(state_, std::nullopt).report.restored, 1u);
+  EXPECT_TRUE(fs::exists(dir_ / "first/Setup.log"));
+  EXPECT_EQ(TakeBackPass(state_, std::nullopt).outcome, TakeBackResult::Outcome::kNothingToTakeBack);
+}
+
+// A record that cannot be trusted moves nothing and stays as it was.
+TEST_F(TakeBack, ADamagedRecordMovesNothingAndIsLeftAsItWas) {
+  WriteFile(dir_ / "tree/Setup.log", "a");
+  PassToTrash(dir_ / "tree");
+  const std::string path = core::KeptPasses(state_).front().recordPath;
+  const std::string whole = ReadFile(path);
+  const struct {
+    const char* what;
+    std::function<void()> damage;
+    size_t badLine;
+  } cases[] = {
+      {"a line with a field too many", [&] { WriteFile(path, whole.substr(0, whole.size() - 1) + "\t1\n"); }, 3},
+      {"a folder in its place", [&] { fs::remove(path); fs::create_directory(path); }, 0},
+      {"a FIFO in its place", [&] { fs::remove_all(path); ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, 0},
+      {"a link in its place", [&] { fs::remove_all(path); fs::create_symlink("/dev/zero", path); }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.damage();
+    const std::string before = fs::is_regular_file(fs::symlink_status(path)) ? ReadFile(path) : "";
+    const TakeBackResult result = TakeBackPass(state_, std::nullopt);
+    EXPECT_EQ(result.outcome, TakeBackResult::Outcome::kRecordUnusable);
+    EXPECT_EQ(result.badLine, c.badLine);
+    EXPECT_EQ(result.badLine != 0, !result.recordError);
+    EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
+    if (!before.empty()) {
+      EXPECT_EQ(ReadFile(path), before);
+    }
+  }
+}
+
+// A pass killed half-way can be taken back for every file that reached the trash, but for at
+// most the batches in flight.
+TEST_F(TakeBack, APassKilledHalfWayIsTakenBackForEveryFileItRecorded) {
+  constexpr int kFiles = 1000;
+  for (int i = 0; i < kFiles; ++i) WriteFile(dir_ / ("tree/" + std::to_string(i) + "/Setup.log"), "x");
+  struct KilledHalfWay : PassObserver {
+    int deleted = 0;
+    void OnDeleted(std::string_view) override {
+      if (++deleted == kFiles / 2) ::raise(SIGKILL);
+    }
+  };
+  const pid_t pass = ::fork();
+  ASSERT_NE(pass, -1);
+  if (pass == 0) {
+    PassToTrash(dir_ / "tree", KilledHalfWay());
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(pass, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  const fs::path inTrash = dir_ / "data/Trash/files";
+  const auto moved = std::distance(fs::directory_iterator(inTrash), {});
+  const TakeBackResult result = TakeBackPass(state_, std::nullopt);
+  EXPECT_TRUE(result.report.Complete());
+  const auto unrecorded = std::distance(fs::directory_iterator(inTrash), {});
+  EXPECT_GE(result.report.restored, static_cast<uint64_t>(kFiles / 2));
+  EXPECT_EQ(static_cast<long>(result.report.restored) + unrecorded, moved);
+  // Each thread of the pass may have had one batch in the trash but not yet in the record.
+  EXPECT_LE(unrecorded, 64 * static_cast<long>(std::thread::hardware_concurrency()));
 }
 
 }  // namespace

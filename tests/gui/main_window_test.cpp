@@ -339,6 +339,16 @@ TEST_F(MainWindowTest, TheTakeBackItemPutsTheLastTrashPassBackAndIsThenDisabled)
   EXPECT_EQ(ReadFile(dir_ / "root/a/Setup.log"), "a");
   EXPECT_EQ(ReadFile(dir_ / "root/b/Setup.log"), "b");
   EXPECT_FALSE(view().takeBackEnabled);
+
+  // A record that cannot be read is said when the item is used.
+  WriteFile(state_.SettingsPath + ".durchgaenge/7.papierkorb", "no record\n");
+  window_.ShowTakeBack();
+  EXPECT_TRUE(view().takeBackEnabled);
+  toolkit_.messages.clear();
+  window_.TakeBackItemClick();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
+  EXPECT_NE(toolkit_.messages[0].prompt.find("beschädigt"), std::string::npos);
 }
 #endif
 

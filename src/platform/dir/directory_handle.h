@@ -44,6 +44,10 @@ enum class EntryKind {
   kSpecial,    // FIFO, socket or device node; removable, never opened
 };
 
+// Makes the folder at `path` (its parent must exist), for the user's eyes only where the system
+// knows owners; one that exists already is no error.
+std::error_code MakePrivateFolder(const std::string& path);
+
 // Opens a directory by path, following links: used only for the root that the user chose.
 std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory);
 

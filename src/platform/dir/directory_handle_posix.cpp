@@ -69,6 +69,11 @@ void DirectoryHandle::Close() {
   if (native_ != -1) ::close(static_cast<int>(std::exchange(native_, -1)));
 }
 
+std::error_code MakePrivateFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) return {};
+  return LastError();
+}
+
 std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return LastError();

@@ -176,6 +176,15 @@ void DirectoryHandle::Close() {
   if (native_ != -1) ::CloseHandle(reinterpret_cast<HANDLE>(std::exchange(native_, -1)));
 }
 
+std::error_code MakePrivateFolder(const std::string& path) {
+  // A new folder takes its parent's permissions.
+  if (::CreateDirectoryW(ExtendedPath(path).c_str(), nullptr) ||
+      ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    return {};
+  }
+  return LastWindowsError();
+}
+
 std::error_code OpenDirectory(const std::string& path, DirectoryHandle& directory) {
   const HANDLE handle = ::CreateFileW(ExtendedPath(path).c_str(), kDirectoryAccess, kShareAll,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);

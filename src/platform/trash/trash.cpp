@@ -18,6 +18,10 @@ class TrashErrorCategory : public std::error_category {
       case TrashError::kNoLongerInTrash: return "no longer in the trash";
       case TrashError::kPlaceTaken: return "another file has its place";
       case TrashError::kFolderGone: return "its folder is gone";
+      case TrashError::kFolderIsLink: return "a folder of its path is a link now";
+      case TrashError::kFolderElsewhere: return "its folder is on another file system now";
+      case TrashError::kNotVouched: return "the trash does not vouch for its origin";
+      case TrashError::kTrashUnreachable: return "its trash cannot be reached";
     }
     return "trash error";
   }
@@ -25,15 +29,10 @@ class TrashErrorCategory : public std::error_category {
 
 }  // namespace
 
-std::vector<TrashedEntry> Trash::TakeMoved() {
+void Trash::Moved(std::span<const TrashedEntry> entries) {
+  if (entries.empty() || !moved_) return;
   const std::lock_guard<std::mutex> lock(movedMutex_);
-  return std::exchange(moved_, {});
-}
-
-void Trash::Moved(std::vector<TrashedEntry> entries) {
-  const std::lock_guard<std::mutex> lock(movedMutex_);
-  moved_.insert(moved_.end(), std::make_move_iterator(entries.begin()),
-                std::make_move_iterator(entries.end()));
+  moved_(entries);
 }
 
 const std::error_category& TrashCategory() {

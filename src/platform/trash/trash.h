@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -12,7 +13,7 @@
 
 namespace tarnwick::platform {
 
-// Why an entry did not go to the trash, beyond the system's own errors.
+// Why an entry did not go to the trash, or did not come back, beyond the system's own errors.
 enum class TrashError {
   kNoTrashHere = 1,   // this file system has no trash that the user may use, and none can be made
   kWouldBeDeleted,    // the system's trash would not keep it: it would be deleted for good
@@ -22,27 +23,37 @@ enum class TrashError {
   kNoLongerInTrash,   // taking back: the entry is gone from the trash, or is another one now
   kPlaceTaken,        // taking back: another file has the name in the original folder
   kFolderGone,        // taking back: the original folder is no longer there
+  kFolderIsLink,      // taking back: a folder of its path is a link (or junction) now
+  kFolderElsewhere,   // taking back: its folder lies on another file system now
+  kNotVouched,        // taking back: the trash does not say it came from where the record says
+  kTrashUnreachable,  // taking back: its trash cannot be found now (a disk not plugged in, say)
 };
 const std::error_category& TrashCategory();
 inline std::error_code make_error_code(TrashError error) {
   return {static_cast<int>(error), TrashCategory()};
 }
 
-// One file a pass moved to the trash, and what finds it there again.
+// One file a pass moved to the trash, and what finds it there again: the trash's own entry
+// for it, and who the file is, which moving within a file system keeps.
 struct TrashedEntry {
   std::string originalPath;  // where it was
-  std::string trash;         // POSIX: the trash folder (holding files/ and info/)
-  std::string entryName;     // POSIX: its name in files/, its info file's name without .trashinfo
-  std::string infoPath;      // POSIX: the path its info file records (relative on a volume)
-  // POSIX: the file's identity, which moving keeps; the time it was last written (in
-  // nanoseconds) tells it from a later file that got the same inode.
+#ifdef _WIN32
+  std::string recycledPath;  // its $R file in the Recycle Bin; the $I file beside it tells its origin
+  uint64_t volume = 0;       // volume serial number
+  uint64_t fileId = 0;       // file ID on that volume
+#else
+  std::string trash;      // the trash folder (holding files/ and info/), its path without links
+  std::string entryName;  // its name in files/, and its info file's name without .trashinfo
   uint64_t device = 0;
   uint64_t inode = 0;
+  // When it was last written (in nanoseconds): tells it from a later file that got the inode.
   uint64_t modified = 0;
-  // Windows: between when and when (FILETIME, 100 ns since 1601) the Recycle Bin took it.
-  uint64_t deletedAfter = 0;
-  uint64_t deletedBefore = 0;
+#endif
 };
+
+// Hears of the files of each batch that reached the trash, as soon as they are there; called
+// from the threads that move them, one call at a time.
+using MovedToTrash = std::function<void(std::span<const TrashedEntry> moved)>;
 
 // The user's trash: the freedesktop.org trash on POSIX (the home trash for files on its file
 // system, a volume's own trash for the others), the Recycle Bin on Windows. Nothing is ever
@@ -51,7 +62,7 @@ struct TrashedEntry {
 // it at once.
 class Trash {
  public:
-  Trash();
+  explicit Trash(MovedToTrash moved);
   ~Trash();
   Trash(const Trash&) = delete;
   Trash& operator=(const Trash&) = delete;
@@ -63,22 +74,22 @@ class Trash {
   std::vector<std::error_code> Move(const DirectoryHandle& folder, const std::string& folderPath,
                                     std::span<const std::string> names);
 
-  // Every file moved so far, in no particular order; taken out of the trash's keeping.
-  std::vector<TrashedEntry> TakeMoved();
 
  private:
-  // Every file moved so far.
-  void Moved(std::vector<TrashedEntry> entries);
+  // Hands the files of one batch that reached the trash on.
+  void Moved(std::span<const TrashedEntry> entries);
 
   struct Places;  // the trash folders found so far, per file system
   std::unique_ptr<Places> places_;
   std::mutex movedMutex_;
-  std::vector<TrashedEntry> moved_;
+  MovedToTrash moved_;
 };
 
-// Puts each entry back where it was, never over another file and never by a copy, and only
-// while the trash still holds the very file moved there; its outcome for each: nothing when it
-// is back, else TrashError::kNoLongerInTrash, kPlaceTaken, kFolderGone or the system's error.
+// Puts each entry back where it was: only while the trash still holds the very file moved
+// there and its own entry says the file came from there; into its folder reached from the top
+// of its file system without following any link; never over another file and never by a copy.
+// Its outcome for each: nothing when it is back; TrashError::kNoLongerInTrash only when the
+// trash is known not to hold it any more; else why it stayed (a TrashError or the system's).
 std::vector<std::error_code> TakeBack(std::span<const TrashedEntry> entries);
 
 // The folders of the trash that a pass over `root` would move files to, those that exist: on

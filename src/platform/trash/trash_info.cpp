@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/text/percent_decoding.h"
+
 namespace tarnwick::platform {
 namespace {
 
@@ -27,6 +29,8 @@ std::string Escaped(std::string_view path) {
   return escaped;
 }
 
+std::string PathLine(std::string_view path) { return "Path=" + Escaped(path); }
+
 }  // namespace
 
 std::string TrashInfo(std::string_view path, std::time_t when) {
@@ -34,9 +38,26 @@ std::string TrashInfo(std::string_view path, std::time_t when) {
   localtime_r(&when, &local);
   char date[32];
   std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-  return "[Trash Info]\n" + TrashInfoPathLine(path) + "\nDeletionDate=" + date + "\n";
+  return "[Trash Info]\n" + PathLine(path) + "\nDeletionDate=" + date + "\n";
 }
 
-std::string TrashInfoPathLine(std::string_view path) { return "Path=" + Escaped(path); }
+std::optional<std::string> TrashInfoPath(std::string_view text) {
+  std::optional<std::string> path;
+  bool inGroup = false;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (line.starts_with('[')) {
+      inGroup = line == "[Trash Info]";
+    } else if (inGroup && line.starts_with("Path=")) {
+      if (path) return std::nullopt;  // which one would a file manager take?
+      path = PercentDecoded(line.substr(5));
+      if (!path) return std::nullopt;
+    }
+  }
+  return path;
+}
 
 }  // namespace tarnwick::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,8 @@ namespace tarnwick::platform {
 // the path percent-encoded as file managers read it, the date in local time.
 std::string TrashInfo(std::string_view path, std::time_t when);
 
-// The Path line of such a text, as it reads for `path`: "Path=" and the encoded path.
-std::string TrashInfoPathLine(std::string_view path);
+// The path that such a text records: its Path key, decoded; nothing when it has none that
+// decodes, or more than one.
+std::optional<std::string> TrashInfoPath(std::string_view text);
 
 }  // namespace tarnwick::platform

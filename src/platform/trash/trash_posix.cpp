@@ -75,7 +75,10 @@ struct Trash::Places {
       UniqueFd home;
       trash.missing = OpenHomeTrash(dataHome, home);
       if (!trash.missing) trash.missing = OpenFilesAndInfo(home.get(), trash);
-      trash.path = dataHome + "/Trash";
+      // Its path as taking back reaches it, following no link.
+      std::string real;
+      trash.path = RealFolderPath(dataHome + "/Trash", real) ? dataHome + "/Trash"
+                                                             : real.substr(0, real.size() - 1);
       return trash;
     }
     size_t levels = 0;
@@ -149,7 +152,6 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
                     RENAME_NOREPLACE) == 0) {
       moved.trash = trash.path;
       moved.entryName = entryName;
-      moved.infoPath = originalPath;
       moved.device = static_cast<uint64_t>(entry.st_dev);
       moved.inode = static_cast<uint64_t>(entry.st_ino);
       moved.modified = ModifiedAt(entry);
@@ -164,7 +166,8 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
 
 }  // namespace
 
-Trash::Trash() : places_(std::make_unique<Places>()) {}
+Trash::Trash(MovedToTrash moved)
+    : places_(std::make_unique<Places>()), moved_(std::move(moved)) {}
 Trash::~Trash() = default;
 
 std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
@@ -197,7 +200,7 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
     entry.originalPath = realFolder + names[i];
     moved.push_back(std::move(entry));
   }
-  Moved(std::move(moved));
+  Moved(moved);
   return outcomes;
 }
 

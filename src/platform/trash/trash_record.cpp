@@ -2,13 +2,18 @@
 
 #include <charconv>
 #include <cstdio>
-#include <iterator>
+#include <optional>
+
+#include "platform/text/percent_decoding.h"
+#include "platform/trash/trash_record_fields.h"
 
 namespace tarnwick::platform {
 namespace {
 
-constexpr std::string_view kHeading = "Tarnwick-Papierkorb 1\n";
-constexpr size_t kFields = 9;  // four texts, five numbers
+constexpr std::string_view kHeading = "Tarnwick-Papierkorb 2\n";
+// The record of the last pass as earlier versions kept it: no pass line, and per file the
+// fields of both systems.
+constexpr std::string_view kEarlierHeading = "Tarnwick-Papierkorb 1\n";
 
 std::string Escaped(std::string_view field) {
   std::string escaped;
@@ -25,81 +30,85 @@ std::string Escaped(std::string_view field) {
   return escaped;
 }
 
-std::optional<std::string> Unescaped(std::string_view field) {
-  std::string text;
-  text.reserve(field.size());
-  for (size_t i = 0; i < field.size(); ++i) {
-    if (field[i] != '%') {
-      text += field[i];
-      continue;
-    }
-    unsigned value = 0;
-    if (i + 2 >= field.size()) return std::nullopt;
-    const auto [end, error] = std::from_chars(field.data() + i + 1, field.data() + i + 3, value, 16);
-    if (error != std::errc() || end != field.data() + i + 3) return std::nullopt;
-    text += static_cast<char>(value);
-    i += 2;
-  }
-  return text;
+std::string Line(std::span<const std::string> fields) {
+  std::string line;
+  for (size_t f = 0; f < fields.size(); ++f) line.append(f == 0 ? "" : "\t").append(Escaped(fields[f]));
+  return line.append("\n");
 }
 
-std::optional<uint64_t> Number(std::string_view field) {
-  uint64_t value = 0;
-  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
-  return value;
+std::optional<std::vector<std::string>> Fields(std::string_view line) {
+  std::vector<std::string> fields;
+  for (;;) {
+    const size_t tab = line.find('\t');
+    auto field = PercentDecoded(line.substr(0, tab));
+    if (!field) return std::nullopt;
+    fields.push_back(std::move(*field));
+    if (tab == std::string_view::npos) return fields;
+    line.remove_prefix(tab + 1);
+  }
 }
 
 }  // namespace
 
-std::string FormatTrashRecord(const std::vector<TrashedEntry>& entries) {
-  std::string text(kHeading);
-  for (const TrashedEntry& entry : entries) {
-    for (const std::string* field :
-         {&entry.originalPath, &entry.trash, &entry.entryName, &entry.infoPath}) {
-      text.append(Escaped(*field)).append("\t");
-    }
-    text.append(std::to_string(entry.device)).append("\t");
-    text.append(std::to_string(entry.inode)).append("\t");
-    text.append(std::to_string(entry.modified)).append("\t");
-    text.append(std::to_string(entry.deletedAfter)).append("\t");
-    text.append(std::to_string(entry.deletedBefore)).append("\n");
-  }
+std::optional<uint64_t> RecordNumber(const std::string& text) {
+  uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string FormatTrashRecordHead(int64_t when, std::string_view root) {
+  const std::string pass[] = {std::to_string(when), std::string(root)};
+  return std::string(kHeading) + Line(pass);
+}
+
+std::string FormatTrashEntries(std::span<const TrashedEntry> entries) {
+  std::string text;
+  for (const TrashedEntry& entry : entries) text += Line(FieldsOfEntry(entry));
   return text;
 }
 
-std::optional<std::vector<TrashedEntry>> ParseTrashRecord(std::string_view text) {
-  if (!text.starts_with(kHeading)) return std::nullopt;
-  text.remove_prefix(kHeading.size());
-  std::vector<TrashedEntry> entries;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    if (end == std::string_view::npos) return std::nullopt;  // cut short
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end + 1);
-    std::vector<std::string_view> fields;
-    for (size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1)) {
-      fields.push_back(line.substr(0, tab));
-    }
-    fields.push_back(line);
-    if (fields.size() != kFields) return std::nullopt;
-    TrashedEntry entry;
-    std::string* texts[] = {&entry.originalPath, &entry.trash, &entry.entryName, &entry.infoPath};
-    uint64_t* numbers[] = {&entry.device, &entry.inode, &entry.modified, &entry.deletedAfter,
-                           &entry.deletedBefore};
-    for (size_t f = 0; f < std::size(texts); ++f) {
-      auto value = Unescaped(fields[f]);
-      if (!value) return std::nullopt;
-      *texts[f] = std::move(*value);
-    }
-    for (size_t f = 0; f < std::size(numbers); ++f) {
-      const auto value = Number(fields[std::size(texts) + f]);
-      if (!value) return std::nullopt;
-      *numbers[f] = *value;
-    }
-    entries.push_back(std::move(entry));
+std::string FormatTrashRecord(const TrashRecord& record) {
+  return FormatTrashRecordHead(record.when, record.root) + FormatTrashEntries(record.entries);
+}
+
+ParsedTrashRecord ParseTrashRecord(std::string_view text) {
+  ParsedTrashRecord parsed;
+  if (text.empty()) return parsed;  // made, and ended before it was written to
+  const bool earlier = text.starts_with(kEarlierHeading);
+  if (!earlier && !text.starts_with(kHeading)) {
+    parsed.badLine = 1;
+    return parsed;
   }
-  return entries;
+  text.remove_prefix(kHeading.size());  // both headings are as long
+  for (size_t number = 2; !text.empty(); ++number) {
+    const size_t end = text.find('\n');
+    if (end == std::string_view::npos) {
+      parsed.lastLineCut = true;
+      break;
+    }
+    const auto fields = Fields(text.substr(0, end));
+    text.remove_prefix(end + 1);
+    const bool passLine = number == 2 && !earlier;
+    if (passLine) {
+      const auto when = fields && fields->size() == 2 ? RecordNumber((*fields)[0]) : std::nullopt;
+      if (!when) {
+        parsed.badLine = number;
+        return parsed;
+      }
+      parsed.record.when = static_cast<int64_t>(*when);
+      parsed.record.root = (*fields)[1];
+      continue;
+    }
+    auto entry = fields ? (earlier ? EntryOfEarlierFields(*fields) : EntryOfFields(*fields))
+                        : std::nullopt;
+    if (!entry) {
+      parsed.badLine = number;
+      return parsed;
+    }
+    parsed.record.entries.push_back(std::move(*entry));
+  }
+  return parsed;
 }
 
 }  // namespace tarnwick::platform

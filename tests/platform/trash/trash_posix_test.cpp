@@ -36,7 +36,7 @@ std::vector<std::error_code> MoveToTrash(const std::string& folder,
   if (auto error = OpenDirectory(folder, handle)) {
     return std::vector<std::error_code>(names.size(), error);
   }
-  return Trash().Move(handle, folder + "/", names);
+  return Trash(MovedToTrash()).Move(handle, folder + "/", names);
 }
 
 TEST(TrashInfo, EscapesThePathAsFileManagersReadIt) {
