@@ -1,17 +1,42 @@
 #pragma once
 
-// A stand-in for the shell's IFileOperation, as its documentation describes it, deleting real
-// files: Wine's shell does not recycle, so tests drive the Recycle Bin code with this.
+// A stand-in for the shell's IFileOperation, as its documentation describes it, deleting and
+// recycling real files: Wine's shell does not recycle, so tests drive the Recycle Bin code
+// with this. It recycles as Windows 10 does: the file moves into a bin folder (the test's own)
+// as $R<id><extension>, beside it a $I<id><extension> in the bin's documented format.
 #include "platform/trash/file_operation_windows.h"  // windows.h first
 
+#include <shobjidl.h>
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tarnwick::testing {
 
+// A $I file of version 2: version, size, time of deletion, the path's length and the path.
+inline void WriteRecycleBinInfo(const std::wstring& info, const std::wstring& originalPath) {
+  std::string bytes;
+  const auto put = [&bytes](uint64_t value, size_t size) {
+    for (size_t i = 0; i < size; ++i) bytes += static_cast<char>(value >> (8 * i));
+  };
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  put(2, 8);
+  put(0, 8);
+  put((uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime, 8);
+  put(originalPath.size() + 1, 4);
+  for (const wchar_t c : originalPath + L'\0') put(static_cast<uint16_t>(c), 2);
+  const HANDLE file = ::CreateFileW(info.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  ::CloseHandle(file);
+}
+
 // What the stand-in shell does with one item.
 enum class Fate {
-  kRecycle,        // asks with the recycle flag, deletes, and names the item in the bin
+  kRecycle,        // asks with the recycle flag, moves it into the bin, names the item there
   kRefuse,         // asks without it: the item would be deleted for good
   kDeleteForGood,  // deletes and says so: no item in the bin
   kSilent,         // deletes and says nothing at all
@@ -21,8 +46,10 @@ enum class Fate {
 // each item and tells it after; a sink's refusal ends the operation.
 class StandInOperation final : public IFileOperation {
  public:
-  StandInOperation(std::vector<Fate> fates, HRESULT deleteResult, int failAfter)
-      : fates_(std::move(fates)), deleteResult_(deleteResult), failAfter_(failAfter) {}
+  StandInOperation(std::vector<Fate> fates, HRESULT deleteResult, int failAfter,
+                   std::wstring bin = {})
+      : fates_(std::move(fates)), deleteResult_(deleteResult), failAfter_(failAfter),
+        bin_(std::move(bin)) {}
 
   HRESULT STDMETHODCALLTYPE Advise(IFileOperationProgressSink* sink, DWORD* cookie) override {
     sink_ = sink;
@@ -50,9 +77,14 @@ class StandInOperation final : public IFileOperation {
       const Fate fate = FateOf(file);
       const DWORD flags = fate == Fate::kRefuse ? 0 : TSF_DELETE_RECYCLE_IF_POSSIBLE;
       if (const HRESULT asked = sink_->PreDeleteItem(flags, item); FAILED(asked)) return asked;
+      if (fate == Fate::kRecycle) {
+        IShellItem* recycled = Recycle(file);
+        sink_->PostDeleteItem(flags, item, recycled != nullptr ? S_OK : E_FAIL, recycled);
+        if (recycled != nullptr) recycled->Release();
+        continue;
+      }
       ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
       ::DeleteFileW(file.c_str());
-      if (fate == Fate::kRecycle) sink_->PostDeleteItem(flags, item, S_OK, item);
       if (fate == Fate::kDeleteForGood) sink_->PostDeleteItem(flags, item, S_OK, nullptr);
     }
     return S_OK;
@@ -103,6 +135,21 @@ class StandInOperation final : public IFileOperation {
   }
 
  private:
+  // Moves the file into the bin with its $I file; the shell's item for its $R file.
+  IShellItem* Recycle(const std::wstring& file) {
+    static unsigned next = 0;
+    const std::wstring id = std::to_wstring(100000 + next++);
+    const size_t dot = file.rfind(L'.');
+    const std::wstring extension = dot == std::wstring::npos ? L"" : file.substr(dot);
+    const std::wstring recycled = bin_ + L"\\$R" + id + extension;
+    if (!::MoveFileW(file.c_str(), recycled.c_str())) return nullptr;
+    WriteRecycleBinInfo(bin_ + L"\\$I" + id + extension, file);
+    IShellItem* item = nullptr;
+    ::SHCreateItemFromParsingName(recycled.c_str(), nullptr, IID_IShellItem,
+                                  reinterpret_cast<void**>(&item));
+    return item;
+  }
+
   // The fate of the file named "<number>.log".
   Fate FateOf(const std::wstring& path) const {
     const size_t name = path.rfind(L'\\') + 1;
@@ -112,6 +159,7 @@ class StandInOperation final : public IFileOperation {
   std::vector<Fate> fates_;
   HRESULT deleteResult_;
   int failAfter_;
+  std::wstring bin_;
   IFileOperationProgressSink* sink_ = nullptr;
   std::vector<IShellItem*> items_;
   ULONG references_ = 1;

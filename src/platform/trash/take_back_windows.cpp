@@ -1,110 +1,167 @@
-// Taking a pass's files back out of the Recycle Bin through the shell: its items are listed
-// with where each was and when it went, matched with the pass's record, and each moved back
-// into its original folder, never over another file.
-#include "platform/trash/file_operation_windows.h"  // windows.h first
+// Taking a pass's files back out of the Recycle Bin by the file, not by the shell's listing:
+// an entry goes back only while its $R file is still the very file the pass moved and its $I
+// file says it came from where the record says. The $R file is then renamed into its original
+// folder, reached from the volume's root one component at a time refusing every link,
+// junction and mounted volume, relative to that folder's handle and never over another file;
+// only then does its $I file go. No shell, so no dialog can ask anything.
+#include "platform/windows/windows_support.h"  // windows.h first
 
-#include <propkey.h>
-#include <shellapi.h>
-#include <shlobj.h>
+#include <winternl.h>
 
-#include "platform/trash/recycle_bin_match.h"
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "platform/dir/directory_handle.h"
+#include "platform/trash/recycle_bin_info.h"
 #include "platform/trash/trash.h"
 
 namespace tarnwick::platform {
 namespace {
 
-// The Recycle Bin's own columns: the folder an item was deleted from, and when.
-constexpr PROPERTYKEY kDeletedFrom = {
-    {0x9B174B33, 0x40FF, 0x11D2, {0xA2, 0x7E, 0x00, 0xC0, 0x4F, 0xC3, 0x08, 0x71}}, 2};
-constexpr PROPERTYKEY kDateDeleted = {
-    {0x9B174B33, 0x40FF, 0x11D2, {0xA2, 0x7E, 0x00, 0xC0, 0x4F, 0xC3, 0x08, 0x71}}, 3};
+// A $I file is its head and a path of at most 32,767 UTF-16 units.
+constexpr size_t kInfoLimit = 28 + 2 * 32768;
 
-struct ListedItem {
-  RecycleBinItem told;
-  IShellItem* item = nullptr;  // held until the take-back is done
-};
-
-// Every item of the Recycle Bin with its original place and its time of deletion; nothing
-// when the shell lists none.
-std::vector<ListedItem> ListRecycleBin(HRESULT& result) {
-  std::vector<ListedItem> listed;
-  ComPointer<IShellItem> bin;
-  result = ::SHGetKnownFolderItem(FOLDERID_RecycleBinFolder, KF_FLAG_DEFAULT, nullptr,
-                                  IID_IShellItem, reinterpret_cast<void**>(bin.put()));
-  if (FAILED(result)) return listed;
-  ComPointer<IEnumShellItems> items;
-  result = bin->BindToHandler(nullptr, BHID_EnumItems, IID_IEnumShellItems,
-                              reinterpret_cast<void**>(items.put()));
-  if (FAILED(result)) return listed;
-  for (IShellItem* item = nullptr; items->Next(1, &item, nullptr) == S_OK;) {
-    ComPointer<IShellItem2> described;
-    wchar_t* folder = nullptr;
-    wchar_t* name = nullptr;
-    FILETIME when{};
-    if (SUCCEEDED(item->QueryInterface(IID_IShellItem2, reinterpret_cast<void**>(described.put()))) &&
-        SUCCEEDED(described->GetString(kDeletedFrom, &folder)) &&
-        SUCCEEDED(item->GetDisplayName(SIGDN_PARENTRELATIVEPARSING, &name)) &&
-        SUCCEEDED(described->GetFileTime(kDateDeleted, &when))) {
-      std::wstring path = folder;
-      if (!path.empty() && path.back() != L'\\') path += L'\\';
-      path += name;
-      listed.push_back({{Narrow(path), (uint64_t{when.dwHighDateTime} << 32) | when.dwLowDateTime},
-                        item});
-      item = nullptr;
-    }
-    ::CoTaskMemFree(folder);
-    ::CoTaskMemFree(name);
-    if (item != nullptr) item->Release();
+// "C:\" or "\\server\share\" of a folder's path, and the rest below it; false for neither.
+bool SplitAtRoot(const std::string& folder, std::string& root, std::string& below) {
+  size_t end = 0;
+  if (folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\') {
+    end = 3;
+  } else if (folder.starts_with("\\\\")) {
+    const size_t server = folder.find('\\', 2);
+    const size_t share = server == std::string::npos ? server : folder.find('\\', server + 1);
+    if (share == std::string::npos) return false;
+    end = share + 1;
+  } else {
+    return false;
   }
-  return listed;
+  root = folder.substr(0, end);
+  below = folder.substr(end);
+  if (!below.empty() && below.back() == '\\') below.pop_back();
+  return true;
 }
 
-// Moves one item back to `originalPath`; the shell asks rather than replace a file there.
-std::error_code Restore(IShellItem* item, const std::string& originalPath) {
-  const std::wstring path = Wide(originalPath);
-  const size_t separator = path.rfind(L'\\');
-  const std::wstring folder = path.substr(0, separator), name = path.substr(separator + 1);
-  if (::GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
+// The original folder, reached without following any link.
+std::error_code OpenOriginalFolder(const std::string& folder, DirectoryHandle& handle) {
+  std::string root, below;
+  if (!SplitAtRoot(folder, root, below)) return make_error_code(TrashError::kFolderGone);
+  DirectoryHandle rootHandle;
+  std::error_code error = OpenDirectory(root, rootHandle);
+  if (!error) error = OpenDirectoryBelow(rootHandle, below, handle);
+  if (error == std::errc::too_many_symbolic_link_levels) {
+    return make_error_code(TrashError::kFolderIsLink);
+  }
+  if (error == std::errc::cross_device_link) return make_error_code(TrashError::kFolderElsewhere);
+  if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
     return make_error_code(TrashError::kFolderGone);
   }
-  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+  return error;
+}
+
+// A file of the Recycle Bin, opened itself even when it is a link, for reading or renaming.
+HANDLE OpenBinFile(const std::string& path, DWORD access) {
+  return ::CreateFileW(ExtendedPath(path).c_str(), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                       nullptr);
+}
+
+// Where the $I file at `path` says its item came from.
+std::error_code RecordedOrigin(const std::string& path, std::string& origin) {
+  const ScopedHandle file(OpenBinFile(path, GENERIC_READ));
+  if (!file.IsValid()) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND ? make_error_code(TrashError::kNotVouched)
+                                         : WindowsError(error);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(file.get(), &info)) return LastWindowsError();
+  const uint64_t size = (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+  if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ||
+      size > kInfoLimit) {
+    return make_error_code(TrashError::kNotVouched);
+  }
+  std::string bytes(static_cast<size_t>(size), '\0');
+  DWORD read = 0;
+  if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    return LastWindowsError();
+  }
+  bytes.resize(read);
+  const auto from = RecycledFrom(bytes);
+  if (!from) return make_error_code(TrashError::kNotVouched);
+  origin = *from;
+  return {};
+}
+
+// Renames the open file into the open folder as `name`, never over another file.
+std::error_code RenameInto(HANDLE file, HANDLE folder, const std::wstring& name) {
+  std::vector<std::byte> buffer(offsetof(FILE_RENAME_INFORMATION, FileName) +
+                                name.size() * sizeof(wchar_t));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+  rename->ReplaceIfExists = FALSE;
+  rename->RootDirectory = folder;
+  rename->FileNameLength = static_cast<ULONG>(name.size() * sizeof(wchar_t));
+  std::memcpy(rename->FileName, name.data(), rename->FileNameLength);
+  IO_STATUS_BLOCK io{};
+  const NTSTATUS status = ::NtSetInformationFile(file, &io, rename,
+                                                 static_cast<ULONG>(buffer.size()),
+                                                 FileRenameInformation);
+  if (status == 0) return {};
+  const DWORD error = ::RtlNtStatusToDosError(status);
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
     return make_error_code(TrashError::kPlaceTaken);
   }
-  ComPointer<IShellItem> destination;
-  HRESULT result = ::SHCreateItemFromParsingName(folder.c_str(), nullptr, IID_IShellItem,
-                                                 reinterpret_cast<void**>(destination.put()));
-  ComPointer<IFileOperation> operation;
-  if (SUCCEEDED(result)) result = MakeFileOperation(operation.put());
-  if (SUCCEEDED(result)) {
-    result = operation->SetOperationFlags(FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR);
+  if (error == ERROR_NOT_SAME_DEVICE) return make_error_code(TrashError::kFolderElsewhere);
+  return WindowsError(error);
+}
+
+std::error_code TakeBackOne(const TrashedEntry& entry) {
+  const size_t binEnd = entry.recycledPath.rfind('\\');
+  const auto infoName = InfoNameOf(entry.recycledPath.substr(binEnd + 1));
+  if (!infoName) return make_error_code(TrashError::kNotVouched);
+  const ScopedHandle inBin(OpenBinFile(entry.recycledPath, DELETE | FILE_READ_ATTRIBUTES));
+  if (!inBin.IsValid()) {
+    // Only a file that its bin folder no longer holds is known to be gone; a bin that is
+    // not there may be on a disk that is not plugged in now.
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return make_error_code(TrashError::kNoLongerInTrash);
+    if (error == ERROR_PATH_NOT_FOUND) return make_error_code(TrashError::kTrashUnreachable);
+    return WindowsError(error);
   }
-  if (SUCCEEDED(result)) result = operation->MoveItem(item, destination.get(), name.c_str(), nullptr);
-  if (SUCCEEDED(result)) result = operation->PerformOperations();
-  if (FAILED(result)) return FromHresult(result);
-  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES
-             ? std::error_code()
-             : std::make_error_code(std::errc::operation_canceled);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(inBin.get(), &info)) return LastWindowsError();
+  const uint64_t fileId = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+  if (info.dwVolumeSerialNumber != entry.volume || fileId != entry.fileId) {
+    return make_error_code(TrashError::kNoLongerInTrash);
+  }
+  const std::string infoPath = entry.recycledPath.substr(0, binEnd + 1) + *infoName;
+  std::string origin;
+  if (const std::error_code error = RecordedOrigin(infoPath, origin)) return error;
+  if (::CompareStringOrdinal(Wide(origin).c_str(), -1, Wide(entry.originalPath).c_str(), -1,
+                             TRUE) != CSTR_EQUAL) {
+    return make_error_code(TrashError::kNotVouched);
+  }
+  const size_t separator = entry.originalPath.rfind('\\');
+  DirectoryHandle folder;
+  if (const std::error_code error =
+          OpenOriginalFolder(entry.originalPath.substr(0, separator + 1), folder)) {
+    return error;
+  }
+  if (const std::error_code error =
+          RenameInto(inBin.get(), reinterpret_cast<HANDLE>(folder.NativeHandle()),
+                     Wide(entry.originalPath.substr(separator + 1)))) {
+    return error;
+  }
+  ::DeleteFileW(ExtendedPath(infoPath).c_str());
+  return {};
 }
 
 }  // namespace
 
 std::vector<std::error_code> TakeBack(std::span<const TrashedEntry> entries) {
-  const ComForThisThread com;
-  HRESULT listing = S_OK;
-  std::vector<ListedItem> listed = ListRecycleBin(listing);
-  std::vector<RecycleBinItem> told;
-  for (const ListedItem& item : listed) told.push_back(item.told);
-  const std::vector<std::optional<size_t>> matches = MatchRecycleBinItems(entries, told);
-  std::vector<std::error_code> outcomes(entries.size());
-  for (size_t e = 0; e < entries.size(); ++e) {
-    if (!matches[e]) {
-      outcomes[e] = FAILED(listing) ? FromHresult(listing)
-                                    : make_error_code(TrashError::kNoLongerInTrash);
-      continue;
-    }
-    outcomes[e] = Restore(listed[*matches[e]].item, entries[e].originalPath);
-  }
-  for (const ListedItem& item : listed) item.item->Release();
+  std::vector<std::error_code> outcomes;
+  outcomes.reserve(entries.size());
+  for (const TrashedEntry& entry : entries) outcomes.push_back(TakeBackOne(entry));
   return outcomes;
 }
 

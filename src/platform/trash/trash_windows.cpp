@@ -40,26 +40,29 @@ std::wstring ShellPathOf(HANDLE folder) {
   return path;
 }
 
-// The system's time, as the Recycle Bin keeps it.
-uint64_t Now() {
-  FILETIME now{};
-  ::GetSystemTimeAsFileTime(&now);
-  return (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
-}
-
 // Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
 // Bin; it is asked before every item, and every other item is refused.
 bool GoesToRecycleBin(unsigned long transferFlags) {
   return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
 }
 
+// The path of a shell item in the file system; empty when it has none.
+std::wstring FileSystemPathOf(IShellItem* item) {
+  wchar_t* path = nullptr;
+  if (item == nullptr || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) return {};
+  std::wstring copy = path;
+  ::CoTaskMemFree(path);
+  return copy;
+}
+
 // Hears of every item the shell deletes: refuses one the Recycle Bin would not keep, and
-// keeps each one's outcome by its place in `paths`.
+// keeps each one's outcome, and the file it became in the Recycle Bin, by its place in `paths`.
 class RecycleSink : public IFileOperationProgressSink {
  public:
   RecycleSink(const std::vector<std::wstring>& paths,
-              std::vector<std::optional<std::error_code>>& outcomes)
-      : paths_(paths), outcomes_(outcomes) {}
+              std::vector<std::optional<std::error_code>>& outcomes,
+              std::vector<std::wstring>& recycledPaths)
+      : paths_(paths), outcomes_(outcomes), recycledPaths_(recycledPaths) {}
 
   HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD flags, IShellItem* item) override {
     if (GoesToRecycleBin(flags)) return S_OK;
@@ -69,7 +72,7 @@ class RecycleSink : public IFileOperationProgressSink {
     return HRESULT_FROM_WIN32(ERROR_CANCELLED);  // ends this batch; the rest go in the next
   }
   // The documentation: `recycled` is the item in the Recycle Bin, or null when the item was
-  // deleted rather than recycled.
+  // deleted rather than recycled. In the file system it is the bin's $R file of the item.
   HRESULT STDMETHODCALLTYPE PostDeleteItem(DWORD, IShellItem* item, HRESULT result,
                                            IShellItem* recycled) override {
     if (const auto index = IndexOf(item)) {
@@ -79,6 +82,7 @@ class RecycleSink : public IFileOperationProgressSink {
         outcomes_[*index] = make_error_code(TrashError::kDeletedForGood);
       } else {
         outcomes_[*index] = std::error_code();
+        recycledPaths_[*index] = FileSystemPathOf(recycled);
       }
     }
     return S_OK;
@@ -130,18 +134,18 @@ class RecycleSink : public IFileOperationProgressSink {
 
  private:
   std::optional<size_t> IndexOf(IShellItem* item) const {
-    wchar_t* path = nullptr;
-    if (item == nullptr || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) return {};
-    std::optional<size_t> index;
-    for (size_t i = 0; i < paths_.size() && !index; ++i) {
-      if (::CompareStringOrdinal(path, -1, paths_[i].c_str(), -1, TRUE) == CSTR_EQUAL) index = i;
+    const std::wstring path = FileSystemPathOf(item);
+    for (size_t i = 0; i < paths_.size() && !path.empty(); ++i) {
+      if (::CompareStringOrdinal(path.c_str(), -1, paths_[i].c_str(), -1, TRUE) == CSTR_EQUAL) {
+        return i;
+      }
     }
-    ::CoTaskMemFree(path);
-    return index;
+    return std::nullopt;
   }
 
   const std::vector<std::wstring>& paths_;
   std::vector<std::optional<std::error_code>>& outcomes_;
+  std::vector<std::wstring>& recycledPaths_;
   std::atomic<ULONG> references_{1};
 };
 
@@ -154,13 +158,14 @@ bool IsGone(const std::wstring& path) {
 // One batch: the items still without an outcome. Ends early where an item is refused. An item
 // the shell took away without saying it recycled it was deleted for good.
 HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
-                     std::vector<std::optional<std::error_code>>& outcomes) {
+                     std::vector<std::optional<std::error_code>>& outcomes,
+                     std::vector<std::wstring>& recycledPaths) {
   ComPointer<IFileOperation> operation;
   HRESULT result = MakeFileOperation(operation.put());
   if (FAILED(result)) return result;
   result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE);
   if (FAILED(result)) return result;
-  RecycleSink sink(paths, outcomes);
+  RecycleSink sink(paths, outcomes, recycledPaths);
   DWORD cookie = 0;
   if (FAILED(result = operation->Advise(&sink, &cookie))) return result;
   for (size_t i = 0; i < paths.size(); ++i) {
@@ -202,7 +207,7 @@ std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
 
 struct Trash::Places {};
 
-Trash::Trash() = default;
+Trash::Trash(MovedToTrash moved) : moved_(std::move(moved)) {}
 Trash::~Trash() = default;
 
 // The shell records the held folder's own path, so that it cannot differ from the handle's.
@@ -223,36 +228,39 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
   const std::wstring folderPath = ShellPathOf(held.get());
   if (folderPath.empty()) return settle(LastWindowsError());
   std::vector<std::wstring> paths;
-  for (const std::string& name : names) paths.push_back(folderPath + L"\\" + Wide(name));
+  // Who each file is, taken before it goes: a move within its volume keeps it, so taking back
+  // knows the very file again.
+  std::vector<std::optional<FileIdentity>> identities;
+  for (const std::string& name : names) {
+    paths.push_back(folderPath + L"\\" + Wide(name));
+    identities.push_back(IdentityOfEntry(folder, name));
+  }
+  std::vector<std::wstring> recycledPaths(paths.size());
 
   const ComForThisThread com;
-  const uint64_t started = Now();
   // A refused item ends its batch: what was left goes again, until nothing is left or a batch
   // settles nothing.
   std::error_code unsettled;
   for (;;) {
     const auto open = std::count(outcomes.begin(), outcomes.end(), std::nullopt);
     if (open == 0) break;
-    const HRESULT result = RecycleBatch(paths, outcomes);
+    const HRESULT result = RecycleBatch(paths, outcomes, recycledPaths);
     if (std::count(outcomes.begin(), outcomes.end(), std::nullopt) == open) {
       unsettled = FAILED(result) ? FromHresult(result)
                                  : std::make_error_code(std::errc::operation_canceled);
       break;
     }
   }
-  // What went, with when: the Recycle Bin knows its items by their place and that time.
+  // What went, and the file that it is in the Recycle Bin now. One the shell recycled without
+  // naming its file there cannot be found again: it is moved all the same, but not recorded.
   std::vector<TrashedEntry> moved;
-  const uint64_t ended = Now();
   for (size_t i = 0; i < paths.size(); ++i) {
-    if (outcomes[i] && !*outcomes[i]) {
-      TrashedEntry entry;
-      entry.originalPath = Narrow(paths[i]);
-      entry.deletedAfter = started;
-      entry.deletedBefore = ended;
-      moved.push_back(std::move(entry));
+    if (outcomes[i] && !*outcomes[i] && identities[i] && !recycledPaths[i].empty()) {
+      moved.push_back({Narrow(paths[i]), Narrow(recycledPaths[i]), identities[i]->volume,
+                       identities[i]->file});
     }
   }
-  Moved(std::move(moved));
+  Moved(moved);
   return settle(unsettled);
 }
 
