@@ -62,6 +62,7 @@ using MovedToTrash = std::function<void(std::span<const TrashedEntry> moved)>;
 // it at once.
 class Trash {
  public:
+  // `moved` hears of the files of each batch as soon as they are in the trash.
   explicit Trash(MovedToTrash moved);
   ~Trash();
   Trash(const Trash&) = delete;
@@ -73,7 +74,6 @@ class Trash {
   // own path of it, tells the trash where the entries came from.
   std::vector<std::error_code> Move(const DirectoryHandle& folder, const std::string& folderPath,
                                     std::span<const std::string> names);
-
 
  private:
   // Hands the files of one batch that reached the trash on.
