@@ -23,7 +23,7 @@ int RunTakeBack(const Options& options, const core::AppState& state, PrintingObs
     }) << '\n';
   }
   if (unusable) return kExitUsageOrRoot;
-  return result.report.Complete() && !result.notSaved ? kExitDone : kExitIncomplete;
+  return result.Complete() ? kExitDone : kExitIncomplete;
 }
 
 int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,

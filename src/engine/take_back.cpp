@@ -69,9 +69,9 @@ TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t>
     platform::TrashRecord& record = held.parsed.record;
     result.lastLineCut = held.parsed.lastLineCut;
     if (record.entries.empty()) {
-      // Nothing of it is left to take back: it is kept no longer.
+      // Nothing of it is left to take back: it is kept no longer. A line cut short is named.
       held.file.Remove();
-      if (number) {
+      if (number || result.lastLineCut) {
         result.outcome = TakeBackResult::Outcome::kTakenBack;
         return result;
       }

@@ -42,6 +42,13 @@ struct TakeBackResult {
   bool lastLineCut = false;     // a last line cut short (a pass ended while writing it) was set aside
   TakeBackReport report;
   std::error_code notSaved;     // the record could not be brought up to date
+
+  // Nothing was to be done, or all of the pass came back and its record was whole and kept up
+  // to date.
+  bool Complete() const {
+    return outcome != Outcome::kRecordUnusable && outcome != Outcome::kNoSuchPass &&
+           report.Complete() && !notSaved && !lastLineCut;
+  }
 };
 
 // Takes back the kept pass numbered `number`, or without one the newest kept pass that has

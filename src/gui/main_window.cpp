@@ -158,11 +158,9 @@ void MainWindow::TakeBackItemClick() {
   const engine::TakeBackResult result = engine::TakeBackPass(state_, std::nullopt);
   toolkit_.SetWaitCursor(false);
   ShowTakeBack();
-  const bool complete = result.outcome != engine::TakeBackResult::Outcome::kRecordUnusable &&
-                        result.report.Complete() && !result.notSaved;
   std::string title;
   ShowMessage(*view_, texts::TakeBackResultText(result),
-              complete ? MessageKind::kInformation : MessageKind::kWarning, title, state_);
+              result.Complete() ? MessageKind::kInformation : MessageKind::kWarning, title, state_);
 }
 
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }

@@ -83,13 +83,18 @@ ParsedTrashRecord ParseTrashRecord(std::string_view text) {
   text.remove_prefix(kHeading.size());  // both headings are as long
   for (size_t number = 2; !text.empty(); ++number) {
     const size_t end = text.find('\n');
+    const bool passLine = number == 2 && !earlier;
     if (end == std::string_view::npos) {
-      parsed.lastLineCut = true;
+      // Only a file's line may be cut short: without its whole pass line a record is no record.
+      if (passLine) {
+        parsed.badLine = number;
+      } else {
+        parsed.lastLineCut = true;
+      }
       break;
     }
     const auto fields = Fields(text.substr(0, end));
     text.remove_prefix(end + 1);
-    const bool passLine = number == 2 && !earlier;
     if (passLine) {
       const auto when = fields && fields->size() == 2 ? RecordNumber((*fields)[0]) : std::nullopt;
       if (!when) {

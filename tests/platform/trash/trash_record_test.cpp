@@ -68,6 +68,7 @@ TEST(TrashRecord, DamageIsFoundAndALastLineCutShortIsSetAside) {
       {"random bytes", randomBytes, 1, 0, false},
       {"a field too many", head + line + fieldTooMany, 4, 1, false},
       {"a bad escape", heading + "%Z1\t/r\n", 2, 0, false},
+      {"cut short in its pass line", head.substr(0, head.size() - 1), 2, 0, false},
       {"no time", heading + "soon\t/r\n", 2, 0, false},
       {"a relative path", head + badPath, 3, 0, false},
 #ifndef _WIN32
