@@ -1,5 +1,11 @@
 #include "engine/take_back.h"
 
+#include <algorithm>
+#include <span>
+#include <thread>
+
+#include "engine/work_sharing.h"
+
 #include "core/trash_history.h"
 #include "platform/file/held_file.h"
 #include "platform/trash/trash_record.h"
@@ -23,10 +29,34 @@ void Hold(const core::KeptPass& pass, HeldRecord& held) {
 
 bool IsUnusable(const HeldRecord& held) { return held.error || held.parsed.badLine != 0; }
 
+// Each entry's outcome, the work shared between threads a stretch of entries at a time: a
+// stretch keeps a folder's files together, as they were recorded.
+std::vector<std::error_code> TakeBackShared(std::span<const platform::TrashedEntry> entries) {
+  constexpr size_t kStretch = 256;
+  std::vector<std::error_code> outcomes(entries.size());
+  SharedWork work;
+  for (size_t start = 0; start < entries.size(); start += kStretch) work.Add(start);
+  const unsigned threads = std::min<size_t>(PlanThreads(0, false).first,
+                                            (entries.size() + kStretch - 1) / kStretch);
+  const auto takeBack = [&] {
+    while (const std::optional<size_t> start = work.Take()) {
+      const auto stretch = entries.subspan(*start, std::min(kStretch, entries.size() - *start));
+      const std::vector<std::error_code> done = platform::TakeBack(stretch);
+      std::copy(done.begin(), done.end(), outcomes.begin() + static_cast<ptrdiff_t>(*start));
+      work.Finished();
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(takeBack);
+  takeBack();
+  for (std::thread& helper : helpers) helper.join();
+  return outcomes;
+}
+
 }  // namespace
 
 TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
-  const std::vector<std::error_code> outcomes = platform::TakeBack(entries);
+  const std::vector<std::error_code> outcomes = TakeBackShared(entries);
   TakeBackReport report;
   std::vector<platform::TrashedEntry> stayed;
   for (size_t i = 0; i < entries.size(); ++i) {
