@@ -4,9 +4,8 @@
 #include <span>
 #include <thread>
 
-#include "engine/work_sharing.h"
-
 #include "core/trash_history.h"
+#include "engine/work_sharing.h"
 #include "platform/file/held_file.h"
 #include "platform/trash/trash_record.h"
 
@@ -36,8 +35,8 @@ std::vector<std::error_code> TakeBackShared(std::span<const platform::TrashedEnt
   std::vector<std::error_code> outcomes(entries.size());
   SharedWork work;
   for (size_t start = 0; start < entries.size(); start += kStretch) work.Add(start);
-  const unsigned threads = std::min<size_t>(PlanThreads(0, false).first,
-                                            (entries.size() + kStretch - 1) / kStretch);
+  const size_t threads = std::min<size_t>(PlanThreads(0, false).first,
+                                          (entries.size() + kStretch - 1) / kStretch);
   const auto takeBack = [&] {
     while (const std::optional<size_t> start = work.Take()) {
       const auto stretch = entries.subspan(*start, std::min(kStretch, entries.size() - *start));
@@ -47,7 +46,7 @@ std::vector<std::error_code> TakeBackShared(std::span<const platform::TrashedEnt
     }
   };
   std::vector<std::thread> helpers;
-  for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(takeBack);
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(takeBack);
   takeBack();
   for (std::thread& helper : helpers) helper.join();
   return outcomes;
