@@ -83,6 +83,18 @@ json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChose
   return object;
 }
 
+// A kept pass's record: its path, and why it cannot be used, if so.
+void PutRecord(const engine::KeptRecord& record, json& object) {
+  object["record"] = record.path;
+  if (!record.Unusable()) return;
+  object["record_unusable"] = true;
+  if (record.badLine != 0) object["bad_line"] = record.badLine;
+  if (record.error) {
+    object["reason"] = texts::Reason(record.error);
+    object["code"] = texts::ReasonCode(record.error);
+  }
+}
+
 // A file name need not be UTF-8; what is not is replaced rather than refused.
 std::string Dump(const json& object) {
   return object.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -124,20 +136,12 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
                  {"no_longer_in_trash", result.report.notInTrash},
                  {"named", Named(result.report.named)}};
   if (result.outcome == Outcome::kNothingToTakeBack) return Dump(object);
-  object["pass"] = result.number;
+  object["pass"] = result.record.number;
   if (result.outcome == Outcome::kNoSuchPass) {
     object["no_such_pass"] = true;
     return Dump(object);
   }
-  object["record"] = result.recordPath;
-  if (result.outcome == Outcome::kRecordUnusable) {
-    object["record_unusable"] = true;
-    if (result.badLine != 0) object["bad_line"] = result.badLine;
-    if (result.recordError) {
-      object["reason"] = texts::Reason(result.recordError);
-      object["code"] = texts::ReasonCode(result.recordError);
-    }
-  }
+  PutRecord(result.record, object);
   object["last_line_set_aside"] = result.lastLineCut;
   if (result.notSaved) object["record_not_saved"] = texts::Reason(result.notSaved);
   return Dump(object);
@@ -146,15 +150,9 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
 std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes) {
   json list = json::array();
   for (const engine::KeptPassSummary& pass : passes) {
-    json entry = {{"number", pass.number}, {"record", pass.recordPath}};
-    if (pass.recordError || pass.badLine != 0) {
-      entry["record_unusable"] = true;
-      if (pass.badLine != 0) entry["bad_line"] = pass.badLine;
-      if (pass.recordError) {
-        entry["reason"] = texts::Reason(pass.recordError);
-        entry["code"] = texts::ReasonCode(pass.recordError);
-      }
-    } else {
+    json entry = {{"number", pass.record.number}};
+    PutRecord(pass.record, entry);
+    if (!pass.record.Unusable()) {
       entry["when"] = pass.when;
       entry["root"] = pass.root;
       if (auto bytes = BytesOfNonText(pass.root)) entry["root_bytes"] = std::move(*bytes);

@@ -103,11 +103,7 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     }) << '\n';
   }
   if (recordNotSaved) {
-    observer.Line(err) << texts::TrashRecordNotSaved(record.RecordPath().empty()
-                                                         ? core::TrashHistoryFolder(state)
-                                                         : record.RecordPath(),
-                                                     recordNotSaved)
-                       << '\n';
+    observer.Line(err) << texts::TrashRecordNotSaved(record.RecordPath(), recordNotSaved) << '\n';
   }
   const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);
   if (report.stopped) return kExitStopped;

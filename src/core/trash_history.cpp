@@ -58,9 +58,9 @@ std::vector<KeptPass> PassesKeptFor(const std::string& settingsPath) {
 
 }  // namespace
 
-std::string TrashHistoryFolder(const AppState& state) { return HistoryFolder(state.SettingsPath); }
-
-std::vector<KeptPass> KeptPasses(const AppState& state) { return PassesKeptFor(state.SettingsPath); }
+std::vector<KeptPass> KeptPasses(const AppState& state) {
+  return PassesKeptFor(state.SettingsPath);
+}
 
 PassRecorder::PassRecorder(const AppState& state, std::string root, std::time_t when)
     : settingsPath_(state.SettingsPath), root_(std::move(root)), when_(when) {}
@@ -69,7 +69,9 @@ std::error_code PassRecorder::Start() {
   if (settingsPath_.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
   // The settings file's own folder may not be there yet, until the list is first saved.
   const size_t separator = settingsPath_.rfind(platform::kPathSeparator);
-  if (separator != std::string::npos) platform::MakePrivateFolder(settingsPath_.substr(0, separator));
+  if (separator != std::string::npos) {
+    platform::MakePrivateFolder(settingsPath_.substr(0, separator));
+  }
   const std::string folder = HistoryFolder(settingsPath_);
   if (const std::error_code error = platform::MakePrivateFolder(folder)) return error;
   // The next number; a pass that starts at the same moment takes the one after.
@@ -97,7 +99,14 @@ void PassRecorder::Record(std::span<const platform::TrashedEntry> moved) {
     if (error_) return;  // no record could be made: each batch would fail again
     if ((error_ = Start())) return;
   }
-  if (const std::error_code error = file_.Append(platform::FormatTrashEntries(moved))) error_ = error;
+  if (const std::error_code error = file_.Append(platform::FormatTrashEntries(moved))) {
+    error_ = error;
+  }
+}
+
+std::string PassRecorder::RecordPath() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return path_.empty() ? HistoryFolder(settingsPath_) : path_;
 }
 
 std::error_code PassRecorder::Error() const {

@@ -24,8 +24,6 @@ inline constexpr size_t kKeptPasses = 50;
 // A larger record is no record of ours: two million files with long paths fit.
 inline constexpr size_t kRecordLimit = size_t{1} << 30;
 
-std::string TrashHistoryFolder(const AppState& state);
-
 struct KeptPass {
   uint64_t number = 0;
   std::string recordPath;
@@ -46,8 +44,8 @@ class PassRecorder {
   void Record(std::span<const platform::TrashedEntry> moved);
   // Why files that reached the trash could not be recorded; nothing when all were.
   std::error_code Error() const;
-  // The record's path, once made.
-  const std::string& RecordPath() const { return path_; }
+  // The record's path once it is made; before, the folder it goes into.
+  std::string RecordPath() const;
 
  private:
   std::error_code Start();

@@ -7,7 +7,6 @@
 #include <system_error>
 #include <vector>
 
-
 namespace tarnwick::engine {
 
 // A path the report names, and why.

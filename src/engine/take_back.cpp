@@ -16,17 +16,18 @@ namespace {
 struct HeldRecord {
   platform::HeldFile file;
   platform::ParsedTrashRecord parsed;
-  std::error_code error;
+  KeptRecord kept;
 };
 
 void Hold(const core::KeptPass& pass, HeldRecord& held) {
+  held.kept.number = pass.number;
+  held.kept.path = pass.recordPath;
   std::string text;
-  held.error = held.file.Open(pass.recordPath);
-  if (!held.error) held.error = held.file.Read(core::kRecordLimit, text);
-  if (!held.error) held.parsed = platform::ParseTrashRecord(text);
+  held.kept.error = held.file.Open(pass.recordPath);
+  if (!held.kept.error) held.kept.error = held.file.Read(core::kRecordLimit, text);
+  if (!held.kept.error) held.parsed = platform::ParseTrashRecord(text);
+  held.kept.badLine = held.parsed.badLine;
 }
-
-bool IsUnusable(const HeldRecord& held) { return held.error || held.parsed.badLine != 0; }
 
 // Each entry's outcome, the work shared between threads a stretch of entries at a time: a
 // stretch keeps a folder's files together, as they were recorded.
@@ -87,12 +88,9 @@ TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t>
     if (number && pass.number != *number) continue;
     HeldRecord held;
     Hold(pass, held);
-    result.number = pass.number;
-    result.recordPath = pass.recordPath;
-    if (IsUnusable(held)) {
+    result.record = held.kept;
+    if (held.kept.Unusable()) {
       result.outcome = TakeBackResult::Outcome::kRecordUnusable;
-      result.recordError = held.error;
-      result.badLine = held.parsed.badLine;
       return result;
     }
     platform::TrashRecord& record = held.parsed.record;
@@ -119,12 +117,9 @@ std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state) {
   std::vector<KeptPassSummary> summaries;
   for (const core::KeptPass& pass : core::KeptPasses(state)) {
     KeptPassSummary summary;
-    summary.number = pass.number;
-    summary.recordPath = pass.recordPath;
     HeldRecord held;
     Hold(pass, held);  // a pass that still runs holds its record: it is listed as busy
-    summary.recordError = held.error;
-    summary.badLine = held.parsed.badLine;
+    summary.record = held.kept;
     summary.when = held.parsed.record.when;
     summary.root = held.parsed.record.root;
     summary.toTakeBack = held.parsed.record.entries.size();

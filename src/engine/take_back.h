@@ -26,22 +26,29 @@ struct TakeBackReport {
 // trash, so that taking back again finishes the job and never moves a file twice.
 TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries);
 
+// A kept pass's record as taking back or listing found it.
+struct KeptRecord {
+  uint64_t number = 0;
+  std::string path;
+  std::error_code error;  // it cannot be read (busy: a pass or a take-back holds it)
+  size_t badLine = 0;     // it is no record from this line on
+
+  bool Unusable() const { return error || badLine != 0; }
+};
+
 // Taking one kept pass back: which, and what came of it.
 struct TakeBackResult {
   enum class Outcome {
     kNothingToTakeBack,  // no kept pass has files to take back
     kNoSuchPass,         // none of the number asked for is kept
-    kRecordUnusable,     // its record cannot be read, or is no record: nothing moved, left as it is
+    kRecordUnusable,     // its record cannot be used: nothing moved, the record left as it is
     kTakenBack,          // the report tells what came back
   };
   Outcome outcome = Outcome::kNothingToTakeBack;
-  uint64_t number = 0;
-  std::string recordPath;
-  std::error_code recordError;  // kRecordUnusable: why it cannot be read
-  size_t badLine = 0;           // kRecordUnusable: the first line that is no part of a record
-  bool lastLineCut = false;     // a last line cut short (a pass ended while writing it) was set aside
+  KeptRecord record;
+  bool lastLineCut = false;  // a last line cut short (a pass ended while writing it) was set aside
   TakeBackReport report;
-  std::error_code notSaved;     // the record could not be brought up to date
+  std::error_code notSaved;  // the record could not be brought up to date
 
   // Nothing was to be done, or all of the pass came back and its record was whole and kept up
   // to date.
@@ -56,15 +63,12 @@ struct TakeBackResult {
 // no use is never guessed at: it moves nothing and stays exactly as it is.
 TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number);
 
-// A kept pass as a listing shows it.
+// A kept pass as a listing shows it; the rest is known only when its record can be used.
 struct KeptPassSummary {
-  uint64_t number = 0;
+  KeptRecord record;
   int64_t when = 0;  // seconds since 1970; 0 for the record of an earlier version
   std::string root;
-  uint64_t toTakeBack = 0;      // files its record still lists
-  std::string recordPath;
-  std::error_code recordError;  // its record cannot be read (busy: the pass still runs), ...
-  size_t badLine = 0;           // ... or is damaged from this line on
+  uint64_t toTakeBack = 0;  // files its record still lists
 };
 
 // Every kept pass, newest first.

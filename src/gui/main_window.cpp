@@ -139,10 +139,7 @@ void MainWindow::Command4Click() {
   bool complete = report->Complete();
   if (report->toTrash) {
     if (const std::error_code error = record.Error()) {
-      text += "\n\n" + texts::TrashRecordNotSaved(record.RecordPath().empty()
-                                                      ? core::TrashHistoryFolder(state_)
-                                                      : record.RecordPath(),
-                                                  error);
+      text += "\n\n" + texts::TrashRecordNotSaved(record.RecordPath(), error);
       complete = false;
     }
     ShowTakeBack();

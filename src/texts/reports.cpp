@@ -35,6 +35,23 @@ std::string LocalDateTime(int64_t when) {
   return text;
 }
 
+// Why a kept pass's record cannot be used: held by a pass or a take-back, damaged, unreadable.
+std::string UnusableRecord(const engine::KeptRecord& record,
+                           const std::function<std::string(std::string_view)>& shown) {
+  const std::string pass = std::to_string(record.number);
+  const std::string path = shown(record.path);
+  if (record.error == std::errc::device_or_resource_busy) {
+    return Join({"Durchgang ", pass, " läuft noch oder wird gerade zurückgeholt; seine Liste ",
+                 "ist in Gebrauch: ", path});
+  }
+  if (record.badLine != 0) {
+    return Join({"Die Liste des Durchgangs ", pass, " ist ab Zeile ", std::to_string(record.badLine),
+                 " beschädigt: ", path});
+  }
+  return Join({"Die Liste des Durchgangs ", pass, " kann nicht gelesen werden: ", path, " (",
+               Reason(record.error), ")"});
+}
+
 }  // namespace
 
 std::string PassReport(const engine::DeleteReport& report,
@@ -87,28 +104,20 @@ std::string TakeBackReport(const engine::TakeBackReport& report,
 std::string TakeBackResultText(const engine::TakeBackResult& result,
                                const std::function<std::string(std::string_view)>& shown) {
   using Outcome = engine::TakeBackResult::Outcome;
-  const std::string pass = std::to_string(result.number);
-  const std::string record = shown(result.recordPath);
   switch (result.outcome) {
     case Outcome::kNothingToTakeBack: return kNothingToTakeBack;
     case Outcome::kNoSuchPass:
       return "Es gibt keinen Durchgang dieser Nummer, der zurückgeholt werden könnte.";
     case Outcome::kRecordUnusable:
-      if (result.recordError == std::errc::device_or_resource_busy) {
-        return Join({"Durchgang ", pass, " läuft noch oder wird gerade zurückgeholt; seine Liste ",
-                     "ist in Gebrauch: ", record});
+      if (result.record.error == std::errc::device_or_resource_busy) {
+        return UnusableRecord(result.record, shown);
       }
-      if (result.badLine != 0) {
-        return Join({"Die Liste des Durchgangs ", pass, " ist ab Zeile ",
-                     std::to_string(result.badLine), " beschädigt: ", record,
-                     "\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist."});
-      }
-      return Join({"Die Liste des Durchgangs ", pass, " kann nicht gelesen werden: ", record, " (",
-                   Reason(result.recordError),
-                   ")\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist."});
+      return UnusableRecord(result.record, shown) +
+             "\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist.";
     case Outcome::kTakenBack: break;
   }
   std::string text = TakeBackReport(result.report, shown);
+  const std::string record = shown(result.record.path);
   if (result.lastLineCut) {
     text += Join({"\n\nDie letzte Zeile der Liste war unvollständig (der Durchgang endete, ",
                   "während er sie schrieb) und wurde übergangen: ", record});
@@ -119,20 +128,11 @@ std::string TakeBackResultText(const engine::TakeBackResult& result,
 
 std::string KeptPassLine(const engine::KeptPassSummary& pass,
                          const std::function<std::string(std::string_view)>& shown) {
-  const std::string number = Join({"Durchgang ", std::to_string(pass.number)});
-  if (pass.recordError == std::errc::device_or_resource_busy) return number + ": läuft noch";
-  if (pass.recordError) {
-    return Join({number, ": Liste nicht lesbar: ", shown(pass.recordPath), " (",
-                 Reason(pass.recordError), ")"});
-  }
-  if (pass.badLine != 0) {
-    return Join({number, ": Liste ab Zeile ", std::to_string(pass.badLine), " beschädigt: ",
-                 shown(pass.recordPath)});
-  }
+  if (pass.record.Unusable()) return UnusableRecord(pass.record, shown);
   const std::string when = pass.when == 0 ? std::string("aus einer früheren Version")
                                           : Join({"vom ", LocalDateTime(pass.when)});
-  return Join({number, " ", when, ": ", Quoted(pass.toTakeBack),
-               " Dateien zurückzuholen, aus ", shown(pass.root)});
+  return Join({"Durchgang ", std::to_string(pass.record.number), " ", when, ": ",
+               Quoted(pass.toTakeBack), " Dateien zurückzuholen, aus ", shown(pass.root)});
 }
 
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error) {

@@ -194,8 +194,8 @@ TEST_F(TakeBack, ADamagedRecordMovesNothingAndIsLeftAsItWas) {
     const std::string before = fs::is_regular_file(fs::symlink_status(path)) ? ReadFile(path) : "";
     const TakeBackResult result = TakeBackPass(state_, std::nullopt);
     EXPECT_EQ(result.outcome, TakeBackResult::Outcome::kRecordUnusable);
-    EXPECT_EQ(result.badLine, c.badLine);
-    EXPECT_EQ(result.badLine != 0, !result.recordError);
+    EXPECT_EQ(result.record.badLine, c.badLine);
+    EXPECT_EQ(result.record.badLine != 0, !result.record.error);
     EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
     if (!before.empty()) {
       EXPECT_EQ(ReadFile(path), before);
