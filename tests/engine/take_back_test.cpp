@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,6 +108,16 @@ TEST_F(TakeBack, OnlyWhatTheTrashVouchesForGoesBackAndOnlyAKnownLossIsForgotten)
        }, 0, 2, 0, [](const TempDir& dir, const std::string&) {
          fs::rename(dir / "data/Trash.away", dir / "data/Trash");
        }, 2, "b"},
+      {"its info file a FIFO", [](const TempDir& dir, const std::string& inTrash) {
+         const std::string info = dir / ("data/Trash/info/" + inTrash + ".trashinfo");
+         fs::remove(info);
+         ASSERT_EQ(::mkfifo(info.c_str(), 0600), 0);
+       }, 1, 1, 0, nothing, 0, nullptr},
+      {"its info file a link to /dev/zero", [](const TempDir& dir, const std::string& inTrash) {
+         const std::string info = dir / ("data/Trash/info/" + inTrash + ".trashinfo");
+         fs::remove(info);
+         fs::create_symlink("/dev/zero", info);
+       }, 1, 1, 0, nothing, 0, nullptr},
       {"its info file naming another place", [](const TempDir& dir, const std::string& inTrash) {
          WriteFile(dir / ("data/Trash/info/" + inTrash + ".trashinfo"),
                    "[Trash Info]\nPath=" + (dir / "elsewhere/Setup.log") + "\n");

@@ -29,8 +29,6 @@ std::string Escaped(std::string_view path) {
   return escaped;
 }
 
-std::string PathLine(std::string_view path) { return "Path=" + Escaped(path); }
-
 }  // namespace
 
 std::string TrashInfo(std::string_view path, std::time_t when) {
@@ -38,7 +36,7 @@ std::string TrashInfo(std::string_view path, std::time_t when) {
   localtime_r(&when, &local);
   char date[32];
   std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-  return "[Trash Info]\n" + PathLine(path) + "\nDeletionDate=" + date + "\n";
+  return "[Trash Info]\nPath=" + Escaped(path) + "\nDeletionDate=" + date + "\n";
 }
 
 std::optional<std::string> TrashInfoPath(std::string_view text) {

@@ -78,6 +78,33 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
   }
 }
 
+// Moves each of `files` ("<folder>\\<n>.log" below `dir`, made here) to the stand-in shell's
+// Recycle Bin in dir\\bin, a folder at a time as a pass does; what the trash recorded.
+std::vector<TrashedEntry> RecycleWithStandIn(const TempDir& dir,
+                                             const std::vector<std::string>& files) {
+  MakeDirectory(dir / "bin");
+  std::vector<TrashedEntry> moved;
+  Trash trash([&moved](std::span<const TrashedEntry> batch) {
+    moved.insert(moved.end(), batch.begin(), batch.end());
+  });
+  const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
+    *operation = new StandInOperation(std::vector<Fate>(files.size(), Fate::kRecycle), S_OK, -1,
+                                      Wide(dir / "bin"));
+    return S_OK;
+  });
+  for (const std::string& file : files) {
+    WriteFile(dir / file, file);
+    const size_t separator = file.rfind('\\');
+    const std::string folder = dir / file.substr(0, separator);
+    DirectoryHandle handle;
+    OpenDirectory(folder, handle);
+    const std::string name[] = {file.substr(separator + 1)};
+    trash.Move(handle, folder, name);
+  }
+  ReplaceFileOperationMaker(shell);
+  return moved;
+}
+
 // A pass moves a\0.log and b\1.log to the stand-in's Recycle Bin; then something happens to
 // b, and the real take-back code puts back what the bin vouches for.
 TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
@@ -118,25 +145,8 @@ TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    ASSERT_TRUE(MakeDirectory(dir / "bin"));
-    std::vector<TrashedEntry> moved;
-    Trash trash([&moved](std::span<const TrashedEntry> batch) {
-      moved.insert(moved.end(), batch.begin(), batch.end());
-    });
-    const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
-      *operation = new StandInOperation({Fate::kRecycle, Fate::kRecycle}, S_OK, -1,
-                                        Wide(dir / "bin"));
-      return S_OK;
-    });
-    for (const char* file : {"tree\\a\\0.log", "tree\\b\\1.log"}) {
-      WriteFile(dir / file, file);
-      const std::string folder = dir / std::string(file).substr(0, 6);
-      DirectoryHandle handle;
-      ASSERT_FALSE(OpenDirectory(folder, handle));
-      const std::string name[] = {std::string(file).substr(7)};
-      ASSERT_EQ(trash.Move(handle, folder, name), std::vector<std::error_code>{std::error_code()});
-    }
-    ReplaceFileOperationMaker(shell);
+    const std::vector<TrashedEntry> moved =
+        RecycleWithStandIn(dir, {"tree\\a\\0.log", "tree\\b\\1.log"});
     ASSERT_EQ(moved.size(), 2u);
     c.meanwhile(dir, moved[1]);
     const std::vector<std::error_code> outcomes = TakeBack(moved);
@@ -157,22 +167,7 @@ TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
 // can make one; that such a folder is never entered is the directory handles' own test.
 TEST(Trash, TakingBackNeverGoesThroughALink) {
   TempDir dir;
-  ASSERT_TRUE(MakeDirectory(dir / "bin"));
-  std::vector<TrashedEntry> moved;
-  Trash trash([&moved](std::span<const TrashedEntry> batch) {
-    moved.insert(moved.end(), batch.begin(), batch.end());
-  });
-  const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
-    *operation = new StandInOperation({Fate::kRecycle}, S_OK, -1, Wide(dir / "bin"));
-    return S_OK;
-  });
-  WriteFile(dir / "tree\\a\\0.log", "a");
-  DirectoryHandle handle;
-  ASSERT_FALSE(OpenDirectory(dir / "tree\\a", handle));
-  const std::string name[] = {"0.log"};
-  trash.Move(handle, dir / "tree\\a", name);
-  handle.Close();
-  ReplaceFileOperationMaker(shell);
+  const std::vector<TrashedEntry> moved = RecycleWithStandIn(dir, {"tree\\a\\0.log"});
   ASSERT_EQ(moved.size(), 1u);
   ASSERT_TRUE(MakeDirectory(dir / "elsewhere"));
   ASSERT_TRUE(::MoveFileW(Wide(dir / "tree\\a").c_str(), Wide(dir / "tree\\a.old").c_str()));
