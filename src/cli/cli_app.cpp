@@ -78,6 +78,10 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
           RunListCommand(options, state, names, environment.escapeOutput, out, err)) {
     return *status;
   }
+  if (const auto status =
+          RunExcludedFolderCommand(options, state, environment.escapeOutput, out, err)) {
+    return *status;
+  }
   state.UseTrash = options.toTrash ? *options.toTrash : core::LoadSwitch(state, core::kTrashKey);
   std::optional<ChosenPaths> chosen;
   if (options.onlyThese) {

@@ -72,6 +72,18 @@ CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   auto* listPasses = app.add_flag("--durchgaenge", options.listPasses,
                                   "die Durchgänge in den Papierkorb auflisten, die sich "
                                   "zurückholen lassen");
+  auto* exclude = app.add_option("--ausnehmen", options.exclude,
+                                 "ORDNER und alles darin bei diesem Durchgang auslassen, zusätzlich "
+                                 "zu den gespeicherten (mehrfach möglich)")
+                      ->type_name("ORDNER");
+  auto* addExcluded = app.add_option("--ausnahme-hinzufuegen", options.addExcluded,
+                                     "ORDNER dauerhaft ausnehmen: kein Durchgang betritt ihn")
+                          ->type_name("ORDNER");
+  auto* removeExcluded = app.add_option("--ausnahme-entfernen", options.removeExcluded,
+                                        "ORDNER nicht mehr ausnehmen")
+                             ->type_name("ORDNER");
+  auto* listExcluded = app.add_flag("--ausnahmen", options.listExcluded,
+                                    "die ausgenommenen Ordner ausgeben");
   auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
   auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
                                     "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
@@ -90,6 +102,15 @@ CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   json->excludes(list, settingsPath, add, remove);
   takeBack->excludes(list, settingsPath, add, remove, dryRun, trash);
   listPasses->excludes(list, settingsPath, add, remove, dryRun, trash, onlyThese, takeBack);
+  // The commands on the excluded folders stand alone, as those on the names do; only the list
+  // of them takes -0 and --json.
+  for (CLI::Option* command : {addExcluded, removeExcluded, listExcluded}) {
+    command->excludes(list, settingsPath, add, remove, dryRun, trash, onlyThese, takeBack,
+                      listPasses, exclude);
+  }
+  addExcluded->excludes(removeExcluded, listExcluded, json);
+  removeExcluded->excludes(listExcluded, json);
+  exclude->excludes(list, settingsPath, add, remove, takeBack, listPasses);
   return {trash, takeBack};
 }
 

@@ -26,10 +26,15 @@ struct Options {
   bool takeBack = false;   // the files of a pass to the trash go back: ...
   std::optional<uint64_t> takeBackPass;  // ... of this kept pass, else of the newest with any
   bool listPasses = false;  // the kept passes to the trash
+  std::vector<std::string> exclude;  // folders this pass leaves alone, besides the stored ones
+  std::optional<std::string> addExcluded;     // a folder to store among the excluded ones
+  std::optional<std::string> removeExcluded;  // a stored excluded folder to forget
+  bool listExcluded = false;                  // the stored excluded folders
 
   // Whether this run is a pass over a folder rather than a command on the list.
   bool Passes() const {
-    return !list && !settingsPath && !add && !remove && !takeBack && !listPasses;
+    return !list && !settingsPath && !add && !remove && !takeBack && !listPasses &&
+           !addExcluded && !removeExcluded && !listExcluded;
   }
 };
 

@@ -50,15 +50,29 @@ const char* KindCode(engine::NamedPath::Kind kind) {
     case engine::NamedPath::Kind::kOtherFileSystem: return "other_file_system";
     case engine::NamedPath::Kind::kTrashFolder: return "trash_folder";
     case engine::NamedPath::Kind::kDeletedForGood: return "deleted_for_good";
+    case engine::NamedPath::Kind::kExcludedFolder: return "excluded_folder";
   }
   return "unknown";
+}
+
+// A path, and its exact bytes where JSON cannot hold it.
+json PathEntry(const std::string& path) {
+  json entry = {{"path", path}};
+  if (auto bytes = BytesOfNonText(path)) entry["path_bytes"] = std::move(*bytes);
+  return entry;
+}
+
+json PathEntries(const std::vector<std::string>& paths) {
+  json entries = json::array();
+  for (const std::string& path : paths) entries.push_back(PathEntry(path));
+  return entries;
 }
 
 json Named(const std::vector<engine::NamedPath>& paths) {
   json named = json::array();
   for (const engine::NamedPath& path : paths) {
-    json entry = {{"path", path.path}, {"kind", KindCode(path.kind)}};
-    if (auto bytes = BytesOfNonText(path.path)) entry["path_bytes"] = std::move(*bytes);
+    json entry = PathEntry(path.path);
+    entry["kind"] = KindCode(path.kind);
     if (path.error) {
       entry["reason"] = texts::Reason(path.error);
       entry["code"] = texts::ReasonCode(path.error);
@@ -77,6 +91,9 @@ json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChose
       {"unreadable_folders", report.unreadableDirectories},
       {"other_file_systems", report.otherFileSystems},
       {"trash_folders", report.trashFolders},
+      {"excluded_folders", report.excludedFolders},
+      {"root_excluded", report.rootExcluded},
+      {"excluded_not_found", PathEntries(report.excludedNotFound)},
   };
   if (notChosenFound) object["chosen_not_found"] = *notChosenFound;
   object["named"] = Named(report.named);
@@ -161,6 +178,10 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes) {
     list.push_back(std::move(entry));
   }
   return Dump({{"passes", std::move(list)}});
+}
+
+std::string JsonExcludedFolders(const std::vector<std::string>& folders) {
+  return Dump({{"excluded_folders", PathEntries(folders)}});
 }
 
 }  // namespace tarnwick::cli

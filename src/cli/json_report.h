@@ -28,4 +28,7 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result);
 // The kept passes to the trash, newest first.
 std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes);
 
+// The stored excluded folders, in the order of the list.
+std::string JsonExcludedFolders(const std::vector<std::string>& folders);
+
 }  // namespace tarnwick::cli

@@ -3,22 +3,84 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "cli/json_report.h"
 #include "cli/terminal_text.h"
+#include "core/folder_entries.h"
 #include "core/name_list_store.h"
+#include "platform/dir/directory_handle.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
 
 int Save(const core::AppState& state, const core::NameList& names, std::ostream& err) {
-  if (const std::error_code error = core::SaveNameList(state, names)) {
+  const std::error_code error = names.kind() == core::NameList::Kind::kFolderPaths
+                                    ? core::SaveExcludedFolders(state, names)
+                                    : core::SaveNameList(state, names);
+  if (error) {
     err << texts::ListNotSaved(state.SettingsPath, error) << '\n';
     return kExitIncomplete;
   }
   return kExitDone;
 }
 
+// Why `path` cannot be excluded though the list would take it: it names no folder now.
+std::error_code WhyNoFolder(const std::string& path) {
+  if (platform::IdentityOfFolder(path)) return {};
+  return platform::IdentityOf(path) ? std::make_error_code(std::errc::not_a_directory)
+                                    : std::make_error_code(std::errc::no_such_file_or_directory);
+}
+
+int AddExcludedFolder(const std::string& path, const core::AppState& state,
+                      core::NameList& folders, bool escape, std::ostream& out,
+                      std::ostream& err) {
+  if (folders.Count() > 0 && core::FindFolderEntry(folders, path)) {
+    out << texts::CliAlreadyExcluded(Printable(path, escape)) << '\n';
+    return kExitDone;
+  }
+  if (const std::error_code error = WhyNoFolder(path)) {
+    err << texts::CliExcludedFolderMissing(Printable(path, escape), error) << '\n';
+    return kExitUsageOrRoot;
+  }
+  const std::string entry = core::FolderEntryFor(path);
+  if (const auto refusal = folders.WhyRefused(entry)) {
+    err << texts::FolderRefused(*refusal) << '\n';
+    return kExitUsageOrRoot;
+  }
+  folders.Append(entry);
+  return Save(state, folders, err);
+}
+
 }  // namespace
+
+std::optional<int> RunExcludedFolderCommand(const Options& options, const core::AppState& state,
+                                            bool escape, std::ostream& out, std::ostream& err) {
+  if (!options.listExcluded && !options.addExcluded && !options.removeExcluded) {
+    return std::nullopt;
+  }
+  core::NameList folders(core::NameList::Kind::kFolderPaths);
+  core::LoadExcludedFolders(state, folders);
+  if (options.listExcluded) {
+    if (options.json) {
+      out << JsonExcludedFolders(folders.Entries()) << '\n';
+      return kExitDone;
+    }
+    for (const auto& folder : folders.Entries()) {
+      out << Printable(folder, escape) << (options.nullEnded ? '\0' : '\n');
+    }
+    return kExitDone;
+  }
+  if (options.addExcluded) {
+    return AddExcludedFolder(*options.addExcluded, state, folders, escape, out, err);
+  }
+  const auto index = core::FindFolderEntry(folders, *options.removeExcluded);
+  if (!index) {
+    err << texts::CliNotExcluded(Printable(*options.removeExcluded, escape)) << '\n';
+    return kExitIncomplete;
+  }
+  folders.RemoveEvery(std::string(folders.At(*index)));
+  return Save(state, folders, err);
+}
 
 std::optional<int> RunListCommand(const Options& options, const core::AppState& state,
                                   core::NameList& names, bool escape, std::ostream& out,

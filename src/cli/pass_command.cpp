@@ -6,6 +6,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
+#include "core/name_list_store.h"
 #include "core/trash_history.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
@@ -20,6 +21,29 @@ int RootUnreadable(const core::AppState& state, const engine::DeleteReport& repo
                                                  report.named.front().error)
                      << '\n';
   return kExitUsageOrRoot;
+}
+
+// A pass over a root that is excluded, or lies in an excluded folder, searches nothing: a
+// root that the options and the list contradict.
+int RootExcluded(const Options& options, const engine::DeleteReport& report,
+                 PrintingObserver& observer, std::ostream& out, std::ostream& err) {
+  if (options.json) {
+    out << JsonPassReport(report, std::nullopt) << '\n';
+  } else {
+    observer.Line(err) << texts::PassReport(report, [&observer](std::string_view path) {
+      return observer.Shown(path);
+    }) << '\n';
+  }
+  return kExitUsageOrRoot;
+}
+
+// The folders the pass leaves alone: the stored ones and those of --ausnehmen.
+std::vector<std::string> ExcludedFolders(const Options& options, const core::AppState& state) {
+  core::NameList stored(core::NameList::Kind::kFolderPaths);
+  core::LoadExcludedFolders(state, stored);
+  std::vector<std::string> folders = stored.Entries();
+  folders.insert(folders.end(), options.exclude.begin(), options.exclude.end());
+  return folders;
 }
 
 // With --nur-diese: how many chosen paths the pass did not find, and with --verbose which.
@@ -43,8 +67,10 @@ int ListMatches(const Options& options, core::AppState& state, const core::NameL
   engine::HelperObjects& helpers = engine::BindHelperObjects();
   engine::DeleteReport report;
   report.toTrash = state.UseTrash;  // a look at what a pass to the trash would move
-  auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report);
+  auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report,
+                                         ExcludedFolders(options, state));
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
+  if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
   if (report.stopped) {
     observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
     return kExitStopped;
@@ -62,6 +88,12 @@ int ListMatches(const Options& options, core::AppState& state, const core::NameL
       out << observer.Shown(helpers.resultList.List(index)) << (options.nullEnded ? '\0' : '\n');
     }
     observer.Line(err) << texts::CliWouldDelete(matches.size(), report.toTrash) << '\n';
+    if (report.excludedFolders > 0) {
+      observer.Line(err) << texts::ExcludedFoldersSkipped(report.excludedFolders) << '\n';
+    }
+    for (const std::string& folder : report.excludedNotFound) {
+      observer.Line(err) << texts::ExcludedFolderNotFound(observer.Shown(folder)) << '\n';
+    }
   }
   return report.unreadableDirectories > 0 || notFound.value_or(0) > 0 ? kExitIncomplete
                                                                        : kExitDone;
@@ -91,8 +123,10 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       state.SearchRoot, names, engine::BindHelperObjects(), observer,
       engine::KeptFiles(core::ProgramFiles(state)),
       state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen,
-      [&record](std::span<const platform::TrashedEntry> moved) { record.Record(moved); });
+      [&record](std::span<const platform::TrashedEntry> moved) { record.Record(moved); },
+      ExcludedFolders(options, state));
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
+  if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
   const std::error_code recordNotSaved = record.Error();
   if (options.json) {
     out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)

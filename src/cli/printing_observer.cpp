@@ -44,6 +44,10 @@ void PrintingObserver::OnTrashFolder(std::string_view path) {
   if (verbose_) Line(err_) << texts::CliTrashFolder(Shown(path)) << '\n';
 }
 
+void PrintingObserver::OnExcludedFolder(std::string_view path) {
+  if (verbose_) Line(err_) << texts::CliExcludedFolder(Shown(path)) << '\n';
+}
+
 void PrintingObserver::OnAlreadyGone(std::string_view path) {
   if (verbose_) Line(err_) << texts::CliAlreadyGone(Shown(path)) << '\n';
 }

@@ -26,6 +26,7 @@ class PrintingObserver : public engine::PassObserver {
   void OnDeleted(std::string_view path) override;
   void OnOtherFileSystem(std::string_view path) override;
   void OnTrashFolder(std::string_view path) override;
+  void OnExcludedFolder(std::string_view path) override;
   void OnAlreadyGone(std::string_view path) override;
   void OnDeleteFailed(std::string_view path, std::error_code error) override;
 

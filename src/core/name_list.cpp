@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/settings_file.h"
 #include "platform/path/file_name_limit.h"
 #include "platform/text/system_code_page.h"
 
@@ -14,11 +15,14 @@ void NameList::Clear() {
 
 std::optional<NameList::Refusal> NameList::WhyRefused(const std::string& name) const {
   if (entries_.size() >= static_cast<size_t>(kMaxCount)) return Refusal::kListFull;
-  if (!platform::FitsInFileName(name)) return Refusal::kTooLong;
+  if (kind_ == Kind::kFileNames && !platform::FitsInFileName(name)) return Refusal::kTooLong;
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
     return Refusal::kLineBreak;
   }
-  if (!platform::ToSystemCodePage(name)) return Refusal::kOutsideCodePage;
+  const auto stored = platform::ToSystemCodePage(name);
+  if (!stored) return Refusal::kOutsideCodePage;
+  // A longer value would come back cut.
+  if (stored->size() > kMaxSettingsValueLength) return Refusal::kTooLong;
   return std::nullopt;
 }
 

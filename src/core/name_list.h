@@ -7,16 +7,21 @@
 
 namespace tarnwick::core {
 
-// The file names to delete, in insertion order; duplicates and empty entries are allowed.
+// A list the settings file keeps, in insertion order; duplicates and empty entries are allowed:
+// the file names to delete, or the folders a pass never enters.
 class NameList {
  public:
   // Counts and indices are 16-bit signed, so the list holds at most this many entries.
   static constexpr int16_t kMaxCount = INT16_MAX;
 
+  // What the entries are, which bounds how long one may be.
+  enum class Kind { kFileNames, kFolderPaths };
+  explicit NameList(Kind kind = Kind::kFileNames) : kind_(kind) {}
+
   // Why a name cannot join the list: the settings file could not store it, or there is no room.
   enum class Refusal {
     kListFull,
-    kTooLong,          // longer than any file name can be
+    kTooLong,          // longer than any file name (or the settings file's values) can be
     kLineBreak,        // a line break or a NUL, which would break the file's lines
     kOutsideCodePage,  // a character the system's code page does not have
   };
@@ -40,6 +45,7 @@ class NameList {
   const std::vector<Edit>& Edits() const { return edits_; }
   void Apply(const std::vector<Edit>& edits);
 
+  Kind kind() const { return kind_; }
   int16_t Count() const { return static_cast<int16_t>(entries_.size()); }
   const std::string& At(int16_t index) const { return entries_.at(static_cast<size_t>(index)); }
   const std::vector<std::string>& Entries() const { return entries_; }
@@ -52,6 +58,7 @@ class NameList {
   bool HasHeldEntries() const { return hasHeldEntries_; }
 
  private:
+  Kind kind_;
   std::vector<std::string> entries_;
   std::vector<std::optional<std::string>> storedValues_;  // one per entry
   std::vector<Edit> edits_;

@@ -17,4 +17,9 @@ int16_t LoadNameList(const AppState& state, NameList& names);
 // stay in the file. Returns what kept the list from being saved.
 std::error_code SaveNameList(const AppState& state, const NameList& names);
 
+// The same for the folders a pass never enters, a list of their own beside the names, by the
+// same rules, so that a program that knows only the names reads them as before.
+int16_t LoadExcludedFolders(const AppState& state, NameList& folders);
+std::error_code SaveExcludedFolders(const AppState& state, const NameList& folders);
+
 }  // namespace tarnwick::core

@@ -35,6 +35,11 @@ class UnsearchedFolderRecorder : public PassObserver {
     report_.Name(path, {}, NamedPath::Kind::kTrashFolder);
     observer_.OnTrashFolder(path);
   }
+  void OnExcludedFolder(std::string_view path) override {
+    ++report_.excludedFolders;
+    report_.Name(path, {}, NamedPath::Kind::kExcludedFolder);
+    observer_.OnExcludedFolder(path);
+  }
 
  private:
   PassObserver& observer_;
@@ -45,18 +50,22 @@ class UnsearchedFolderRecorder : public PassObserver {
 
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,
-                                    DeleteReport& report) {
+                                    DeleteReport& report,
+                                    std::span<const std::string> excludedFolders) {
   std::string pattern = "*.*";
   UnsearchedFolderRecorder walkObserver(observer, report);
   const NameMatcher matcher(names.Entries());
   WalkSettings settings;
   settings.matcher = &matcher;
-  if (report.toTrash) settings.leftAlone = platform::TrashFolders(searchRoot);
+  if (report.toTrash) settings.trashFolders = platform::TrashFolders(searchRoot);
+  settings.excluded = ExcludedFolders(excludedFolders);
+  report.excludedNotFound = settings.excluded.Missing();
   CollectionOutcome outcome =
       CollectFiles(searchRoot, pattern, helpers.directoryLister, helpers.fileLister,
                    helpers.resultList, walkObserver, settings);
   report.unreadableDirectories = outcome.unreadableDirectories;
   report.rootUnreadable = !outcome.rootOpened;
+  report.rootExcluded = outcome.rootExcluded;
   report.stopped = outcome.stopped;
   return std::move(outcome.matches);
 }
@@ -65,11 +74,13 @@ std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer, const KeptFiles& kept,
                                               Disposal disposal, const MatchChooser& choose,
-                                              const platform::MovedToTrash& recordMoved) {
+                                              const platform::MovedToTrash& recordMoved,
+                                              std::span<const std::string> excludedFolders) {
   if (names.Count() == 0) return std::nullopt;
   DeleteReport report;
   report.toTrash = disposal == Disposal::kTrash;
-  std::vector<size_t> matches = FindListedFiles(searchRoot, names, helpers, observer, report);
+  std::vector<size_t> matches =
+      FindListedFiles(searchRoot, names, helpers, observer, report, excludedFolders);
   if (matches.empty()) return report;  // a stopped walk finds nothing
   if (choose && !choose(helpers.resultList, matches)) return std::nullopt;
   if (matches.empty()) return report;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,12 @@ namespace tarnwick::engine {
 
 // Collects every file under `searchRoot` and gives the indices, in the result list, of those
 // whose name equals a listed name without regard to case; each file once. With
-// `report.toTrash` the trash's own folders are left alone.
+// `report.toTrash` the trash's own folders are left alone, and always the folders named in
+// `excludedFolders` (looked up now; those not there are named in the report).
 std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
                                     HelperObjects& helpers, PassObserver& observer,
-                                    DeleteReport& report);
+                                    DeleteReport& report,
+                                    std::span<const std::string> excludedFolders = {});
 
 // What becomes of the matching files: deleted for good, or moved to the user's trash.
 enum class Disposal { kDelete, kTrash };
@@ -37,13 +40,15 @@ using MatchChooser = std::function<bool(const ResultList& results, std::vector<s
 // files in hand. Returns nothing, and does nothing, when the list is empty or `choose` (asked
 // when anything was found) says no. Only the matches it keeps are dealt with, by the same
 // rules; the report counts those. In a pass to the trash `recordMoved` hears of each batch of
-// files as soon as it is there, so that the pass can be taken back however it ends.
+// files as soon as it is there, so that the pass can be taken back however it ends. The
+// folders of `excludedFolders`, and all below them, are never entered.
 std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
                                               const core::NameList& names, HelperObjects& helpers,
                                               PassObserver& observer,
                                               const KeptFiles& kept = KeptFiles(),
                                               Disposal disposal = Disposal::kDelete,
                                               const MatchChooser& choose = {},
-                                              const platform::MovedToTrash& recordMoved = {});
+                                              const platform::MovedToTrash& recordMoved = {},
+                                              std::span<const std::string> excludedFolders = {});
 
 }  // namespace tarnwick::engine

@@ -17,6 +17,7 @@ struct NamedPath {
     kOtherFileSystem,    // a folder not entered: another file system is mounted there
     kTrashFolder,        // a folder not entered: the trash the files go to
     kDeletedForGood,     // a matching file the system deleted though the trash was asked for
+    kExcludedFolder,     // a folder not entered: the user excluded it
   };
   std::string path;
   std::error_code error;  // why, for a file not deleted or a folder not searched
@@ -35,13 +36,16 @@ struct DeleteReport {
   uint64_t otherFileSystems = 0;       // folders not entered, another file system mounted there
   uint64_t trashFolders = 0;           // folders not entered, the trash's own
   uint64_t deletedForGood = 0;         // in a pass to the trash: gone, but not to the trash
+  uint64_t excludedFolders = 0;        // folders not entered, excluded by the user
   bool rootUnreadable = false;         // the root itself could not be searched
+  bool rootExcluded = false;           // the root is excluded, or lies in an excluded folder
   bool stopped = false;                // the user stopped the pass
   bool toTrash = false;                // "deleted" files went to the trash, not for good
   std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
+  std::vector<std::string> excludedNotFound;  // excluded folders that were not there: no failure
 
   // Every matching file went where it was to go and every directory was searched. A folder of
-  // another file system or of the trash is left alone on purpose: no failure.
+  // another file system, of the trash or excluded is left alone on purpose: no failure.
   bool Complete() const {
     return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0;
   }

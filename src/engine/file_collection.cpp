@@ -26,6 +26,11 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
 
   std::string prefix = directoryLister.Path();
   core::EnsureTrailingBackslash(prefix);
+  if (settings.excluded.ContainsOrHolds(directoryLister.Handle())) {
+    outcome.rootExcluded = true;
+    observer.OnExcludedFolder(prefix);
+    return outcome;
+  }
   static_cast<WalkOutcome&>(outcome) = WalkTree(prefix, directoryLister.Handle(),
                                                 directoryLister.Listing(), fileLister, settings,
                                                 resultList, observer);

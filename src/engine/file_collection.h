@@ -15,6 +15,7 @@ namespace tarnwick::engine {
 // counts as the one unreadable directory, and the observer hears why.
 struct CollectionOutcome : WalkOutcome {
   bool rootOpened = false;
+  bool rootExcluded = false;  // the root is an excluded folder or lies in one: nothing searched
 };
 
 // Fills the result list with every file under `root`, as WalkTree describes: subdirectories
@@ -22,7 +23,8 @@ struct CollectionOutcome : WalkOutcome {
 // files of its whole subtree, the root's own files last. A root without a trailing separator
 // gets one, in the caller's variable, but an empty root is refused as missing; an empty
 // pattern becomes "*.*". Every directory is
-// listed once: the directory lister lists the root, and afterwards both listers show it.
+// listed once: the directory lister lists the root, and afterwards both listers show it. A root
+// that is excluded, or lies in an excluded folder, is not searched; the observer hears of it.
 CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
                                DirectoryLister& directoryLister, FileLister& fileLister,
                                ResultList& resultList, PassObserver& observer,

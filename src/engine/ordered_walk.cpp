@@ -37,7 +37,8 @@ class OrderedWalk {
   OrderedWalk(const FileLister& fileLister, const WalkSettings& settings, PassObserver& observer)
       : fileLister_(fileLister),
         matcher_(settings.matcher),
-        leftAlone_(settings.leftAlone),
+        trashFolders_(settings.trashFolders),
+        excluded_(settings.excluded),
         observer_(observer),
         plan_(PlanThreads(settings.workers, true)),
         stores_(plan_.most) {}
@@ -169,10 +170,8 @@ class OrderedWalk {
     Frame& frame = stack.back();
     const std::string_view name = frame.listing->Subdirectory(--frame.next);
     platform::DirectoryHandle child;
-    const std::error_code openError =
-        IsLeftAlone(frame.handle, name)
-            ? make_error_code(platform::TrashError::kIsTrash)
-            : platform::OpenChildDirectory(frame.handle, std::string(name), child);
+    const std::error_code opened = platform::OpenChildDirectory(frame.handle, std::string(name), child);
+    const std::error_code openError = WhyNotEntered(frame.handle, name, child, opened);
     // A directory's handle is needed only to open its subdirectories; letting it go early
     // keeps a deep, narrow tree from holding one handle per level.
     if (frame.next == frame.shared) frame.handle.Close();
@@ -196,10 +195,21 @@ class OrderedWalk {
     if (children == 0) stack.back().handle.Close();
   }
 
-  bool IsLeftAlone(const platform::DirectoryHandle& parent, std::string_view name) const {
-    if (leftAlone_.empty()) return false;
-    const auto identity = platform::IdentityOfEntry(parent, std::string(name));
-    return identity && std::find(leftAlone_.begin(), leftAlone_.end(), *identity) != leftAlone_.end();
+  // Why the child is not entered: it could not be opened (`openError`), or it is a folder left
+  // alone, which it is whether it could be opened or not. The open folder itself is asked who
+  // it is, so that no folder can take an excluded one's place between a look and the open.
+  std::error_code WhyNotEntered(const platform::DirectoryHandle& parent, std::string_view name,
+                                const platform::DirectoryHandle& child,
+                                std::error_code openError) const {
+    if (trashFolders_.empty() && excluded_.empty()) return openError;
+    const auto identity = openError ? platform::IdentityOfEntry(parent, std::string(name))
+                                    : platform::IdentityOfDirectory(child);
+    if (!identity) return openError;
+    if (excluded_.Contains(*identity)) return ExcludedFolderError();
+    if (std::find(trashFolders_.begin(), trashFolders_.end(), *identity) != trashFolders_.end()) {
+      return make_error_code(platform::TrashError::kIsTrash);
+    }
+    return openError;
   }
 
   void AddFailure(WalkTask& task, const std::string& path, std::error_code error) {
@@ -222,7 +232,8 @@ class OrderedWalk {
 
   const FileLister& fileLister_;
   const NameMatcher* matcher_;
-  const std::vector<platform::FileIdentity>& leftAlone_;
+  const std::vector<platform::FileIdentity>& trashFolders_;
+  const ExcludedFolders& excluded_;
   PassObserver& observer_;
   const ThreadPlan plan_;
   std::vector<NameStore> stores_;  // one per thread

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/directory_listing.h"
+#include "engine/excluded_folders.h"
 #include "engine/helper_objects.h"
 #include "engine/name_matcher.h"
 #include "engine/pass_observer.h"
@@ -21,8 +22,10 @@ struct WalkSettings {
   unsigned workers = 0;
   // Matched against every collected file's name as it is listed; none: collect only.
   const NameMatcher* matcher = nullptr;
-  // Folders never entered (the trash's own, in a pass to the trash), each heard of as such.
-  std::vector<platform::FileIdentity> leftAlone;
+  // Folders never entered, each heard of as such: the trash's own, in a pass to the trash,
+  // and those the user excluded.
+  std::vector<platform::FileIdentity> trashFolders;
+  ExcludedFolders excluded;
 };
 
 struct WalkOutcome {

@@ -31,6 +31,8 @@ class PassObserver {
   virtual void OnOtherFileSystem(std::string_view /*path*/) {}
   // A folder of the trash the pass moves files to, never entered by such a pass.
   virtual void OnTrashFolder(std::string_view /*path*/) {}
+  // A folder the user excluded, never entered; the root itself when it lies in one.
+  virtual void OnExcludedFolder(std::string_view /*path*/) {}
   // The matching is done: this many files are to be deleted now.
   virtual void OnDeletionsStarting(uint64_t /*matches*/) {}
   // Called before the first deletion and about every 10 ms while they run, with the counts so

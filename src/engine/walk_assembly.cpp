@@ -1,5 +1,6 @@
 #include "engine/walk_assembly.h"
 
+#include "engine/excluded_folders.h"
 #include "platform/trash/trash.h"
 
 namespace tarnwick::engine {
@@ -46,6 +47,8 @@ AssembledWalk AssembleInWalkOrder(std::deque<WalkTask>& tasks, std::vector<NameS
           observer.OnOtherFileSystem(failure.path);
         } else if (failure.error == platform::TrashError::kIsTrash) {
           observer.OnTrashFolder(failure.path);
+        } else if (failure.error == ExcludedFolderError()) {
+          observer.OnExcludedFolder(failure.path);
         } else {
           ++assembled.unreadableDirectories;
           observer.OnDirectoryFailed(failure.path, failure.error);

@@ -17,11 +17,21 @@ std::string NamedLines(const std::vector<engine::NamedPath>& named, uint64_t tot
     switch (path.kind) {
       case engine::NamedPath::Kind::kOtherFileSystem: why = "anderes Dateisystem"; break;
       case engine::NamedPath::Kind::kTrashFolder: why = "Papierkorb"; break;
+      case engine::NamedPath::Kind::kExcludedFolder: why = "ausgenommen"; break;
       default: why = Reason(path.error);
     }
     text += Join({"\n", shown(path.path), ": ", why});
   }
   if (total > named.size()) text += Join({"\n… und ", std::to_string(total - named.size()), " weitere"});
+  return text;
+}
+
+std::string ExcludedNotFoundLines(const engine::DeleteReport& report,
+                                  const std::function<std::string(std::string_view)>& shown) {
+  std::string text;
+  for (const std::string& folder : report.excludedNotFound) {
+    text += "\n" + ExcludedFolderNotFound(shown(folder));
+  }
   return text;
 }
 
@@ -57,6 +67,11 @@ std::string UnusableRecord(const engine::KeptRecord& record,
 std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown) {
   std::string text;
+  if (report.rootExcluded) {
+    text = "Es wurde nichts durchsucht: Der Ordner ist ausgenommen oder liegt in einem "
+           "ausgenommenen Ordner.";
+    return text + ExcludedNotFoundLines(report, shown) + NamedLines(report.named, 1, shown);
+  }
   if (report.stopped) text += "Der Vorgang wurde abgebrochen.\n";
   text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und ",
                 report.toTrash ? "in den Papierkorb verschoben.   " : "gelöscht.   "});
@@ -82,10 +97,14 @@ std::string PassReport(const engine::DeleteReport& report,
     text += Join({"\n", Quoted(report.trashFolders),
                   " Ordner wurden nicht betreten: Sie gehören zum Papierkorb."});
   }
-  return text + NamedLines(report.named,
-                          report.failed + report.unreadableDirectories + report.otherFileSystems +
-                              report.trashFolders + report.deletedForGood,
-                          shown);
+  if (report.excludedFolders > 0) {
+    text += "\n" + ExcludedFoldersSkipped(report.excludedFolders);
+  }
+  return text + ExcludedNotFoundLines(report, shown) +
+         NamedLines(report.named,
+                    report.failed + report.unreadableDirectories + report.otherFileSystems +
+                        report.trashFolders + report.excludedFolders + report.deletedForGood,
+                    shown);
 }
 
 std::string TakeBackReport(const engine::TakeBackReport& report,

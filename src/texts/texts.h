@@ -75,6 +75,22 @@ std::string SettingNotSaved(std::string_view settingsPath, const std::error_code
 // The caption of the folder chooser of an installed copy.
 inline constexpr const char* kChooseFolderCaption = "Ordner zum Durchsuchen wählen";
 
+// The folders a pass never enters: the main window's menu item, the window that lists them,
+// and the delete button's tip while the folder it searches is one of them or lies in one.
+inline constexpr const char* kExcludedFoldersMenuItem = "Ausgenommene Ordner...";
+inline constexpr const char* kExcludedFoldersCaption = "Ausgenommene Ordner";
+inline constexpr const char* kAddFolderButton = "Ordner hinzufügen...";
+inline constexpr const char* kRemoveFolderButton = "Entfernen";
+inline constexpr const char* kCloseButton = "Schließen";
+inline constexpr const char* kChooseExcludedFolderCaption = "Ordner wählen, der ausgenommen wird";
+std::string SearchesNothingTip(std::string_view folder);
+// How many folders a pass did not enter because they are excluded.
+std::string ExcludedFoldersSkipped(uint64_t count);
+// An excluded folder that was not there when a pass started: no failure, but worth knowing.
+std::string ExcludedFolderNotFound(std::string_view folder);
+// Why a folder cannot join the excluded ones.
+std::string FolderRefused(core::NameList::Refusal refusal);
+
 // The question before a name leaves the list.
 std::string RemoveQuestion(std::string_view name);
 
@@ -131,6 +147,11 @@ std::string CliDeleted(std::string_view path, bool toTrash);
 std::string CliAlreadyGone(std::string_view path);
 std::string CliOtherFileSystem(std::string_view path);
 std::string CliTrashFolder(std::string_view path);
+std::string CliExcludedFolder(std::string_view path);
+// --ausnahme-hinzufuegen and --ausnahme-entfernen: nothing to do, and why.
+std::string CliAlreadyExcluded(std::string_view folder);
+std::string CliNotExcluded(std::string_view folder);
+std::string CliExcludedFolderMissing(std::string_view folder, const std::error_code& error);
 // --nur-diese: the file of chosen paths cannot be read; chosen paths the pass did not find.
 std::string CliChosenUnreadable(std::string_view file, const std::error_code& error);
 std::string CliChosenNotFound(uint64_t count);

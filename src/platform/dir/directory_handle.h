@@ -84,6 +84,14 @@ struct FileIdentity {
 std::optional<FileIdentity> IdentityOf(const std::string& path);
 // The identity of the entry `name` of `parent` itself; a link is not followed.
 std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const std::string& name);
+// The identity of the folder at `path`, following links; nothing when there is no folder there.
+// Needs no right to list it.
+std::optional<FileIdentity> IdentityOfFolder(const std::string& path);
+// The identity of an open directory.
+std::optional<FileIdentity> IdentityOfDirectory(const DirectoryHandle& directory);
+// The open directory and every folder above it, up to the top of its file system tree as the
+// process sees it (a link or a mount on the way counts where it stands, not where it leads).
+std::vector<FileIdentity> FolderAndItsParents(const DirectoryHandle& directory);
 
 // Lets the process hold as many open directories as the system allows, for very deep trees.
 void RaiseOpenFileLimit();

@@ -144,6 +144,35 @@ std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const
   return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
 }
 
+std::optional<FileIdentity> IdentityOfFolder(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
+std::optional<FileIdentity> IdentityOfDirectory(const DirectoryHandle& directory) {
+  struct stat info {};
+  if (::fstat(Fd(directory), &info) != 0) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
+std::vector<FileIdentity> FolderAndItsParents(const DirectoryHandle& directory) {
+  std::vector<FileIdentity> folders;
+  // O_PATH: a parent the user may pass through but not list still counts.
+  UniqueFd current(::openat(Fd(directory), ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+  while (current.IsOpen()) {
+    struct stat info {};
+    if (::fstat(current.get(), &info) != 0) break;
+    const FileIdentity identity{static_cast<uint64_t>(info.st_dev),
+                                static_cast<uint64_t>(info.st_ino)};
+    // The top is its own parent.
+    if (!folders.empty() && folders.back() == identity) break;
+    folders.push_back(identity);
+    current = UniqueFd(::openat(current.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+  }
+  return folders;
+}
+
 void RaiseOpenFileLimit() {
   struct rlimit limit {};
   if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {

@@ -303,6 +303,53 @@ std::optional<FileIdentity> IdentityOfEntry(const DirectoryHandle& parent, const
   return IdentityOfHandle(handle);
 }
 
+std::optional<FileIdentity> IdentityOfFolder(const std::string& path) {
+  const ScopedHandle folder(::CreateFileW(ExtendedPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                          kShareAll, nullptr, OPEN_EXISTING,
+                                          FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!folder.IsValid()) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(folder.get(), &info) ||
+      !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return IdentityOfHandle(folder.get());
+}
+
+std::optional<FileIdentity> IdentityOfDirectory(const DirectoryHandle& directory) {
+  return IdentityOfHandle(NativeOf(directory));
+}
+
+std::vector<FileIdentity> FolderAndItsParents(const DirectoryHandle& directory) {
+  // The folder's own path with every link on the way resolved, "\\?\C:\a\b"; each shorter path
+  // down to the volume's root names one of its parents.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFinalPathNameByHandleW(NativeOf(directory), path.data(),
+                                                     static_cast<DWORD>(path.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(length + 1);
+  }
+  std::vector<FileIdentity> folders;
+  if (const auto identity = IdentityOfDirectory(directory)) folders.push_back(*identity);
+  const size_t rootEnd = path.find(L'\\', path.rfind(LR"(\\?\)", 0) == 0 ? 4 : 0);
+  size_t end = path.size();
+  if (end > 0 && path[end - 1] == L'\\') --end;  // the volume's root itself
+  for (;;) {
+    const size_t cut = end == 0 ? std::wstring::npos : path.rfind(L'\\', end - 1);
+    if (cut == std::wstring::npos || cut < rootEnd) break;
+    path.resize(cut + 1);  // the volume's root keeps its separator
+    if (const auto identity = IdentityOf(Narrow(path))) folders.push_back(*identity);
+    end = cut;
+  }
+  return folders;
+}
+
 void RaiseOpenFileLimit() {}  // Windows sets no such limit per process
 
 }  // namespace tarnwick::platform

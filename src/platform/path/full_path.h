@@ -10,4 +10,8 @@ namespace tarnwick::platform {
 // there ".." means the parent only as the links on the way say.
 std::string FullPathName(const std::string& path);
 
+// The path from the top, wherever the process stands: FullPathName on Windows; on POSIX the
+// current folder put before a relative path, which is otherwise left as it is.
+std::string AbsolutePath(const std::string& path);
+
 }  // namespace tarnwick::platform

@@ -27,4 +27,6 @@ std::string FullPathName(const std::string& path) {
   return Narrow(full);
 }
 
+std::string AbsolutePath(const std::string& path) { return FullPathName(path); }
+
 }  // namespace tarnwick::platform

@@ -1,0 +1,42 @@
+#include "engine/excluded_folders.h"
+
+#include <algorithm>
+
+namespace tarnwick::engine {
+namespace {
+
+class ExcludedFolderCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "tarnwick.excluded"; }
+  std::string message(int) const override { return "an excluded folder"; }
+};
+
+}  // namespace
+
+ExcludedFolders::ExcludedFolders(std::span<const std::string> paths) {
+  for (const std::string& path : paths) {
+    if (const auto identity = path.empty() ? std::nullopt : platform::IdentityOfFolder(path)) {
+      identities_.push_back(*identity);
+    } else {
+      missing_.push_back(path);
+    }
+  }
+}
+
+bool ExcludedFolders::Contains(const platform::FileIdentity& identity) const {
+  return std::find(identities_.begin(), identities_.end(), identity) != identities_.end();
+}
+
+bool ExcludedFolders::ContainsOrHolds(const platform::DirectoryHandle& folder) const {
+  if (identities_.empty()) return false;
+  const auto above = platform::FolderAndItsParents(folder);
+  return std::any_of(above.begin(), above.end(),
+                     [this](const platform::FileIdentity& identity) { return Contains(identity); });
+}
+
+std::error_code ExcludedFolderError() {
+  static const ExcludedFolderCategory category;
+  return {1, category};
+}
+
+}  // namespace tarnwick::engine

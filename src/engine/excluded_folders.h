@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/dir/directory_handle.h"
+
+namespace tarnwick::engine {
+
+// The folders the user asked a pass never to enter, known by who they are rather than by how
+// their paths are spelt: another spelling, a link to one or a bind mount of one is the same
+// folder.
+class ExcludedFolders {
+ public:
+  ExcludedFolders() = default;
+  // Looks each path up now, as the pass starts; one that names no folder is kept aside.
+  explicit ExcludedFolders(std::span<const std::string> paths);
+
+  bool empty() const { return identities_.empty(); }
+  bool Contains(const platform::FileIdentity& identity) const;
+  // Whether the open folder, or a folder above it, is excluded.
+  bool ContainsOrHolds(const platform::DirectoryHandle& folder) const;
+  // The paths that named no folder when the pass started, in the order given.
+  const std::vector<std::string>& Missing() const { return missing_; }
+
+ private:
+  std::vector<platform::FileIdentity> identities_;
+  std::vector<std::string> missing_;
+};
+
+// Why a walk did not enter a folder: it is excluded.
+std::error_code ExcludedFolderError();
+
+}  // namespace tarnwick::engine
