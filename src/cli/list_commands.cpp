@@ -35,7 +35,7 @@ int AddExcludedFolder(const std::string& path, const core::AppState& state,
                       core::NameList& folders, bool escape, std::ostream& out,
                       std::ostream& err) {
   if (folders.Count() > 0 && core::FindFolderEntry(folders, path)) {
-    out << texts::CliAlreadyExcluded(Printable(path, escape)) << '\n';
+    out << texts::AlreadyExcluded(Printable(path, escape)) << '\n';
     return kExitDone;
   }
   if (const std::error_code error = WhyNoFolder(path)) {

@@ -34,6 +34,12 @@ bool ExcludedFolders::ContainsOrHolds(const platform::DirectoryHandle& folder) c
                      [this](const platform::FileIdentity& identity) { return Contains(identity); });
 }
 
+bool ExcludesRoot(const ExcludedFolders& excluded, const std::string& root) {
+  if (excluded.empty() || root.empty()) return false;
+  platform::DirectoryHandle folder;
+  return !platform::OpenDirectory(root, folder) && excluded.ContainsOrHolds(folder);
+}
+
 std::error_code ExcludedFolderError() {
   static const ExcludedFolderCategory category;
   return {1, category};

@@ -30,6 +30,10 @@ class ExcludedFolders {
   std::vector<std::string> missing_;
 };
 
+// Whether a pass over `root` would search nothing: the root is excluded, or lies in an excluded
+// folder. A root that cannot be opened is not.
+bool ExcludesRoot(const ExcludedFolders& excluded, const std::string& root);
+
 // Why a walk did not enter a folder: it is excluded.
 std::error_code ExcludedFolderError();
 

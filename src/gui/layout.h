@@ -44,6 +44,13 @@ inline constexpr TwipsRect kFoundTickNone{1440, 5400, 1200, 375};
 inline constexpr TwipsRect kFoundDeal{4440, 5400, 2760, 375};
 inline constexpr TwipsRect kFoundCancel{7320, 5400, 1560, 375};
 
+// The window that lists the excluded folders (laid out here as well).
+inline constexpr TwipsRect kExcludedFoldersWindow{0, 0, 6000, 3495};
+inline constexpr TwipsRect kExcludedList{120, 120, 5760, 2760};
+inline constexpr TwipsRect kExcludedAdd{120, 3000, 2040, 375};
+inline constexpr TwipsRect kExcludedRemove{2280, 3000, 1440, 375};
+inline constexpr TwipsRect kExcludedClose{4440, 3000, 1440, 375};
+
 inline constexpr double kNormalPoints = 8.25;
 inline constexpr double kLargePoints = 9.75;
 

@@ -8,7 +8,9 @@
 #include "core/switch_setting.h"
 #include "core/trash_history.h"
 #include "engine/delete_pass.h"
+#include "engine/excluded_folders.h"
 #include "engine/take_back.h"
+#include "gui/excluded_folders_window.h"
 #include "gui/found_files_window.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
@@ -33,9 +35,14 @@ void MainWindow::ShowNames() {
 }
 
 void MainWindow::ShowSearchRoot() {
-  view_->SetDeleteButtonTip(state_.AskForSearchRoot
-                                ? texts::AsksForFolderTip(state_.UseTrash)
-                                : texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
+  if (state_.AskForSearchRoot) {
+    view_->SetDeleteButtonTip(texts::AsksForFolderTip(state_.UseTrash));
+  } else if (engine::ExcludesRoot(engine::ExcludedFolders(excludedFolders_.Entries()),
+                                  state_.SearchRoot)) {
+    view_->SetDeleteButtonTip(texts::SearchesNothingTip(state_.SearchRoot));
+  } else {
+    view_->SetDeleteButtonTip(texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
+  }
   view_->SetTrashChecked(state_.UseTrash);
   view_->SetLookFirstChecked(state_.LookFirst);
 }
@@ -131,7 +138,8 @@ void MainWindow::Command4Click() {
                                        lookFirst,
                                        [&record](std::span<const platform::TrashedEntry> moved) {
                                          record.Record(moved);
-                                       });
+                                       },
+                                       excludedFolders_.Entries());
   }
   passRunning_ = false;
   if (!report || closing_) return;
@@ -160,6 +168,15 @@ void MainWindow::TakeBackItemClick() {
               result.Complete() ? MessageKind::kInformation : MessageKind::kWarning, title, state_);
 }
 
+void MainWindow::ExcludedFoldersItemClick() {
+  if (passRunning_ || excludedFoldersOpen_) return;
+  excludedFoldersOpen_ = true;
+  ExcludedFoldersWindow window(state_, toolkit_, *view_, excludedFolders_);
+  window.ShowModal();
+  excludedFoldersOpen_ = false;
+  if (!closing_) ShowSearchRoot();
+}
+
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }
 
 void MainWindow::LookFirstItemClick() { FlipSwitch(state_.LookFirst, core::kLookKey); }
@@ -177,7 +194,9 @@ void MainWindow::FlipSwitch(bool& value, const char* key) {
 
 bool MainWindow::Unload() {
   if (closing_) return true;
-  if (const std::error_code error = core::SaveNameList(state_, names_)) {
+  std::error_code error = core::SaveNameList(state_, names_);
+  if (!error) error = core::SaveExcludedFolders(state_, excludedFolders_);
+  if (error) {
     if (!view_->AskYesNo(texts::EndWithoutSaving(state_.SettingsPath, error), state_.AppTitle)) {
       return false;
     }

@@ -46,8 +46,11 @@ class MainWindow {
   // The list that List2 shows; after changing it directly, call ShowNames.
   core::NameList& names() { return names_; }
   void ShowNames();
+  // The folders no pass enters, stored with the names.
+  core::NameList& excludedFolders() { return excludedFolders_; }
   // Tells, in the delete button's tip, which folder a pass searches and whether it deletes
-  // or moves to the trash; call when either changes.
+  // or moves to the trash, or that it searches nothing, the folder being excluded; call when
+  // any of them changes.
   void ShowSearchRoot();
   // Enables the take-back item while the last pass to the trash left something to take back.
   void ShowTakeBack();
@@ -70,6 +73,9 @@ class MainWindow {
   // "Letzten Durchgang aus dem Papierkorb zurückholen": the files of the last pass to the
   // trash go back where they were, and the report says what stayed.
   void TakeBackItemClick();
+  // "Ausgenommene Ordner...": the window that lists the folders no pass enters, to add and
+  // remove them.
+  void ExcludedFoldersItemClick();
   // The window closes (by the user, or because the session ends): saves the list and ends the
   // program. When the list cannot be saved, the user may keep the program open instead, to
   // mend the cause and close again; then it returns false.
@@ -88,8 +94,10 @@ class MainWindow {
   Toolkit& toolkit_;
   std::unique_ptr<MainWindowView> view_;
   core::NameList names_;
+  core::NameList excludedFolders_{core::NameList::Kind::kFolderPaths};
   std::chrono::milliseconds progressDelay_{1000};
   bool addRunning_ = false;
+  bool excludedFoldersOpen_ = false;
   NameEntryDialog* nameEntry_ = nullptr;  // the open dialog of the running add action
   bool passRunning_ = false;
   bool closing_ = false;

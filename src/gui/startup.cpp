@@ -16,6 +16,7 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
       std::make_unique<MainWindow>(state, engine::BindHelperObjects(), toolkit);
   core::InitSettingsPath(state, executable);
   core::LoadNameList(state, windows.mainWindow->names());
+  core::LoadExcludedFolders(state, windows.mainWindow->excludedFolders());
   state.UseTrash = core::LoadSwitch(state, core::kTrashKey);
   state.LookFirst = core::LoadSwitch(state, core::kLookKey);
   windows.mainWindow->ShowNames();  // also enables the delete button when names were loaded

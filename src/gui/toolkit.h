@@ -8,6 +8,8 @@
 
 namespace tarnwick::gui {
 
+class ExcludedFoldersView;
+class ExcludedFoldersWindow;
 class FoundFilesView;
 class FoundFilesWindow;
 class LaunchWindow;
@@ -62,6 +64,10 @@ class Toolkit {
   // A modal window over `owner` that shows what a pass found, to choose from.
   virtual std::unique_ptr<FoundFilesView> CreateFoundFilesWindow(FoundFilesWindow& rules,
                                                                  MainWindowView& owner) = 0;
+
+  // A modal window over `owner` that lists the folders no pass enters.
+  virtual std::unique_ptr<ExcludedFoldersView> CreateExcludedFoldersWindow(
+      ExcludedFoldersWindow& rules, MainWindowView& owner) = 0;
 
   // Handles the events that are pending, once, and returns.
   virtual void ProcessPendingEvents() = 0;

@@ -41,7 +41,7 @@ std::string CliExcludedFolder(std::string_view path) {
   return Join({"nicht betreten (ausgenommen): ", path});
 }
 
-std::string CliAlreadyExcluded(std::string_view folder) {
+std::string AlreadyExcluded(std::string_view folder) {
   return Join({"Der Ordner ist schon ausgenommen; nichts geändert: ", folder});
 }
 

@@ -30,7 +30,7 @@ std::string ExcludedNotFoundLines(const engine::DeleteReport& report,
                                   const std::function<std::string(std::string_view)>& shown) {
   std::string text;
   for (const std::string& folder : report.excludedNotFound) {
-    text += "\n" + ExcludedFolderNotFound(shown(folder));
+    text += Join({"\n", ExcludedFolderNotFound(shown(folder))});
   }
   return text;
 }
@@ -98,7 +98,7 @@ std::string PassReport(const engine::DeleteReport& report,
                   " Ordner wurden nicht betreten: Sie gehören zum Papierkorb."});
   }
   if (report.excludedFolders > 0) {
-    text += "\n" + ExcludedFoldersSkipped(report.excludedFolders);
+    text += Join({"\n", ExcludedFoldersSkipped(report.excludedFolders)});
   }
   return text + ExcludedNotFoundLines(report, shown) +
          NamedLines(report.named,

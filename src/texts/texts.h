@@ -88,6 +88,8 @@ std::string SearchesNothingTip(std::string_view folder);
 std::string ExcludedFoldersSkipped(uint64_t count);
 // An excluded folder that was not there when a pass started: no failure, but worth knowing.
 std::string ExcludedFolderNotFound(std::string_view folder);
+// A folder that is excluded already, by this path or another; nothing changes.
+std::string AlreadyExcluded(std::string_view folder);
 // Why a folder cannot join the excluded ones.
 std::string FolderRefused(core::NameList::Refusal refusal);
 
@@ -148,8 +150,7 @@ std::string CliAlreadyGone(std::string_view path);
 std::string CliOtherFileSystem(std::string_view path);
 std::string CliTrashFolder(std::string_view path);
 std::string CliExcludedFolder(std::string_view path);
-// --ausnahme-hinzufuegen and --ausnahme-entfernen: nothing to do, and why.
-std::string CliAlreadyExcluded(std::string_view folder);
+// --ausnahme-hinzufuegen and --ausnahme-entfernen: the folder cannot be, or is not, excluded.
 std::string CliNotExcluded(std::string_view folder);
 std::string CliExcludedFolderMissing(std::string_view folder, const std::error_code& error);
 // --nur-diese: the file of chosen paths cannot be read; chosen paths the pass did not find.

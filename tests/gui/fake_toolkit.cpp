@@ -44,6 +44,14 @@ std::unique_ptr<gui::FoundFilesView> FakeToolkit::CreateFoundFilesWindow(
   return view;
 }
 
+std::unique_ptr<gui::ExcludedFoldersView> FakeToolkit::CreateExcludedFoldersWindow(
+    gui::ExcludedFoldersWindow& rules, gui::MainWindowView&) {
+  auto view = std::make_unique<FakeExcludedFoldersWindow>(*this);
+  excludedFolders = &rules;
+  excludedFoldersWindow = view.get();
+  return view;
+}
+
 void FakeToolkit::ProcessPendingEvents() { onEvents(); }
 
 void FakeToolkit::WaitUntil(const std::function<bool()>& done) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/excluded_folders_window.h"
 #include "gui/found_files_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
@@ -133,6 +134,25 @@ class FakeFoundFilesWindow : public FakeWindow<gui::FoundFilesView> {
   int refreshes = 0;
 };
 
+class FakeExcludedFoldersWindow : public FakeWindow<gui::ExcludedFoldersView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetEntries(const std::vector<std::string>& list) override {
+    entries = list;
+    selected.reset();
+  }
+  std::optional<int> SelectedIndex() const override { return selected; }
+  void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
+  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+    return chosenFolder;
+  }
+
+  std::vector<std::string> entries;
+  std::optional<int> selected;
+  bool removeEnabled = true;
+  std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
+};
+
 class FakeToolkit : public gui::Toolkit {
  public:
   std::unique_ptr<gui::MainWindowView> CreateMainWindow(gui::MainWindow& rules) override;
@@ -144,6 +164,8 @@ class FakeToolkit : public gui::Toolkit {
                                                           const std::string& title) override;
   std::unique_ptr<gui::FoundFilesView> CreateFoundFilesWindow(gui::FoundFilesWindow& rules,
                                                               gui::MainWindowView& owner) override;
+  std::unique_ptr<gui::ExcludedFoldersView> CreateExcludedFoldersWindow(
+      gui::ExcludedFoldersWindow& rules, gui::MainWindowView& owner) override;
 
   // Runs `onEvents` once.
   void ProcessPendingEvents() override;
@@ -171,6 +193,8 @@ class FakeToolkit : public gui::Toolkit {
   FakeProgressWindow* progressWindow = nullptr;
   gui::FoundFilesWindow* foundFiles = nullptr;
   FakeFoundFilesWindow* foundFilesWindow = nullptr;
+  gui::ExcludedFoldersWindow* excludedFolders = nullptr;
+  FakeExcludedFoldersWindow* excludedFoldersWindow = nullptr;
   std::string progressTitle;
 };
 

@@ -39,7 +39,7 @@ void FoundFilesModel::TicksChanged() {
 }
 
 FoundFilesWidget::FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner)
-    : QDialog(&owner),
+    : QtWindow(&owner),
       FoundLabel(new QLabel(this)),
       FileList(new QListView(this)),
       TickAllButton(new QPushButton(texts::kTickAllButton, this)),
@@ -80,19 +80,6 @@ FoundFilesWidget::FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner)
   connect(TickNoneButton, &QPushButton::clicked, this, [this] { rules_.NoneClick(); });
   connect(DealButton, &QPushButton::clicked, this, [this] { rules_.DealClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });
-}
-
-TwipsSize FoundFilesWidget::ScreenSize() const { return ScreenTwips(*this); }
-TwipsSize FoundFilesWidget::OuterSize() const { return OuterTwips(*this); }
-void FoundFilesWidget::MoveTo(TwipsPosition position) { MoveWindow(*this, position); }
-
-void FoundFilesWidget::ShowMessageBox(const std::string& prompt, MessageKind kind,
-                                      const std::string& title) {
-  qt::ShowMessageBox(this, prompt, kind, title);
-}
-
-bool FoundFilesWidget::AskYesNo(const std::string& prompt, const std::string& title) {
-  return qt::AskYesNo(this, prompt, title);
 }
 
 void FoundFilesWidget::SetFoundLine(const std::string& text) {

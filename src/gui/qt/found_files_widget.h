@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "gui/found_files_window.h"
+#include "gui/qt/qt_support.h"
 
 namespace tarnwick::gui::qt {
 
@@ -33,19 +34,9 @@ class FoundFilesModel : public QAbstractListModel {
 
 // "Gefundene Dateien", modal over the main window. Space toggles the focused row; Escape and
 // the frame cancel.
-class FoundFilesWidget : public QDialog, public FoundFilesView {
+class FoundFilesWidget : public QtWindow<FoundFilesView, QDialog> {
  public:
   FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner);
-
-  void ShowWindow() override { show(); }
-  void CloseWindow() override { hide(); }
-  TwipsSize ScreenSize() const override;
-  TwipsSize OuterSize() const override;
-  void MoveTo(TwipsPosition position) override;
-  void SetTopmost() override {}
-  void ShowMessageBox(const std::string& prompt, MessageKind kind,
-                      const std::string& title) override;
-  bool AskYesNo(const std::string& prompt, const std::string& title) override;
 
   void SetFoundLine(const std::string& text) override;
   void SetDealCaption(const std::string& caption) override;

@@ -1,8 +1,6 @@
 #include "gui/qt/main_window_widget.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QIcon>
 
 #include "gui/layout.h"
@@ -18,6 +16,7 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
       TrashAction(new QAction(texts::kTrashMenuItem, this)),
       LookFirstAction(new QAction(texts::kLookFirstMenuItem, this)),
       TakeBackAction(new QAction(texts::kTakeBackMenuItem, this)),
+      ExcludedFoldersAction(new QAction(texts::kExcludedFoldersMenuItem, this)),
       rules_(rules) {
   setObjectName("Form1");
   setWindowTitle(texts::kMainWindowCaption);
@@ -55,13 +54,17 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   LookFirstAction->setObjectName("LookFirstAction");
   TakeBackAction->setObjectName("TakeBackAction");
   TakeBackAction->setEnabled(false);
+  ExcludedFoldersAction->setObjectName("ExcludedFoldersAction");
   for (QWidget* widget : {static_cast<QWidget*>(List2), static_cast<QWidget*>(Command4)}) {
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     widget->addAction(TrashAction);
     widget->addAction(LookFirstAction);
     widget->addAction(TakeBackAction);
+    widget->addAction(ExcludedFoldersAction);
   }
   connect(TakeBackAction, &QAction::triggered, this, [this] { rules_.TakeBackItemClick(); });
+  connect(ExcludedFoldersAction, &QAction::triggered, this,
+          [this] { rules_.ExcludedFoldersItemClick(); });
   BindSwitch(TrashAction, [this] { rules_.TrashItemClick(); });
   BindSwitch(LookFirstAction, [this] { rules_.LookFirstItemClick(); });
 }
@@ -101,10 +104,7 @@ void MainWindowWidget::SetDeleteButtonTip(const std::string& tip) {
 
 std::optional<std::string> MainWindowWidget::ChooseFolder(const std::string& caption,
                                                           const std::string& start) {
-  const QString folder = QFileDialog::getExistingDirectory(
-      this, QString::fromStdString(caption), QFile::decodeName(start.c_str()));
-  if (folder.isEmpty()) return std::nullopt;
-  return QFile::encodeName(folder).toStdString();  // the file system's own bytes
+  return qt::ChooseFolder(this, caption, start);
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {

@@ -38,6 +38,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   QAction* const LookFirstAction;
   // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
   QAction* const TakeBackAction;
+  // "Ausgenommene Ordner...", in the same menus.
+  QAction* const ExcludedFoldersAction;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

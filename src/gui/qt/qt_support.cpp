@@ -1,5 +1,7 @@
 #include "gui/qt/qt_support.h"
 
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -98,6 +100,14 @@ bool AskYesNo(QWidget* owner, const std::string& prompt, const std::string& titl
   box.addButton(texts::kNoButton, QMessageBox::NoRole);
   box.exec();
   return box.clickedButton() == yes;
+}
+
+std::optional<std::string> ChooseFolder(QWidget* owner, const std::string& caption,
+                                        const std::string& start) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      owner, QString::fromStdString(caption), QFile::decodeName(start.c_str()));
+  if (folder.isEmpty()) return std::nullopt;
+  return QFile::encodeName(folder).toStdString();
 }
 
 }  // namespace tarnwick::gui::qt

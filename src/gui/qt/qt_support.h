@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "gui/toolkit.h"
@@ -19,18 +20,24 @@ QFont UiFont(double points, bool bold = false);
 // Windows program; Enter pressed anywhere else is left alone.
 void LetEnterPressButtons(QWidget& window);
 
-// A top-level Qt widget as the rules see a window; `View` is the window's view interface.
-template <typename View>
-class QtWindow : public QWidget, public View {
- public:
-  using QWidget::QWidget;
+// The platform's folder chooser over `owner`, opening at `start`; nothing when it was
+// cancelled. The folder comes as the file system's own bytes.
+std::optional<std::string> ChooseFolder(QWidget* owner, const std::string& caption,
+                                        const std::string& start);
 
-  void ShowWindow() override { show(); }
-  void CloseWindow() override { hide(); }
+// A top-level Qt widget (or dialog: `Base`) as the rules see a window; `View` is the window's
+// view interface.
+template <typename View, typename Base = QWidget>
+class QtWindow : public Base, public View {
+ public:
+  using Base::Base;
+
+  void ShowWindow() override { this->show(); }
+  void CloseWindow() override { this->hide(); }
   TwipsSize ScreenSize() const override;
   TwipsSize OuterSize() const override;
   void MoveTo(TwipsPosition position) override;
-  void SetTopmost() override { setWindowFlag(Qt::WindowStaysOnTopHint, true); }
+  void SetTopmost() override { this->setWindowFlag(Qt::WindowStaysOnTopHint, true); }
   void ShowMessageBox(const std::string& prompt, MessageKind kind,
                       const std::string& title) override;
   bool AskYesNo(const std::string& prompt, const std::string& title) override;
@@ -44,19 +51,19 @@ void ShowMessageBox(QWidget* owner, const std::string& prompt, MessageKind kind,
                     const std::string& title);
 bool AskYesNo(QWidget* owner, const std::string& prompt, const std::string& title);
 
-template <typename View>
-TwipsSize QtWindow<View>::ScreenSize() const { return ScreenTwips(*this); }
-template <typename View>
-TwipsSize QtWindow<View>::OuterSize() const { return OuterTwips(*this); }
-template <typename View>
-void QtWindow<View>::MoveTo(TwipsPosition position) { MoveWindow(*this, position); }
-template <typename View>
-void QtWindow<View>::ShowMessageBox(const std::string& prompt, MessageKind kind,
-                                    const std::string& title) {
+template <typename View, typename Base>
+TwipsSize QtWindow<View, Base>::ScreenSize() const { return ScreenTwips(*this); }
+template <typename View, typename Base>
+TwipsSize QtWindow<View, Base>::OuterSize() const { return OuterTwips(*this); }
+template <typename View, typename Base>
+void QtWindow<View, Base>::MoveTo(TwipsPosition position) { MoveWindow(*this, position); }
+template <typename View, typename Base>
+void QtWindow<View, Base>::ShowMessageBox(const std::string& prompt, MessageKind kind,
+                                          const std::string& title) {
   qt::ShowMessageBox(this, prompt, kind, title);
 }
-template <typename View>
-bool QtWindow<View>::AskYesNo(const std::string& prompt, const std::string& title) {
+template <typename View, typename Base>
+bool QtWindow<View, Base>::AskYesNo(const std::string& prompt, const std::string& title) {
   return qt::AskYesNo(this, prompt, title);
 }
 

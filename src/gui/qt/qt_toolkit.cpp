@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "gui/qt/excluded_folders_widget.h"
 #include "gui/qt/found_files_widget.h"
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
@@ -38,6 +39,11 @@ std::unique_ptr<ProgressView> QtToolkit::CreateProgressWindow(PassProgress& rule
 std::unique_ptr<FoundFilesView> QtToolkit::CreateFoundFilesWindow(FoundFilesWindow& rules,
                                                                   MainWindowView& owner) {
   return std::make_unique<FoundFilesWidget>(rules, Widget(owner));
+}
+
+std::unique_ptr<ExcludedFoldersView> QtToolkit::CreateExcludedFoldersWindow(
+    ExcludedFoldersWindow& rules, MainWindowView& owner) {
+  return std::make_unique<ExcludedFoldersWidget>(rules, Widget(owner));
 }
 
 void QtToolkit::ProcessPendingEvents() { QCoreApplication::processEvents(); }

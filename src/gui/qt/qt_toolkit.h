@@ -15,6 +15,8 @@ class QtToolkit : public Toolkit {
                                                      const std::string& title) override;
   std::unique_ptr<FoundFilesView> CreateFoundFilesWindow(FoundFilesWindow& rules,
                                                          MainWindowView& owner) override;
+  std::unique_ptr<ExcludedFoldersView> CreateExcludedFoldersWindow(ExcludedFoldersWindow& rules,
+                                                                   MainWindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

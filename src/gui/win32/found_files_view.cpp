@@ -14,7 +14,7 @@ UINT CheckImage(bool ticked) { return INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1); }
 }  // namespace
 
 FoundFilesWin32::FoundFilesWin32(Win32Toolkit& toolkit, FoundFilesWindow& rules, HWND owner)
-    : Win32View(toolkit), rules_(rules), owner_(owner) {
+    : Win32View(toolkit), rules_(rules) {
   Create(texts::kFoundFilesCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner,
          layout::kFoundFilesWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
@@ -42,10 +42,14 @@ FoundFilesWin32::FoundFilesWin32(Win32Toolkit& toolkit, FoundFilesWindow& rules,
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundCancel,
              kCancel, normal);
   ::SetFocus(list_);
-  ::EnableWindow(owner_, FALSE);  // modal: only this window takes input while it is there
+  MakeModalOver(owner);
+  OnCommand(kTickAll, [&rules] { rules.AllClick(); });
+  OnCommand(kTickNone, [&rules] { rules.NoneClick(); });
+  OnCommand(kDeal, [&rules] { rules.DealClick(); });
+  // Escape cancels; Enter (IDOK) is left alone: only a focused button acts.
+  OnCommand(kCancel, [&rules] { rules.CancelClick(); });
+  OnClose([&rules] { rules.CancelClick(); });
 }
-
-FoundFilesWin32::~FoundFilesWin32() { ::EnableWindow(owner_, TRUE); }
 
 void FoundFilesWin32::SetFoundLine(const std::string& text) {
   ::SetDlgItemTextW(handle(), kFoundLine, Wide(text).c_str());
@@ -103,26 +107,12 @@ LRESULT FoundFilesWin32::HandleListNotice(const NMHDR& notice) {
 }
 
 LRESULT FoundFilesWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_NOTIFY: {
-      const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
-      if (notice.hwndFrom == list_) return HandleListNotice(notice);
-      return 0;
-    }
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kTickAll: rules_.AllClick(); return 0;
-        case kTickNone: rules_.NoneClick(); return 0;
-        case kDeal: rules_.DealClick(); return 0;
-        case kCancel: rules_.CancelClick(); return 0;
-        default: return 0;  // IDOK from Enter: only a focused button acts
-      }
-    case WM_CLOSE:
-      rules_.CancelClick();
-      return 0;
-    default:
-      return Win32Window::HandleMessage(message, wParam, lParam);
+  if (message == WM_NOTIFY) {
+    const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
+    if (notice.hwndFrom == list_) return HandleListNotice(notice);
+    return 0;
   }
+  return Win32Window::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tarnwick::gui::win32

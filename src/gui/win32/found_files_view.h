@@ -20,7 +20,6 @@ class FoundFilesWin32 : public Win32View<FoundFilesView> {
   };
 
   FoundFilesWin32(Win32Toolkit& toolkit, FoundFilesWindow& rules, HWND owner);
-  ~FoundFilesWin32() override;
 
   void SetFoundLine(const std::string& text) override;
   void SetDealCaption(const std::string& caption) override;
@@ -33,7 +32,6 @@ class FoundFilesWin32 : public Win32View<FoundFilesView> {
   void Toggle(int row);
 
   FoundFilesWindow& rules_;
-  HWND owner_;
   HWND list_ = nullptr;
 };
 

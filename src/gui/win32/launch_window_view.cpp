@@ -6,7 +6,7 @@
 namespace tarnwick::gui::win32 {
 
 LaunchWindowWin32::LaunchWindowWin32(Win32Toolkit& toolkit, LaunchWindow& rules)
-    : Win32View(toolkit), rules_(rules) {
+    : Win32View(toolkit) {
   Create(texts::kLaunchWindowCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
          nullptr, layout::kLaunchWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
@@ -19,20 +19,9 @@ LaunchWindowWin32::LaunchWindowWin32(Win32Toolkit& toolkit, LaunchWindow& rules)
              kCommand1, normal);
   AddControl(L"BUTTON", texts::kAddAndSearchPathButton, WS_TABSTOP | kWrapping, 0,
              layout::kLaunchAddAndSearch, kCommand2, normal);
-}
-
-LRESULT LaunchWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kCommand1) rules_.Command1Click();
-      if (LOWORD(wParam) == kCommand2) rules_.Command2Click();
-      return 0;
-    case WM_CLOSE:
-      rules_.FrameClosed();
-      return 0;
-    default:
-      return Win32Window::HandleMessage(message, wParam, lParam);
-  }
+  OnCommand(kCommand1, [&rules] { rules.Command1Click(); });
+  OnCommand(kCommand2, [&rules] { rules.Command2Click(); });
+  OnClose([&rules] { rules.FrameClosed(); });
 }
 
 }  // namespace tarnwick::gui::win32

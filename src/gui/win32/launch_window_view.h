@@ -15,9 +15,6 @@ class LaunchWindowWin32 : public Win32View<LaunchWindowView> {
   void SetLabel(const std::string& text) override { ::SetWindowTextW(label1_, Wide(text).c_str()); }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  LaunchWindow& rules_;
   HWND label1_ = nullptr;
 };
 

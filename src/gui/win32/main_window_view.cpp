@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <windowsx.h>
-#include <shlobj.h>
 
 #include "gui/layout.h"
 #include "texts/texts.h"
@@ -35,6 +34,8 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules)
   ::AppendMenuW(system, MF_STRING, kLookFirstItem, Wide(texts::kLookFirstMenuItem).c_str());
   ::AppendMenuW(system, MF_STRING | MF_GRAYED, kTakeBackItem,
                 Wide(texts::kTakeBackMenuItem).c_str());
+  ::AppendMenuW(system, MF_STRING, kExcludedFoldersItem,
+                Wide(texts::kExcludedFoldersMenuItem).c_str());
 }
 
 void MainWindowWin32::EnableTakeBack(bool enabled) {
@@ -59,7 +60,9 @@ bool MainWindowWin32::ItemClick(UINT item) {
   if (item == kTrashItem) rules_.TrashItemClick();
   if (item == kLookFirstItem) rules_.LookFirstItemClick();
   if (item == kTakeBackItem) rules_.TakeBackItemClick();
-  return item == kTrashItem || item == kLookFirstItem || item == kTakeBackItem;
+  if (item == kExcludedFoldersItem) rules_.ExcludedFoldersItemClick();
+  return item == kTrashItem || item == kLookFirstItem || item == kTakeBackItem ||
+         item == kExcludedFoldersItem;
 }
 
 void MainWindowWin32::ShowSwitchMenu(HWND control, LPARAM where) {
@@ -76,6 +79,8 @@ void MainWindowWin32::ShowSwitchMenu(HWND control, LPARAM where) {
                 Wide(texts::kLookFirstMenuItem).c_str());
   ::AppendMenuW(menu, MF_STRING | (takeBackEnabled_ ? MF_ENABLED : MF_GRAYED), kTakeBackItem,
                 Wide(texts::kTakeBackMenuItem).c_str());
+  ::AppendMenuW(menu, MF_STRING, kExcludedFoldersItem,
+                Wide(texts::kExcludedFoldersMenuItem).c_str());
   const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
                                        handle(), nullptr);
   ::DestroyMenu(menu);
@@ -92,31 +97,6 @@ void MainWindowWin32::SetDeleteButtonTip(const std::string& tip) {
   tool.lpszText = tip_.data();
   ::SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   ::SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-std::optional<std::string> MainWindowWin32::ChooseFolder(const std::string& caption,
-                                                         const std::string& start) {
-  const std::wstring title = Wide(caption);
-  const std::wstring initial = Wide(start);
-  BROWSEINFOW browse{};
-  browse.hwndOwner = handle();
-  browse.lpszTitle = title.c_str();
-  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  browse.lpfn = [](HWND chooser, UINT message, LPARAM, LPARAM start) -> int {
-    if (message == BFFM_INITIALIZED) ::SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, start);
-    return 0;
-  };
-  browse.lParam = reinterpret_cast<LPARAM>(initial.c_str());
-  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the new-style chooser needs it
-  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&browse);
-  std::optional<std::string> folder;
-  if (chosen != nullptr) {
-    wchar_t path[32768];
-    if (::SHGetPathFromIDListEx(chosen, path, 32768, GPFIDL_DEFAULT)) folder = Narrow(path);
-    ::CoTaskMemFree(chosen);
-  }
-  if (SUCCEEDED(com)) ::CoUninitialize();
-  return folder;
 }
 
 void MainWindowWin32::SetEntries(const std::vector<std::string>& entries) {

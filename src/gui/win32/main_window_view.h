@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/main_window.h"
+#include "gui/win32/folder_chooser.h"
 #include "gui/win32/win32_window.h"
 
 namespace tarnwick::gui::win32 {
@@ -17,6 +18,8 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   static constexpr UINT kLookFirstItem = 0x0120;
   // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
   static constexpr UINT kTakeBackItem = 0x0130;
+  // "Ausgenommene Ordner...", in the same menus.
+  static constexpr UINT kExcludedFoldersItem = 0x0140;
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
@@ -30,14 +33,16 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   void SetLookFirstChecked(bool checked) override;
   void EnableTakeBack(bool enabled) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
-                                          const std::string& start) override;
+                                          const std::string& start) override {
+    return win32::ChooseFolder(handle(), caption, start);
+  }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ShowSwitchMenu(HWND control, LPARAM where);
   // Sets a switch item's check mark in the system menu, keeping it for the right-click menu.
   void CheckItem(UINT item, bool checked, bool& kept);
-  // A switch item was chosen: true when `item` is one.
+  // An item of these menus was chosen: true when `item` is one.
   bool ItemClick(UINT item);
 
   MainWindow& rules_;

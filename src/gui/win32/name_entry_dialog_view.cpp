@@ -7,7 +7,7 @@ namespace tarnwick::gui::win32 {
 
 NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialog& rules,
                                            HWND owner)
-    : Win32View(toolkit), rules_(rules) {
+    : Win32View(toolkit) {
   Create(texts::kNameEntryCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner,
          layout::kNameEntry);
   NameNextControl(texts::kNameEntryCaption);
@@ -17,6 +17,9 @@ NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialo
              layout::kNameEntryCancel, kCommand1, Font(layout::kNormalPoints, false));
   AddControl(L"BUTTON", texts::kAcceptButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
              layout::kNameEntryAccept, kCommand2, Font(layout::kNormalPoints, true));
+  OnCommand(kCommand1, [&rules] { rules.Command1Click(); });
+  OnCommand(kCommand2, [&rules] { rules.Command2Click(); });
+  OnClose([&rules] { rules.FrameClosed(); });
 }
 
 std::string NameEntryDialogWin32::Text() const {
@@ -27,20 +30,6 @@ std::string NameEntryDialogWin32::Text() const {
 
 void NameEntryDialogWin32::SetText(const std::string& text) {
   ::SetWindowTextW(text1_, Wide(text).c_str());
-}
-
-LRESULT NameEntryDialogWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kCommand2) rules_.Command2Click();
-      if (LOWORD(wParam) == kCommand1) rules_.Command1Click();
-      return 0;
-    case WM_CLOSE:
-      rules_.FrameClosed();
-      return 0;
-    default:
-      return Win32Window::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace tarnwick::gui::win32

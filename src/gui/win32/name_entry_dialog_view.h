@@ -18,9 +18,6 @@ class NameEntryDialogWin32 : public Win32View<NameEntryDialogView> {
   void BringToFront() override { ::SetForegroundWindow(handle()); }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  NameEntryDialog& rules_;
   HWND text1_ = nullptr;
 };
 

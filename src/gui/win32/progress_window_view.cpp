@@ -14,7 +14,7 @@ constexpr int kBarSteps = 1000;
 
 ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& rules, HWND owner,
                                          const std::string& title)
-    : Win32Window(toolkit), rules_(rules), owner_(owner) {
+    : Win32Window(toolkit) {
   Create(title, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner, layout::kProgressWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
   heading_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP, 0, layout::kProgressHeading, kHeading,
@@ -39,10 +39,10 @@ ProgressWindowWin32::ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& ru
   ::SetWindowPos(handle(), nullptr, (ownerFrame.left + ownerFrame.right - width) / 2,
                  (ownerFrame.top + ownerFrame.bottom - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ::EnableWindow(owner_, FALSE);  // modal: only this window takes input while it is there
+  MakeModalOver(owner);
+  OnCommand(kCancel, [&rules] { rules.CancelClick(); });
+  OnClose([&rules] { rules.CancelClick(); });
 }
-
-ProgressWindowWin32::~ProgressWindowWin32() { ::EnableWindow(owner_, TRUE); }
 
 void ProgressWindowWin32::SetDeleted(const std::string& text) {
   SetText(deleted_, text);
@@ -66,19 +66,6 @@ void ProgressWindowWin32::SetProgress(std::optional<double> done) {
 
 void ProgressWindowWin32::SetText(HWND control, const std::string& text) {
   ::SetWindowTextW(control, Wide(text).c_str());
-}
-
-LRESULT ProgressWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kCancel) rules_.CancelClick();
-      return 0;
-    case WM_CLOSE:
-      rules_.CancelClick();
-      return 0;
-    default:
-      return Win32Window::HandleMessage(message, wParam, lParam);
-  }
 }
 
 }  // namespace tarnwick::gui::win32

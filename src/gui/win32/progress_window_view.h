@@ -20,7 +20,6 @@ class ProgressWindowWin32 : public Win32Window, public ProgressView {
 
   ProgressWindowWin32(Win32Toolkit& toolkit, PassProgress& rules, HWND owner,
                       const std::string& title);
-  ~ProgressWindowWin32() override;
 
   void ShowWindow() override { ::ShowWindow(handle(), SW_SHOW); }
   void SetHeading(const std::string& text) override { SetText(heading_, text); }
@@ -32,10 +31,7 @@ class ProgressWindowWin32 : public Win32Window, public ProgressView {
 
  private:
   static void SetText(HWND control, const std::string& text);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  PassProgress& rules_;
-  HWND owner_;
   HWND heading_ = nullptr;
   HWND folder_ = nullptr;
   HWND counts_ = nullptr;

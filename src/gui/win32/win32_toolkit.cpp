@@ -1,5 +1,6 @@
 #include "gui/win32/win32_toolkit.h"
 
+#include "gui/win32/excluded_folders_view.h"
 #include "gui/win32/found_files_view.h"
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
@@ -36,6 +37,11 @@ std::unique_ptr<ProgressView> Win32Toolkit::CreateProgressWindow(PassProgress& r
 std::unique_ptr<FoundFilesView> Win32Toolkit::CreateFoundFilesWindow(FoundFilesWindow& rules,
                                                                      MainWindowView& owner) {
   return std::make_unique<FoundFilesWin32>(*this, rules, HandleOf(owner));
+}
+
+std::unique_ptr<ExcludedFoldersView> Win32Toolkit::CreateExcludedFoldersWindow(
+    ExcludedFoldersWindow& rules, MainWindowView& owner) {
+  return std::make_unique<ExcludedFoldersWin32>(*this, rules, HandleOf(owner));
 }
 
 void Win32Toolkit::Dispatch(MSG& message) {

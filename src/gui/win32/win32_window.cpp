@@ -57,6 +57,7 @@ bool FontExists(const wchar_t* face) {
 }  // namespace
 
 Win32Window::~Win32Window() {
+  if (modalOwner_ != nullptr) ::EnableWindow(modalOwner_, TRUE);
   if (window_ != nullptr) {
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     ::DestroyWindow(window_);
@@ -106,7 +107,25 @@ HFONT Win32Window::Font(double points, bool bold) {
   return font;
 }
 
+void Win32Window::OnCommand(int id, std::function<void()> handler, WORD notification) {
+  commands_[{id, notification}] = std::move(handler);
+}
+
+void Win32Window::MakeModalOver(HWND owner) {
+  modalOwner_ = owner;
+  ::EnableWindow(owner, FALSE);
+}
+
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    const auto handler = commands_.find({LOWORD(wParam), HIWORD(wParam)});
+    if (handler != commands_.end()) handler->second();
+    return 0;
+  }
+  if (message == WM_CLOSE && onClose_) {
+    onClose_();
+    return 0;
+  }
   if (message == WM_SETCURSOR && toolkit_.WaitCursorShown()) {
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     return TRUE;

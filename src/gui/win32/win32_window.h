@@ -2,7 +2,11 @@
 
 #include "platform/windows/windows_support.h"  // windows.h first
 
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/toolkit.h"
@@ -41,7 +45,16 @@ class Win32Window {
   // MS Sans Serif where the system has it, else a similar sans-serif face; freed with the window.
   HFONT Font(double points, bool bold);
 
-  // The window's messages; what it does not handle goes to DefWindowProc.
+  // What the window does when control `id` sends `notification` (a click, for a button; Enter
+  // and Escape come as clicks of IDOK and IDCANCEL), and when its frame is closed. Other
+  // commands are left alone, and a frame without a handler stays open.
+  void OnCommand(int id, std::function<void()> handler, WORD notification = BN_CLICKED);
+  void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
+  // Only this window takes input while it exists: `owner` is disabled until it is destroyed.
+  void MakeModalOver(HWND owner);
+
+  // The window's messages: the commands and the closing above; what it does not handle goes to
+  // DefWindowProc.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   Win32Toolkit& toolkit_;
@@ -53,6 +66,9 @@ class Win32Window {
   HWND focused_ = nullptr;  // the control that had the focus when the window last lost it
   int dpi_ = 96;
   std::vector<HFONT> fonts_;
+  std::map<std::pair<int, WORD>, std::function<void()>> commands_;
+  std::function<void()> onClose_;
+  HWND modalOwner_ = nullptr;
 };
 
 // What every window of the rules asks of a Win32 window.
