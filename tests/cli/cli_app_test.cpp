@@ -61,6 +61,40 @@ TEST_F(Cli, EditsTheStoredListWithTheMainWindowsRules) {
   EXPECT_NE(err_.str().find("absent"), std::string::npos);
 }
 
+TEST_F(Cli, ExcludedFoldersAreStoredOnceAsFullPathsAndLeftAloneByEveryPass) {
+  const std::string keep = dir_ / "r/keep";
+  WriteFile(dir_ / "r/Setup.log", "");
+  WriteFile(dir_ / "r/keep/Setup.log", "");
+  WriteFile(dir_ / "r/other/Setup.log", "");
+  fs::create_directory_symlink(dir_ / "r/other", dir_ / "link");
+  Run({"--add", "Setup.log"});
+  EXPECT_EQ(Run({"--ausnahme-hinzufuegen", keep}), kExitDone);
+  EXPECT_EQ(Run({"--ausnahme-hinzufuegen", keep + "/"}), kExitDone);  // the same folder
+  EXPECT_NE(out_.str().find("schon ausgenommen"), std::string::npos);
+  EXPECT_EQ(Run({"--ausnahme-hinzufuegen", dir_ / "nowhere"}), kExitUsageOrRoot);
+  EXPECT_EQ(Run({"--ausnahmen", "-0"}), kExitDone);
+  EXPECT_EQ(out_.str(), keep + '\0');
+  EXPECT_EQ(Run({"--ausnahmen", "--json"}), kExitDone);
+  EXPECT_EQ(nlohmann::json::parse(out_.str())["excluded_folders"][0]["path"], keep);
+
+  // This pass leaves the folder behind a link alone too, and counts both in its report.
+  EXPECT_EQ(Run({"--root", dir_ / "r", "--ausnehmen", dir_ / "link", "--json"}), kExitDone);
+  const auto report = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(report["dealt_with"], 1);
+  EXPECT_EQ(report["excluded_folders"], 2);
+  EXPECT_TRUE(fs::exists(dir_ / "r/keep/Setup.log"));
+  EXPECT_TRUE(fs::exists(dir_ / "r/other/Setup.log"));
+  EXPECT_EQ(Run({"--root", dir_ / "r/keep", "--dry-run"}), kExitUsageOrRoot);
+  EXPECT_NE(err_.str().find("nichts durchsucht"), std::string::npos);
+
+  EXPECT_EQ(Run({"--ausnahme-entfernen", keep + "/"}), kExitDone);
+  EXPECT_EQ(Run({"--ausnahme-entfernen", keep}), kExitIncomplete);  // no longer stored
+  EXPECT_EQ(Run({"--ausnahmen"}), kExitDone);
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_EQ(Run({"--root", dir_ / "r"}), kExitDone);
+  EXPECT_FALSE(fs::exists(dir_ / "r/keep/Setup.log"));
+}
+
 TEST_F(Cli, DeletesUnderTheProgramDirectoryByDefault) {
   WriteFile(dir_ / "program/sub/MSCREATE.DIR", "");
   WriteFile(dir_ / "elsewhere/Mscreate.dir", "");

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "core/settings_file.h"
 #include "platform/text/system_code_page.h"
 #include "support/temp_dir.h"
 
@@ -206,6 +207,59 @@ TEST(NameList, RefusesNamesTheFileCannotHoldAndRemovesExactMatches) {
   EXPECT_EQ(names.Entries(), (std::vector<std::string>{"x", "B", ""}));
   EXPECT_TRUE(names.HasHeldEntries());
   EXPECT_TRUE(names.Append(std::string(255, 'n')));
+}
+
+// The excluded folders keep keys of their own beside the names, by the same rules; each row
+// is a file as it stands, then the folder added to it and the file after the save.
+TEST_F(NameListStore, ExcludedFoldersRoundTripInKeysOfTheirOwn) {
+  const struct {
+    const char* what;
+    const char* before;  // the section's lines
+    const char* added;
+    const char* after;
+    size_t names;
+  } cases[] = {
+      {"names only", "Files=1\nEintrag0=a\n", "/data/keep",
+       "Files=1\nEintrag0=a\nAusnahmen=1\nAusnahme0=/data/keep\n", 1},
+      {"one stored", "Ausnahmen=1\nAusnahme0=/x\nFiles=0\n", "/y",
+       "Ausnahmen=2\nAusnahme0=/x\nFiles=0\nAusnahme1=/y\n", 0},
+      {"untouched lines", "; mine\nOther=1\nAusnahmen=1\nAusnahme0=/x\n", "/y",
+       "; mine\nOther=1\nAusnahmen=2\nAusnahme0=/x\nAusnahme1=/y\n", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteSettings(c.before);
+    NameList folders(NameList::Kind::kFolderPaths);
+    LoadExcludedFolders(state_, folders);
+    ASSERT_TRUE(folders.Append(c.added));
+    ASSERT_FALSE(SaveExcludedFolders(state_, folders));
+    EXPECT_EQ(ReadFile(state_.SettingsPath),
+              tarnwick::testing::NewFileLines(std::string("[Kelvane Tarnwick]\n") + c.after));
+    NameList reloaded(NameList::Kind::kFolderPaths);
+    LoadExcludedFolders(state_, reloaded);
+    EXPECT_EQ(reloaded.Entries().back(), c.added);
+    EXPECT_EQ(Load().size(), c.names);  // the names read as before
+  }
+}
+
+TEST_F(NameListStore, UnchangedExcludedFoldersWriteNothing) {
+  WriteSettings("Ausnahmen=1\nAusnahme0=/x\n");
+  NameList folders(NameList::Kind::kFolderPaths);
+  ASSERT_EQ(LoadExcludedFolders(state_, folders), 1);
+  std::filesystem::remove(state_.SettingsPath);
+  ASSERT_FALSE(SaveExcludedFolders(state_, folders));
+  EXPECT_FALSE(std::filesystem::exists(state_.SettingsPath));
+}
+
+TEST(NameListKinds, AFolderPathMayBeLongerThanAFileNameButNotThanASettingsValue) {
+  NameList names;
+  NameList folders(NameList::Kind::kFolderPaths);
+  const std::string longPath = "/" + std::string(300, 'a');
+  EXPECT_EQ(names.WhyRefused(longPath), NameList::Refusal::kTooLong);
+  EXPECT_EQ(folders.WhyRefused(longPath), std::nullopt);
+  EXPECT_EQ(folders.WhyRefused("/" + std::string(kMaxSettingsValueLength, 'a')),
+            NameList::Refusal::kTooLong);
+  EXPECT_EQ(folders.WhyRefused("/a\nb"), NameList::Refusal::kLineBreak);
 }
 
 }  // namespace

@@ -231,6 +231,88 @@ TEST(DeleteListedFiles, NeverEntersAnotherFileSystemMountedInside) {
   EXPECT_EQ(report.named[0].kind, NamedPath::Kind::kOtherFileSystem);
 }
 
+// r/Setup.log, r/keep/Setup.log, r/keep/sub/Setup.log and r/other/Setup.log, and beside r a
+// link to r/keep.
+void MakeExcludableTree(const TempDir& dir) {
+  for (const char* folder : {"r", "r/keep", "r/keep/sub", "r/other"}) {
+    fs::create_directories(dir / folder);
+    WriteFile(dir / (std::string(folder) + "/Setup.log"), "");
+  }
+  fs::create_directory_symlink(dir / "r/keep", dir / "link");
+}
+
+DeleteReport RunExcludingPass(const std::string& root, const std::vector<std::string>& excluded) {
+  HelperObjects helpers;
+  PassObserver quiet;
+  std::string searchRoot = root;
+  return DeleteListedFiles(searchRoot, Names({"Setup.log"}), helpers, quiet, {}, Disposal::kDelete,
+                           {}, {}, excluded)
+      .value_or(DeleteReport{});
+}
+
+TEST(DeleteListedFiles, NeverEntersAnExcludedFolderHoweverItIsSpelt) {
+  const struct {
+    const char* what;
+    const char* excluded;  // below the test's folder
+  } cases[] = {
+      {"by its path", "r/keep"},
+      {"with a trailing separator", "r/keep/"},
+      {"through ..", "r/other/../keep"},
+      {"through a link to it", "link"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    MakeExcludableTree(dir);
+    const DeleteReport report =
+        RunExcludingPass(dir / "r", {dir / c.excluded, dir / "gone"});
+    EXPECT_TRUE(fs::exists(dir / "r/keep/Setup.log"));
+    EXPECT_TRUE(fs::exists(dir / "r/keep/sub/Setup.log"));
+    EXPECT_FALSE(fs::exists(dir / "r/Setup.log"));
+    EXPECT_FALSE(fs::exists(dir / "r/other/Setup.log"));
+    EXPECT_EQ(report.deleted, 2u);
+    EXPECT_TRUE(report.Complete());  // left alone on purpose, and a missing one is no failure
+    EXPECT_EQ(report.excludedFolders, 1u);
+    ASSERT_EQ(report.named.size(), 1u);
+    EXPECT_EQ(report.named[0].path, dir / "r/keep/");
+    EXPECT_EQ(report.named[0].kind, NamedPath::Kind::kExcludedFolder);
+    EXPECT_EQ(report.excludedNotFound, std::vector<std::string>{dir / "gone"});
+  }
+}
+
+TEST(DeleteListedFiles, SearchesNothingWhenTheRootIsExcludedOrLiesInAnExcludedFolder) {
+  const struct {
+    const char* root;
+    const char* excluded;
+  } cases[] = {{"r", "r"}, {"r/keep/sub", "r/keep"}, {"link/sub", "r/keep"}, {"r/keep", "link"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.root) + " excluding " + c.excluded);
+    TempDir dir;
+    MakeExcludableTree(dir);
+    const DeleteReport report =
+        RunExcludingPass((dir / c.root), {(dir / c.excluded)});
+    EXPECT_TRUE(report.rootExcluded);
+    EXPECT_EQ(report.deleted, 0u);
+    EXPECT_TRUE(fs::exists(dir / "r/keep/sub/Setup.log"));
+    EXPECT_TRUE(fs::exists(dir / "r/Setup.log"));
+  }
+}
+
+TEST(DeleteListedFiles, NeverEntersABindMountOfAnExcludedFolder) {
+  TempDir dir;
+  MakeExcludableTree(dir);
+  fs::create_directories(dir / "bound");
+  // Needs root (or a user namespace) to mount; where it cannot, there is nothing to test.
+  if (::mount((dir / "r/keep").c_str(), (dir / "bound").c_str(), nullptr, MS_BIND, nullptr) != 0) {
+    GTEST_SKIP() << "cannot bind-mount here";
+  }
+  const DeleteReport report = RunExcludingPass((dir / "r"), {(dir / "bound")});
+  const bool kept = fs::exists(dir / "r/keep/Setup.log");
+  ::umount((dir / "bound").c_str());
+  EXPECT_TRUE(kept);
+  EXPECT_EQ(report.excludedFolders, 1u);
+}
+
 TEST(DeleteListedFiles, FailuresAreReportedAndNotCountedAsDeleted) {
   TempDir dir;
   fs::permissions(dir.path(), fs::perms::all);

@@ -5,7 +5,10 @@
 #include <filesystem>
 
 #include "fake_toolkit.h"
+#include "gui/excluded_folders_window.h"
 #include "gui/name_entry_dialog.h"
+#include "platform/path/path_separator.h"
+#include "texts/texts.h"
 #ifndef _WIN32
 #include "support/scoped_variable.h"
 #endif
@@ -208,6 +211,62 @@ TEST_F(MainWindowTest, DeleteButtonRunsThePassAndReportsIt) {
   state_.SearchRoot = NativePath(dir_ / "missing/");
   window_.Command4Click();
   EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kWarning);
+}
+
+TEST_F(MainWindowTest, TheExcludedFoldersWindowAddsEachFolderOnceRemovesAndIsStoredOnClose) {
+  fs::create_directories(dir_ / "root/keep");
+  const std::string keep = NativePath(dir_ / "root/keep");
+  bool acted = false;
+  toolkit_.onEvents = [&] {
+    auto* shown = toolkit_.excludedFoldersWindow;
+    if (acted || shown == nullptr || !shown->shown) return;
+    acted = true;
+    ExcludedFoldersWindow& rules = *toolkit_.excludedFolders;
+    EXPECT_TRUE(shown->position.has_value());
+    EXPECT_FALSE(shown->removeEnabled);
+    rules.AddClick();  // the chooser cancelled
+    EXPECT_TRUE(shown->entries.empty());
+    shown->chosenFolder = keep;
+    rules.AddClick();
+    shown->chosenFolder = keep + platform::kPathSeparator;  // the same folder again
+    rules.AddClick();
+    EXPECT_EQ(shown->entries, Names{keep});
+    ASSERT_EQ(toolkit_.messages.size(), 1u);
+    EXPECT_EQ(toolkit_.messages[0].prompt, texts::AlreadyExcluded(*shown->chosenFolder));
+    shown->selected = 0;
+    rules.ListClick();
+    EXPECT_TRUE(shown->removeEnabled);
+    rules.RemoveClick();  // nothing is deleted: no question
+    EXPECT_TRUE(shown->entries.empty());
+    EXPECT_FALSE(shown->removeEnabled);
+    EXPECT_TRUE(toolkit_.questions.empty());
+    shown->chosenFolder = keep;
+    rules.AddClick();
+    rules.CloseClick();
+  };
+  window_.ExcludedFoldersItemClick();
+  EXPECT_TRUE(acted);
+  EXPECT_EQ(window_.excludedFolders().Entries(), Names{keep});
+  ASSERT_TRUE(window_.Unload());
+  EXPECT_NE(ReadFile(state_.SettingsPath).find("Ausnahme0=" + keep), std::string::npos);
+}
+
+TEST_F(MainWindowTest, APassLeavesExcludedFoldersAloneAndTheTipSaysWhenItWouldSearchNothing) {
+  WriteFile(dir_ / "root/Setup.log", "");
+  WriteFile(dir_ / "root/keep/Setup.log", "");
+  SetNames({"Setup.log"});
+  window_.excludedFolders().Append(NativePath(dir_ / "root/keep"));
+  window_.Command4Click();
+  EXPECT_FALSE(fs::exists(dir_ / "root/Setup.log"));
+  EXPECT_TRUE(fs::exists(dir_ / "root/keep/Setup.log"));
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_NE(toolkit_.messages[0].prompt.find(texts::ExcludedFoldersSkipped(1)), std::string::npos);
+
+  window_.ShowSearchRoot();
+  EXPECT_EQ(view().deleteTip, texts::SearchesFolderTip(state_.SearchRoot, false));
+  window_.excludedFolders().Append(NativePath(dir_ / "root"));
+  window_.ShowSearchRoot();
+  EXPECT_EQ(view().deleteTip, texts::SearchesNothingTip(state_.SearchRoot));
 }
 
 TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {

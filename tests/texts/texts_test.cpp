@@ -85,6 +85,27 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"
        "'1' Ordner konnten nicht durchsucht werden.\n"
        "\n/nope/: nicht vorhanden"},
+      // Excluded folders left alone, named with the others, and one that was not there.
+      {[] {
+         auto report = Report(3, 0, 0, 0, false, {{"/r/keep/", {}, Kind::kExcludedFolder}});
+         report.excludedFolders = 1;
+         report.excludedNotFound = {"/gone"};
+         return report;
+       }(),
+       "Es wurden '3' Dateien gefunden und gelöscht.   \n"
+       "'1' Ordner wurden ausgelassen: Sie sind ausgenommen.\n"
+       "Ausgenommener Ordner nicht gefunden: /gone\n"
+       "\n/r/keep/: ausgenommen"},
+      // A root in an excluded folder: nothing searched, and why.
+      {[] {
+         auto report = Report(0, 0, 0, 0, false, {{"/r/keep/sub/", {}, Kind::kExcludedFolder}});
+         report.excludedFolders = 1;
+         report.rootExcluded = true;
+         return report;
+       }(),
+       "Es wurde nichts durchsucht: Der Ordner ist ausgenommen oder liegt in einem ausgenommenen "
+       "Ordner.\n"
+       "\n/r/keep/sub/: ausgenommen"},
   };
   for (const auto& c : cases) EXPECT_EQ(PassReport(c.report), c.text);
 }

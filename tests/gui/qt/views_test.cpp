@@ -10,6 +10,7 @@
 
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
+#include "gui/qt/excluded_folders_widget.h"
 #include "gui/qt/found_files_widget.h"
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
@@ -173,6 +174,34 @@ TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles
   EXPECT_EQ(seen.text, "Es wurden '1' Dateien gefunden und gelöscht.   ");
   EXPECT_TRUE(fs::exists(dir_ / "root/b/Setup.log"));
   EXPECT_FALSE(fs::exists(dir_ / "root/a/Setup.log"));
+}
+
+TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelectedFolder) {
+  QAction* item = Form1().ExcludedFoldersAction;
+  EXPECT_EQ(item->text(), "Ausgenommene Ordner...");
+  EXPECT_TRUE(Form1().List2->actions().contains(item));
+  EXPECT_TRUE(Form1().Command4->actions().contains(item));
+  mainWindow_.excludedFolders().Append("/a");
+  mainWindow_.excludedFolders().Append("/b");
+  Form1().show();
+  bool seen = false;
+  WhenShown<ExcludedFoldersWidget>("ExcludedFoldersWindow", [&](ExcludedFoldersWidget* window) {
+    seen = true;
+    EXPECT_EQ(window->windowTitle(), "Ausgenommene Ordner");
+    EXPECT_EQ(window->FolderList->accessibleName(), "Ausgenommene Ordner");
+    ASSERT_EQ(window->FolderList->count(), 2);
+    EXPECT_FALSE(window->RemoveButton->isEnabled());
+    QListWidget* list = window->FolderList;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_TRUE(window->RemoveButton->isEnabled());
+    QTest::mouseClick(window->RemoveButton, Qt::LeftButton);
+    EXPECT_EQ(window->FolderList->count(), 1);
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
+  item->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"/b"});
 }
 
 // Each window opens with its first control focused; Tab walks the controls in their order
