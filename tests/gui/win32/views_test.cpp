@@ -14,6 +14,7 @@
 #include "gui/found_files_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
+#include "gui/win32/excluded_folders_view.h"
 #include "gui/win32/found_files_view.h"
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
@@ -256,6 +257,44 @@ TEST_F(Win32ViewsTest, TheTrashItemIsInTheSystemMenu) {
   ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kTrashItem, 0);
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::kTrashItem, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+// Its item in the system menu opens the window, modal; a selection enables "Entfernen", which
+// removes the folder, and Escape closes the window.
+TEST_F(Win32ViewsTest, TheExcludedFoldersWindowOpensFromTheSystemMenuAndRemovesTheSelectedFolder) {
+  const HMENU system = ::GetSystemMenu(Form1().handle(), FALSE);
+  wchar_t text[64] = {};
+  ::GetMenuStringW(system, MainWindowWin32::kExcludedFoldersItem, text, 64, MF_BYCOMMAND);
+  EXPECT_EQ(Narrow(text), "Ausgenommene Ordner...");
+  mainWindow_.excludedFolders().Append("C:\\a");
+  mainWindow_.excludedFolders().Append("C:\\b");
+  ::ShowWindow(Form1().handle(), SW_SHOW);
+  int rowsBefore = 0, rowsAfter = 0;
+  bool modal = false, removeBefore = true, removeAfterSelection = false;
+  {
+    OnActivation window(L"TarnwickWindow", L"Ausgenommene Ordner", [&](HWND shown) {
+      const HWND list = ::GetDlgItem(shown, ExcludedFoldersWin32::kFolderList);
+      const HWND remove = ::GetDlgItem(shown, ExcludedFoldersWin32::kRemove);
+      modal = !::IsWindowEnabled(Form1().handle());
+      rowsBefore = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+      removeBefore = ::IsWindowEnabled(remove);
+      ::SendMessageW(list, LB_SETCURSEL, 0, 0);
+      ::SendMessageW(shown, WM_COMMAND, MAKEWPARAM(ExcludedFoldersWin32::kFolderList, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+      removeAfterSelection = ::IsWindowEnabled(remove);
+      ::SendMessageW(remove, BM_CLICK, 0, 0);
+      rowsAfter = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+      ::PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);  // Escape
+    });
+    ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kExcludedFoldersItem, 0);
+  }
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(rowsBefore, 2);
+  EXPECT_FALSE(removeBefore);
+  EXPECT_TRUE(removeAfterSelection);
+  EXPECT_EQ(rowsAfter, 1);
+  EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+  EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"C:\\b"});
 }
 
 // The look: its item in the system menu reaches the rule; in the window Space toggles the
