@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "gui/excluded_folders_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
 #include "gui/name_entry_dialog.h"
@@ -60,9 +61,16 @@ int main(int argc, char** argv) {
   progressWindow.SetDeleted(texts::ProgressDeleted(12, false));
   progressWindow.SetProgress(0.4);
 
+  for (const char* folder : {"/home/benutzer/Projekte", "/home/benutzer/.wine/drive_c/Programme"}) {
+    mainWindow.excludedFolders().Append(folder);
+  }
+  gui::ExcludedFoldersWindow excludedFolders(state, toolkit, mainWindow.view(),
+                                             mainWindow.excludedFolders());
+
   bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");
   saved = Save(Widget(dialog.view()), output + "/name-entry-dialog.png") && saved;
   saved = Save(Widget(launchWindow.view()), output + "/launch-window.png") && saved;
   saved = Save(progressWindow, output + "/progress-window.png") && saved;
+  saved = Save(Widget(excludedFolders.view()), output + "/excluded-folders-window.png") && saved;
   return saved ? 0 : 1;
 }

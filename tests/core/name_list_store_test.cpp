@@ -233,8 +233,8 @@ TEST_F(NameListStore, ExcludedFoldersRoundTripInKeysOfTheirOwn) {
     LoadExcludedFolders(state_, folders);
     ASSERT_TRUE(folders.Append(c.added));
     ASSERT_FALSE(SaveExcludedFolders(state_, folders));
-    EXPECT_EQ(ReadFile(state_.SettingsPath),
-              tarnwick::testing::NewFileLines(std::string("[Kelvane Tarnwick]\n") + c.after));
+    // The file keeps its own line ends.
+    EXPECT_EQ(ReadFile(state_.SettingsPath), std::string("[Kelvane Tarnwick]\n") + c.after);
     NameList reloaded(NameList::Kind::kFolderPaths);
     LoadExcludedFolders(state_, reloaded);
     EXPECT_EQ(reloaded.Entries().back(), c.added);
