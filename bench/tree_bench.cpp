@@ -4,12 +4,13 @@
 // several runs, medians compared with the targets.
 //
 //   tree_bench --cli PATH --floor PATH --work DIR [--files N] [--runs R] [--cold] [--delete]
-//              [--only-generate]
+//              [--exclude] [--only-generate]
 //
 // Without --delete: the search with --dry-run, warm cache, then with --cold after dropping the
 // caches before every run (when this process may). With --delete: a tree in which half of the
 // files carry a listed name, deleted by tarnwick-cli, moved to the trash by it, and deleted by
-// `find -delete` in turn.
+// `find -delete` in turn. With --exclude: a tree of two halves, searched without excluded
+// folders, with three stored ones that exclude nothing of it, and with one half excluded.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -205,6 +206,65 @@ void RunDelete(const std::string& root, const TreeShape& shape,
   RestoreMatches(root, shape);
 }
 
+// Writes a settings file with the listed names and, after them, `excluded` as the stored
+// excluded folders.
+void WriteSettings(const std::string& path, const std::vector<std::string>& excluded) {
+  std::ofstream file(path, std::ios::trunc);
+  file << "[Kelvane Tarnwick]\nFiles=" << kListedNames.size() << "\n";
+  for (size_t i = 0; i < kListedNames.size(); ++i) file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
+  if (excluded.empty()) return;
+  file << "Ausnahmen=" << excluded.size() << "\n";
+  for (size_t i = 0; i < excluded.size(); ++i) file << "Ausnahme" << i << "=" << excluded[i] << "\n";
+}
+
+// The search over a tree whose halves are `keep` and `other`, in turn: as is, with three stored
+// excluded folders beside the tree (the cost of looking), and with `keep` excluded.
+void RunExclusions(const std::string& cli, const std::string& work, const TreeShape& shape,
+                   int runs) {
+  const std::string root = std::filesystem::absolute(work + "/halves-" + std::to_string(shape.files));
+  TreeShape half = shape;
+  half.files = shape.files / 2;
+  ::mkdir(root.c_str(), 0755);
+  Generate(root + "/keep", half);
+  Generate(root + "/other", half);
+  RestoreMatches(root + "/keep", half);
+  RestoreMatches(root + "/other", half);
+  std::vector<std::string> elsewhere;
+  for (const char* name : {"/elsewhere-a", "/elsewhere-b", "/elsewhere-c"}) {
+    elsewhere.push_back(std::filesystem::absolute(work + name));
+    std::filesystem::create_directories(elsewhere.back());
+  }
+  const struct {
+    const char* name;
+    std::vector<std::string> excluded;
+  } variants[] = {{"none", {}}, {"3 elsewhere", elsewhere}, {"half", {root + "/keep"}}};
+  std::vector<std::vector<std::string>> commands;
+  for (size_t v = 0; v < std::size(variants); ++v) {
+    const std::string settings = work + "/exclusions-" + std::to_string(v) + ".ini";
+    WriteSettings(settings, variants[v].excluded);
+    commands.push_back({cli, "--settings", settings, "--root", root, "--dry-run"});
+    Measure(commands.back());  // fills the caches
+  }
+  std::vector<std::vector<double>> seconds(std::size(variants));
+  // Many alternating runs: the difference looked for is a few percent.
+  const int alternations = std::max(runs, 9);
+  std::printf("excluded folders, %ld files in two halves, warm cache, %d runs each:\n",
+              shape.files, alternations);
+  for (int run = 0; run < alternations; ++run) {
+    for (size_t v = 0; v < std::size(variants); ++v) {
+      seconds[v].push_back(Measure(commands[v]).seconds);
+    }
+  }
+  for (size_t v = 0; v < std::size(variants); ++v) {
+    std::printf("  %-12s median %.3f s\n", variants[v].name, Median(seconds[v]));
+  }
+  const double looking = Median(seconds[1]) / Median(seconds[0]);
+  std::printf("  3 excluded elsewhere / none = %.3f (target <= 1.03: %s)\n", looking,
+              looking <= 1.03 ? "met" : "MISSED");
+  std::printf("  half excluded / none = %.2f (about 0.5 expected)\n",
+              Median(seconds[2]) / Median(seconds[0]));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -213,12 +273,14 @@ int main(int argc, char** argv) {
   int runs = 3;
   bool cold = false;
   bool onlyGenerate = false;
+  bool exclusions = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     const bool hasValue = i + 1 < argc;
     if (option == "--cold") cold = true;
     else if (option == "--delete") shape.half = true;
     else if (option == "--only-generate") onlyGenerate = true;
+    else if (option == "--exclude") exclusions = true;
     else if (option == "--cli" && hasValue) cli = argv[++i];
     else if (option == "--floor" && hasValue) floor = argv[++i];
     else if (option == "--work" && hasValue) work = argv[++i];
@@ -227,20 +289,20 @@ int main(int argc, char** argv) {
   }
   if (cli.empty() || floor.empty() || work.empty() || shape.files <= 0 || runs <= 0) {
     std::fprintf(stderr, "usage: tree_bench --cli PATH --floor PATH --work DIR [--files N] "
-                         "[--runs R] [--cold] [--delete] [--only-generate]\n");
+                         "[--runs R] [--cold] [--delete] [--exclude] [--only-generate]\n");
     return 2;
   }
 
   ::mkdir(work.c_str(), 0755);
+  if (exclusions) {
+    RunExclusions(cli, work, shape, runs);
+    return 0;
+  }
   const std::string root =
       work + (shape.half ? "/half-" : "/tree-") + std::to_string(shape.files);
   const std::string settings = work + "/bench.ini";
   Generate(root, shape);
-  {
-    std::ofstream file(settings, std::ios::trunc);
-    file << "[Kelvane Tarnwick]\nFiles=" << kListedNames.size() << "\n";
-    for (size_t i = 0; i < kListedNames.size(); ++i) file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
-  }
+  WriteSettings(settings, {});
   RestoreMatches(root, shape);
   if (onlyGenerate) return 0;
 

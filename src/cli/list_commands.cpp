@@ -34,7 +34,7 @@ std::error_code WhyNoFolder(const std::string& path) {
 int AddExcludedFolder(const std::string& path, const core::AppState& state,
                       core::NameList& folders, bool escape, std::ostream& out,
                       std::ostream& err) {
-  if (folders.Count() > 0 && core::FindFolderEntry(folders, path)) {
+  if (core::FindFolderEntry(folders, path)) {
     out << texts::AlreadyExcluded(Printable(path, escape)) << '\n';
     return kExitDone;
   }

@@ -27,17 +27,17 @@ bool ExcludedFolders::Contains(const platform::FileIdentity& identity) const {
   return std::find(identities_.begin(), identities_.end(), identity) != identities_.end();
 }
 
-bool ExcludedFolders::ContainsOrHolds(const platform::DirectoryHandle& folder) const {
+bool ExcludedFolders::Excludes(const platform::DirectoryHandle& folder) const {
   if (identities_.empty()) return false;
   const auto above = platform::FolderAndItsParents(folder);
   return std::any_of(above.begin(), above.end(),
                      [this](const platform::FileIdentity& identity) { return Contains(identity); });
 }
 
-bool ExcludesRoot(const ExcludedFolders& excluded, const std::string& root) {
-  if (excluded.empty() || root.empty()) return false;
+bool ExcludedFolders::ExcludesRoot(const std::string& root) const {
+  if (identities_.empty() || root.empty()) return false;
   platform::DirectoryHandle folder;
-  return !platform::OpenDirectory(root, folder) && excluded.ContainsOrHolds(folder);
+  return !platform::OpenDirectory(root, folder) && Excludes(folder);
 }
 
 std::error_code ExcludedFolderError() {

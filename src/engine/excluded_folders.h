@@ -20,8 +20,11 @@ class ExcludedFolders {
 
   bool empty() const { return identities_.empty(); }
   bool Contains(const platform::FileIdentity& identity) const;
-  // Whether the open folder, or a folder above it, is excluded.
-  bool ContainsOrHolds(const platform::DirectoryHandle& folder) const;
+  // Whether the open folder is excluded or lies in an excluded folder.
+  bool Excludes(const platform::DirectoryHandle& folder) const;
+  // The same for the folder at `root`: whether a pass over it would search nothing. A root that
+  // cannot be opened is not excluded.
+  bool ExcludesRoot(const std::string& root) const;
   // The paths that named no folder when the pass started, in the order given.
   const std::vector<std::string>& Missing() const { return missing_; }
 
@@ -29,10 +32,6 @@ class ExcludedFolders {
   std::vector<platform::FileIdentity> identities_;
   std::vector<std::string> missing_;
 };
-
-// Whether a pass over `root` would search nothing: the root is excluded, or lies in an excluded
-// folder. A root that cannot be opened is not.
-bool ExcludesRoot(const ExcludedFolders& excluded, const std::string& root);
 
 // Why a walk did not enter a folder: it is excluded.
 std::error_code ExcludedFolderError();

@@ -26,7 +26,7 @@ CollectionOutcome CollectFiles(std::string& root, std::string& pattern,
 
   std::string prefix = directoryLister.Path();
   core::EnsureTrailingBackslash(prefix);
-  if (settings.excluded.ContainsOrHolds(directoryLister.Handle())) {
+  if (settings.excluded.Excludes(directoryLister.Handle())) {
     outcome.rootExcluded = true;
     observer.OnExcludedFolder(prefix);
     return outcome;

@@ -41,7 +41,7 @@ void ExcludedFoldersWindow::AddClick() {
       view_->ChooseFolder(texts::kChooseExcludedFolderCaption, platform::UserHomeFolder());
   if (!folder || closed_) return;
   std::string title;
-  if (folders_.Count() > 0 && core::FindFolderEntry(folders_, *folder)) {
+  if (core::FindFolderEntry(folders_, *folder)) {
     ShowMessage(*view_, texts::AlreadyExcluded(*folder), MessageKind::kInformation, title,
                 state_);
     return;

@@ -37,8 +37,7 @@ void MainWindow::ShowNames() {
 void MainWindow::ShowSearchRoot() {
   if (state_.AskForSearchRoot) {
     view_->SetDeleteButtonTip(texts::AsksForFolderTip(state_.UseTrash));
-  } else if (engine::ExcludesRoot(engine::ExcludedFolders(excludedFolders_.Entries()),
-                                  state_.SearchRoot)) {
+  } else if (engine::ExcludedFolders(excludedFolders_.Entries()).ExcludesRoot(state_.SearchRoot)) {
     view_->SetDeleteButtonTip(texts::SearchesNothingTip(state_.SearchRoot));
   } else {
     view_->SetDeleteButtonTip(texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));

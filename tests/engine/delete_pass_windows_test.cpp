@@ -49,6 +49,41 @@ TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenInc
   EXPECT_TRUE(Exists(root + "\\Setup\\keep.txt"));
 }
 
+// A folder is excluded whatever the letter case or separators of its path, and a root inside
+// it searches nothing.
+TEST(DeleteListedFilesWindows, AnExcludedFolderIsKnownInAnySpellingAndHoldsItsRoot) {
+  const struct {
+    const char* root;      // below the test's folder
+    const char* excluded;  // the same
+    bool rootExcluded;
+  } cases[] = {{"", "\\BEHALTEN", false},
+               {"", "\\behalten\\", false},
+               {"", "/Behalten/../Behalten", false},
+               {"\\Behalten\\Tief", "\\BEHALTEN", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.root) + " excluding " + c.excluded);
+    TempDir dir;
+    const std::string top = dir.path().string();
+    ASSERT_TRUE(MakeDirectory(top + "\\Behalten"));
+    ASSERT_TRUE(MakeDirectory(top + "\\Behalten\\Tief"));
+    ASSERT_TRUE(MakeFile(top + "\\Setup.log", 0));
+    ASSERT_TRUE(MakeFile(top + "\\Behalten\\Tief\\Setup.log", 0));
+    core::NameList names;
+    names.Append("Setup.log");
+    HelperObjects helpers;
+    PassObserver quiet;
+    std::string searchRoot = top + c.root;
+    const std::vector<std::string> excluded = {top + c.excluded};
+    const auto report = DeleteListedFiles(searchRoot, names, helpers, quiet, {}, Disposal::kDelete,
+                                          {}, {}, excluded);
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->rootExcluded, c.rootExcluded);
+    EXPECT_EQ(report->excludedFolders, 1u);
+    EXPECT_TRUE(Exists(top + "\\Behalten\\Tief\\Setup.log"));
+    EXPECT_EQ(Exists(top + "\\Setup.log"), c.rootExcluded);
+  }
+}
+
 TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
   TempDir dir;
   const std::string root = dir.path().string();
