@@ -42,7 +42,7 @@ std::vector<KeptPass> PassesKeptFor(const std::string& settingsPath) {
   platform::DirectoryHandle folder;
   if (!platform::OpenDirectory(folderPath, folder)) {
     // Whatever has a record's name is listed, so that one that is no file is said, not passed over.
-    platform::ReadDirectory(folder, [&](std::string_view name, platform::EntryKind) {
+    platform::ReadDirectory(folder, [&](std::string_view name, platform::EntryKind, uint64_t) {
       if (const auto number = NumberOf(name); number && *number > 0) {
         passes.push_back({*number, NumberedRecordPath(folderPath, *number)});
       }

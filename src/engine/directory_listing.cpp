@@ -11,9 +11,13 @@ std::error_code DirectoryListing::Read(const platform::DirectoryHandle& director
   names_.reserve(2048);
   files_.reserve(64);
   const std::error_code error =
-      platform::ReadDirectory(directory, [this](std::string_view name, platform::EntryKind kind) {
-        auto& target = kind == platform::EntryKind::kDirectory ? subdirectories_ : files_;
-        target.push_back(names_.size());
+      platform::ReadDirectory(directory, [this](std::string_view name, platform::EntryKind kind,
+                                                uint64_t number) {
+        if (kind == platform::EntryKind::kDirectory) {
+          subdirectories_.push_back({names_.size(), number});
+        } else {
+          files_.push_back(names_.size());
+        }
         names_.append(name);
         names_.push_back('\0');
       });
@@ -24,7 +28,10 @@ std::error_code DirectoryListing::Read(const platform::DirectoryHandle& director
   }
   const char* names = names_.data();
   const auto byName = [names](size_t a, size_t b) { return std::strcmp(names + a, names + b) < 0; };
-  std::sort(subdirectories_.begin(), subdirectories_.end(), byName);
+  std::sort(subdirectories_.begin(), subdirectories_.end(),
+            [&byName](const ListedSubdirectory& a, const ListedSubdirectory& b) {
+              return byName(a.name, b.name);
+            });
   std::sort(files_.begin(), files_.end(), byName);
   return {};
 }

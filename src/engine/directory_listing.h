@@ -20,16 +20,25 @@ class DirectoryListing {
 
   size_t SubdirectoryCount() const { return subdirectories_.size(); }
   size_t FileCount() const { return files_.size(); }
-  std::string_view Subdirectory(size_t index) const { return NameAt(subdirectories_[index]); }
+  std::string_view Subdirectory(size_t index) const {
+    return NameAt(subdirectories_[index].name);
+  }
+  // The number the listing gave the subdirectory (see platform::ReadDirectory).
+  uint64_t SubdirectoryNumber(size_t index) const { return subdirectories_[index].number; }
   std::string_view File(size_t index) const { return NameAt(files_[index]); }
 
  private:
   void Clear();
   std::string_view NameAt(size_t offset) const;
 
+  struct ListedSubdirectory {
+    size_t name;  // where its name starts in names_
+    uint64_t number;
+  };
+
   std::string names_;  // every name, each followed by a NUL
-  std::vector<size_t> subdirectories_;  // where each name starts in names_, in name order
-  std::vector<size_t> files_;
+  std::vector<ListedSubdirectory> subdirectories_;  // in name order
+  std::vector<size_t> files_;  // where each name starts in names_, in name order
 };
 
 }  // namespace tarnwick::engine

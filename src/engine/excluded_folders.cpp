@@ -27,6 +27,13 @@ bool ExcludedFolders::Contains(const platform::FileIdentity& identity) const {
   return std::find(identities_.begin(), identities_.end(), identity) != identities_.end();
 }
 
+bool ExcludedFolders::MayHaveNumber(uint64_t fileNumber) const {
+  return std::any_of(identities_.begin(), identities_.end(),
+                     [fileNumber](const platform::FileIdentity& folder) {
+                       return folder.file == fileNumber;
+                     });
+}
+
 bool ExcludedFolders::Excludes(const platform::DirectoryHandle& folder) const {
   if (identities_.empty()) return false;
   const auto above = platform::FolderAndItsParents(folder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <system_error>
@@ -20,6 +21,8 @@ class ExcludedFolders {
 
   bool empty() const { return identities_.empty(); }
   bool Contains(const platform::FileIdentity& identity) const;
+  // Whether an excluded folder has this file number, on any volume.
+  bool MayHaveNumber(uint64_t fileNumber) const;
   // Whether the open folder is excluded or lies in an excluded folder.
   bool Excludes(const platform::DirectoryHandle& folder) const;
   // The same for the folder at `root`: whether a pass over it would search nothing. A root that

@@ -63,6 +63,10 @@ class OrderedWalk {
     work_.Add(0);
 
     platform::RaiseOpenFileLimit();
+    // The walk stays on the root's file system, so what its listings' numbers are worth is
+    // asked once.
+    numbersAreIdentities_ = (!trashFolders_.empty() || !excluded_.empty()) &&
+                            platform::ListedNumbersAreIdentities(root);
     lastPath_ = rootPath;
     const bool complete = ShareWork(
         work_, plan_, [this](unsigned thread, size_t task) { Walk(TaskAt(task), thread); },
@@ -171,7 +175,10 @@ class OrderedWalk {
     const std::string_view name = frame.listing->Subdirectory(--frame.next);
     platform::DirectoryHandle child;
     const std::error_code opened = platform::OpenChildDirectory(frame.handle, std::string(name), child);
-    const std::error_code openError = WhyNotEntered(frame.handle, name, child, opened);
+    const std::error_code openError =
+        MayBeLeftAlone(frame.listing->SubdirectoryNumber(frame.next))
+            ? WhyNotEntered(frame.handle, name, child, opened)
+            : opened;
     // A directory's handle is needed only to open its subdirectories; letting it go early
     // keeps a deep, narrow tree from holding one handle per level.
     if (frame.next == frame.shared) frame.handle.Close();
@@ -195,13 +202,24 @@ class OrderedWalk {
     if (children == 0) stack.back().handle.Close();
   }
 
+  // Whether the folder the listing numbers so may be one left alone: where the numbers are the
+  // folders' own, a folder whose number no such folder has needs no closer look.
+  bool MayBeLeftAlone(uint64_t listedNumber) const {
+    if (trashFolders_.empty() && excluded_.empty()) return false;
+    if (!numbersAreIdentities_) return true;
+    return excluded_.MayHaveNumber(listedNumber) ||
+           std::any_of(trashFolders_.begin(), trashFolders_.end(),
+                       [listedNumber](const platform::FileIdentity& folder) {
+                         return folder.file == listedNumber;
+                       });
+  }
+
   // Why the child is not entered: it could not be opened (`openError`), or it is a folder left
   // alone, which it is whether it could be opened or not. The open folder itself is asked who
   // it is, so that no folder can take an excluded one's place between a look and the open.
   std::error_code WhyNotEntered(const platform::DirectoryHandle& parent, std::string_view name,
                                 const platform::DirectoryHandle& child,
                                 std::error_code openError) const {
-    if (trashFolders_.empty() && excluded_.empty()) return openError;
     const auto identity = openError ? platform::IdentityOfEntry(parent, std::string(name))
                                     : platform::IdentityOfDirectory(child);
     if (!identity) return openError;
@@ -234,6 +252,7 @@ class OrderedWalk {
   const NameMatcher* matcher_;
   const std::vector<platform::FileIdentity>& trashFolders_;
   const ExcludedFolders& excluded_;
+  bool numbersAreIdentities_ = false;  // the listings' numbers are the folders' inode numbers
   PassObserver& observer_;
   const ThreadPlan plan_;
   std::vector<NameStore> stores_;  // one per thread

@@ -64,9 +64,16 @@ std::error_code OpenDirectoryBelow(const DirectoryHandle& base, std::string_view
                                    DirectoryHandle& directory);
 
 // Hands every entry of the directory except "." and ".." to `visit`, in the order the file
-// system gives; the name is valid only during the call. A handle is read once.
-using EntryVisitor = std::function<void(std::string_view name, EntryKind kind)>;
+// system gives, with the number the listing gives it (its inode; 0 where the listing gives
+// none); the name is valid only during the call. A handle is read once.
+using EntryVisitor =
+    std::function<void(std::string_view name, EntryKind kind, uint64_t listedNumber)>;
 std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisitor& visit);
+
+// Whether the numbers a listing gives are the entries' own, as their identities have them, on
+// the file system of `directory`. Some file systems make numbers up for a listing (FAT, many
+// FUSE file systems); there a number says nothing.
+bool ListedNumbersAreIdentities(const DirectoryHandle& directory);
 
 // Removes the non-directory entry `name` of `parent` (a link itself, not its target). Clears
 // attributes that would prevent the removal where the platform has such attributes, and puts

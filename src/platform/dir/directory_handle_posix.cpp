@@ -1,7 +1,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -120,9 +122,25 @@ std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisit
       // The records are packed; copy the fixed head rather than read through a misaligned cast.
       std::memcpy(&record, buffer + offset, offsetof(struct dirent64, d_name));
       const char* name = buffer + offset + offsetof(struct dirent64, d_name);
-      if (!IsDotOrDotDot(name)) visit(name, KindOf(fd, name, record.d_type));
+      if (!IsDotOrDotDot(name)) visit(name, KindOf(fd, name, record.d_type), record.d_ino);
       offset += record.d_reclen;
     }
+  }
+}
+
+bool ListedNumbersAreIdentities(const DirectoryHandle& directory) {
+  struct statfs info {};
+  if (::fstatfs(Fd(directory), &info) != 0) return false;
+  // The file systems known to list every entry with its own inode number.
+  switch (static_cast<unsigned long>(info.f_type)) {
+    case EXT4_SUPER_MAGIC:  // ext2 and ext3 too
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case F2FS_SUPER_MAGIC:
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -261,13 +261,16 @@ std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisit
         const bool mountsVolume = tag == IO_REPARSE_TAG_MOUNT_POINT &&
                                   (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
                                   MountsVolume(NativeOf(directory), std::wstring(name));
-        visit(Narrow(name), KindOfEntry(attributes, tag, mountsVolume));
+        visit(Narrow(name), KindOfEntry(attributes, tag, mountsVolume), 0);
       }
       if (record->NextEntryOffset == 0) break;
       offset += record->NextEntryOffset;
     }
   }
 }
+
+// The listing used gives no file IDs.
+bool ListedNumbersAreIdentities(const DirectoryHandle&) { return false; }
 
 std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name) {
   HANDLE handle = INVALID_HANDLE_VALUE;

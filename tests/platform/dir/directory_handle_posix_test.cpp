@@ -18,10 +18,29 @@ std::map<std::string, EntryKind> List(const std::string& path) {
   DirectoryHandle directory;
   EXPECT_FALSE(OpenDirectory(path, directory));
   std::map<std::string, EntryKind> kinds;
-  EXPECT_FALSE(ReadDirectory(directory, [&](std::string_view name, EntryKind kind) {
+  EXPECT_FALSE(ReadDirectory(directory, [&](std::string_view name, EntryKind kind, uint64_t) {
     kinds[std::string(name)] = kind;
   }));
   return kinds;
+}
+
+// A walk trusts the listed numbers on such a file system to tell an excluded folder's number
+// from every other; they must be the folders' inode numbers, which a tmpfs mounted here shows
+// as well where the test may mount one.
+TEST(DirectoryHandlePosix, ListedNumbersAreTheInodesWhereTheFileSystemIsTrusted) {
+  TempDir dir;
+  for (const char* folder : {"a", "b", "c"}) fs::create_directory(dir / folder);
+  DirectoryHandle directory;
+  ASSERT_FALSE(OpenDirectory(dir.path(), directory));
+  if (!ListedNumbersAreIdentities(directory)) GTEST_SKIP() << "not a file system trusted so";
+  int compared = 0;
+  ASSERT_FALSE(ReadDirectory(directory, [&](std::string_view name, EntryKind, uint64_t number) {
+    const auto identity = IdentityOfEntry(directory, std::string(name));
+    ASSERT_TRUE(identity.has_value());
+    EXPECT_EQ(number, identity->file) << name;
+    ++compared;
+  }));
+  EXPECT_EQ(compared, 3);
 }
 
 TEST(DirectoryHandlePosix, ListsEveryKindOfEntryWithoutFollowingLinks) {

@@ -41,7 +41,7 @@ TEST(DirectoryHandle, ListsFilesAndDirectoriesAndRemovesOnlyFiles) {
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
   int entries = 0;
-  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view name, EntryKind kind) {
+  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view name, EntryKind kind, uint64_t) {
     ++entries;
     EXPECT_EQ(kind, name == "sub" ? EntryKind::kDirectory : EntryKind::kFile);
   }));

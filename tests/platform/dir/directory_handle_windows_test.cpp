@@ -94,7 +94,7 @@ TEST(DirectoryHandleWindows, ReachesPathsLongerThanMaxPath) {
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
   ASSERT_FALSE(OpenDirectoryBelow(base, relative, deep));
   std::vector<std::string> names;
-  ASSERT_FALSE(ReadDirectory(deep, [&](std::string_view entry, EntryKind) { names.emplace_back(entry); }));
+  ASSERT_FALSE(ReadDirectory(deep, [&](std::string_view entry, EntryKind, uint64_t) { names.emplace_back(entry); }));
   EXPECT_EQ(names, std::vector<std::string>{"Thumbs.db"});
   EXPECT_FALSE(RemoveFileEntry(deep, "Thumbs.db"));
   EXPECT_FALSE(Exists(path + "\\Thumbs.db"));
@@ -109,7 +109,7 @@ TEST(DirectoryHandleWindows, NamesOutsideTheCodePageSurvive) {
   DirectoryHandle base;
   ASSERT_FALSE(OpenDirectory(dir.path().string(), base));
   std::vector<std::string> names;
-  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view entry, EntryKind) { names.emplace_back(entry); }));
+  ASSERT_FALSE(ReadDirectory(base, [&](std::string_view entry, EntryKind, uint64_t) { names.emplace_back(entry); }));
   EXPECT_EQ(names, std::vector<std::string>{name});
   EXPECT_FALSE(RemoveFileEntry(base, name));
 }
