@@ -18,23 +18,8 @@ std::string ExcludedFolderNotFound(std::string_view folder) {
 }
 
 std::string FolderRefused(core::NameList::Refusal refusal) {
-  std::string reason;
-  switch (refusal) {
-    case core::NameList::Refusal::kListFull:
-      reason = Join({"Die Liste ist voll (höchstens ", std::to_string(core::NameList::kMaxCount),
-                     " Einträge)."});
-      break;
-    case core::NameList::Refusal::kTooLong:
-      reason = "Sein Pfad ist zu lang für die Einstellungsdatei.";
-      break;
-    case core::NameList::Refusal::kLineBreak:
-      reason = "Sein Pfad enthält einen Zeilenumbruch.";
-      break;
-    case core::NameList::Refusal::kOutsideCodePage:
-      reason = "Sein Pfad enthält Zeichen, die die Einstellungsdatei nicht speichern kann.";
-      break;
-  }
-  return Join({"Der Ordner kann nicht ausgenommen werden: ", reason});
+  return Join({"Der Ordner kann nicht ausgenommen werden: ",
+               RefusalReason(refusal, "Sein Pfad", "zu lang für die Einstellungsdatei")});
 }
 
 std::string CliExcludedFolder(std::string_view path) {

@@ -25,24 +25,25 @@ std::string RemoveQuestion(std::string_view name) {
   return Join({"Soll der Dateiname '", name, "' entfernt werden ?"});
 }
 
-std::string NameRefused(core::NameList::Refusal refusal) {
-  std::string reason;
+std::string RefusalReason(core::NameList::Refusal refusal, std::string_view subject,
+                          std::string_view tooLong) {
   switch (refusal) {
     case core::NameList::Refusal::kListFull:
-      reason = Join({"Die Liste ist voll (höchstens ", std::to_string(core::NameList::kMaxCount),
-                     " Einträge)."});
-      break;
+      return Join({"Die Liste ist voll (höchstens ", std::to_string(core::NameList::kMaxCount),
+                   " Einträge)."});
     case core::NameList::Refusal::kTooLong:
-      reason = "Er ist länger, als ein Dateiname sein kann.";
-      break;
+      return Join({subject, " ist ", tooLong, "."});
     case core::NameList::Refusal::kLineBreak:
-      reason = "Er enthält einen Zeilenumbruch.";
-      break;
+      return Join({subject, " enthält einen Zeilenumbruch."});
     case core::NameList::Refusal::kOutsideCodePage:
-      reason = "Er enthält Zeichen, die die Einstellungsdatei nicht speichern kann.";
-      break;
+      return Join({subject, " enthält Zeichen, die die Einstellungsdatei nicht speichern kann."});
   }
-  return Join({"Der Dateiname kann nicht in die Liste aufgenommen werden: ", reason});
+  return {};
+}
+
+std::string NameRefused(core::NameList::Refusal refusal) {
+  return Join({"Der Dateiname kann nicht in die Liste aufgenommen werden: ",
+               RefusalReason(refusal, "Er", "länger, als ein Dateiname sein kann")});
 }
 
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error) {

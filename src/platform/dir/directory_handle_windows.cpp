@@ -324,22 +324,10 @@ std::optional<FileIdentity> IdentityOfDirectory(const DirectoryHandle& directory
 }
 
 std::vector<FileIdentity> FolderAndItsParents(const DirectoryHandle& directory) {
-  // The folder's own path with every link on the way resolved, "\\?\C:\a\b"; each shorter path
-  // down to the volume's root names one of its parents.
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetFinalPathNameByHandleW(NativeOf(directory), path.data(),
-                                                     static_cast<DWORD>(path.size()),
-                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(length + 1);
-  }
   std::vector<FileIdentity> folders;
   if (const auto identity = IdentityOfDirectory(directory)) folders.push_back(*identity);
+  // Each shorter path than the folder's own, down to the volume's root, names one of its parents.
+  std::wstring path = FinalPathOf(NativeOf(directory));
   const size_t rootEnd = path.find(L'\\', path.rfind(LR"(\\?\)", 0) == 0 ? 4 : 0);
   size_t end = path.size();
   if (end > 0 && path[end - 1] == L'\\') --end;  // the volume's root itself

@@ -23,18 +23,7 @@ FileOperationMaker replacementMaker;
 // The path the shell takes for an open folder: without the \\?\ that lifts the length limit,
 // as the shell parses none.
 std::wstring ShellPathOf(HANDLE folder) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetFinalPathNameByHandleW(folder, path.data(),
-                                                     static_cast<DWORD>(path.size()),
-                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(length + 1);
-  }
+  const std::wstring path = FinalPathOf(folder);
   if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
   if (path.starts_with(L"\\\\?\\")) return path.substr(4);
   return path;

@@ -76,4 +76,21 @@ inline std::wstring ExtendedPath(std::string_view path) {
   return L"\\\\?\\" + full;
 }
 
+// The path of an open file or folder with every link on the way resolved, "\\?\C:\a\b"; empty
+// when the system cannot tell it.
+inline std::wstring FinalPathOf(HANDLE handle) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetFinalPathNameByHandleW(handle, path.data(),
+                                                     static_cast<DWORD>(path.size()),
+                                                     FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length + 1);
+  }
+}
+
 }  // namespace tarnwick::platform
