@@ -15,7 +15,8 @@ class ExcludedFolderCategory : public std::error_category {
 
 ExcludedFolders::ExcludedFolders(std::span<const std::string> paths) {
   for (const std::string& path : paths) {
-    if (const auto identity = path.empty() ? std::nullopt : platform::IdentityOfFolder(path)) {
+    if (path.empty()) continue;  // an empty entry names no folder, not even a missing one
+    if (const auto identity = platform::IdentityOfFolder(path)) {
       identities_.push_back(*identity);
     } else {
       missing_.push_back(path);

@@ -16,7 +16,8 @@ namespace tarnwick::engine {
 class ExcludedFolders {
  public:
   ExcludedFolders() = default;
-  // Looks each path up now, as the pass starts; one that names no folder is kept aside.
+  // Looks each path up now, as the pass starts; one that names no folder is kept aside, and an
+  // empty one is left out.
   explicit ExcludedFolders(std::span<const std::string> paths);
 
   bool empty() const { return identities_.empty(); }
