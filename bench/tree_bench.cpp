@@ -211,17 +211,22 @@ void RunDelete(const std::string& root, const TreeShape& shape,
 void WriteSettings(const std::string& path, const std::vector<std::string>& excluded) {
   std::ofstream file(path, std::ios::trunc);
   file << "[Kelvane Tarnwick]\nFiles=" << kListedNames.size() << "\n";
-  for (size_t i = 0; i < kListedNames.size(); ++i) file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
+  for (size_t i = 0; i < kListedNames.size(); ++i) {
+    file << "Eintrag" << i << "=" << kListedNames[i] << "\n";
+  }
   if (excluded.empty()) return;
   file << "Ausnahmen=" << excluded.size() << "\n";
-  for (size_t i = 0; i < excluded.size(); ++i) file << "Ausnahme" << i << "=" << excluded[i] << "\n";
+  for (size_t i = 0; i < excluded.size(); ++i) {
+    file << "Ausnahme" << i << "=" << excluded[i] << "\n";
+  }
 }
 
 // The search over a tree whose halves are `keep` and `other`, in turn: as is, with three stored
 // excluded folders beside the tree (the cost of looking), and with `keep` excluded.
 void RunExclusions(const std::string& cli, const std::string& work, const TreeShape& shape,
                    int runs) {
-  const std::string root = std::filesystem::absolute(work + "/halves-" + std::to_string(shape.files));
+  const std::string root =
+      std::filesystem::absolute(work + "/halves-" + std::to_string(shape.files));
   TreeShape half = shape;
   half.files = shape.files / 2;
   ::mkdir(root.c_str(), 0755);

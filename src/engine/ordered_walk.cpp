@@ -174,7 +174,8 @@ class OrderedWalk {
     Frame& frame = stack.back();
     const std::string_view name = frame.listing->Subdirectory(--frame.next);
     platform::DirectoryHandle child;
-    const std::error_code opened = platform::OpenChildDirectory(frame.handle, std::string(name), child);
+    const std::error_code opened =
+        platform::OpenChildDirectory(frame.handle, std::string(name), child);
     const std::error_code openError =
         MayBeLeftAlone(frame.listing->SubdirectoryNumber(frame.next))
             ? WhyNotEntered(frame.handle, name, child, opened)
