@@ -45,9 +45,10 @@ struct DeleteReport {
   std::vector<std::string> excludedNotFound;  // excluded folders that were not there: no failure
 
   // Every matching file went where it was to go and every directory was searched. A folder of
-  // another file system, of the trash or excluded is left alone on purpose: no failure.
+  // another file system, of the trash or excluded is left alone on purpose: no failure; but a
+  // pass whose root is excluded searched nothing at all.
   bool Complete() const {
-    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0;
+    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0 && !rootExcluded;
   }
   // Keeps a path to name, while fewer than kPathsNamed are kept.
   void Name(std::string_view path, std::error_code error, NamedPath::Kind kind);
