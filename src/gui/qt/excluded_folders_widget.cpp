@@ -34,7 +34,7 @@ ExcludedFoldersWidget::ExcludedFoldersWidget(ExcludedFoldersWindow& rules, QWidg
   setTabOrder(FolderList, AddButton);
   setTabOrder(AddButton, RemoveButton);
   setTabOrder(RemoveButton, CloseButton);
-  AddButton->setFocus();
+  FolderList->setFocus();  // when the window opens, as in the other windows
   LetEnterPressButtons(*this);
 
   connect(FolderList, &QListWidget::itemSelectionChanged, this, [this] { rules_.ListClick(); });
