@@ -10,9 +10,11 @@
 #include "cli/pass_command.h"
 #include "cli/printing_observer.h"
 #include "cli/take_back_command.h"
+#include "cli/terminal_text.h"
 #include "core/name_list_store.h"
-#include "platform/file/whole_file.h"
+#include "core/settings_file.h"
 #include "core/switch_setting.h"
+#include "platform/file/whole_file.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
@@ -73,13 +75,22 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
 
   core::AppState state = StateFor(options, environment);
   core::NameList names;
-  core::LoadNameList(state, names);
+  core::NameList excludedFolders(core::NameList::Kind::kFolderPaths);
+  if (const std::error_code error = core::LoadLists(state, names, excludedFolders);
+      error && !options.settingsPath) {
+    err << "tarnwick-cli: "
+        << texts::SettingsUnreadable(Printable(core::SettingsFileToRead(state),
+                                               environment.escapeOutput),
+                                     error)
+        << '\n';
+    return kExitUsageOrRoot;
+  }
   if (const auto status =
           RunListCommand(options, state, names, environment.escapeOutput, out, err)) {
     return *status;
   }
-  if (const auto status =
-          RunExcludedFolderCommand(options, state, environment.escapeOutput, out, err)) {
+  if (const auto status = RunExcludedFolderCommand(options, state, excludedFolders,
+                                                   environment.escapeOutput, out, err)) {
     return *status;
   }
   state.UseTrash = options.toTrash ? *options.toTrash : core::LoadSwitch(state, core::kTrashKey);
@@ -95,7 +106,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
   if (options.takeBack) return RunTakeBack(options, state, printer, out, err);
   if (options.listPasses) return RunListPasses(options, state, printer, out);
-  return RunPass(options, state, names, chosen ? &*chosen : nullptr, printer, out, err);
+  return RunPass(options, state, names, excludedFolders, chosen ? &*chosen : nullptr, printer,
+                 out, err);
 }
 
 }  // namespace tarnwick::cli

@@ -54,12 +54,11 @@ int AddExcludedFolder(const std::string& path, const core::AppState& state,
 }  // namespace
 
 std::optional<int> RunExcludedFolderCommand(const Options& options, const core::AppState& state,
-                                            bool escape, std::ostream& out, std::ostream& err) {
+                                            core::NameList& folders, bool escape,
+                                            std::ostream& out, std::ostream& err) {
   if (!options.listExcluded && !options.addExcluded && !options.removeExcluded) {
     return std::nullopt;
   }
-  core::NameList folders(core::NameList::Kind::kFolderPaths);
-  core::LoadExcludedFolders(state, folders);
   if (options.listExcluded) {
     if (options.json) {
       out << JsonExcludedFolders(folders.Entries()) << '\n';

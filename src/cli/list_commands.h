@@ -16,10 +16,11 @@ std::optional<int> RunListCommand(const Options& options, const core::AppState& 
                                   core::NameList& names, bool escape, std::ostream& out,
                                   std::ostream& err);
 
-// The commands on the stored excluded folders: list them (one a line, NUL-ended with -0, or as
-// JSON), add one as its full path or forget one (saving the list). The exit status, or nothing
-// when the options ask for none of them.
+// The commands on the stored excluded folders, `folders`: list them (one a line, NUL-ended with
+// -0, or as JSON), add one as its full path or forget one (saving the list). The exit status,
+// or nothing when the options ask for none of them.
 std::optional<int> RunExcludedFolderCommand(const Options& options, const core::AppState& state,
-                                            bool escape, std::ostream& out, std::ostream& err);
+                                            core::NameList& folders, bool escape,
+                                            std::ostream& out, std::ostream& err);
 
 }  // namespace tarnwick::cli

@@ -6,7 +6,6 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
-#include "core/name_list_store.h"
 #include "core/trash_history.h"
 #include "engine/delete_pass.h"
 #include "texts/texts.h"
@@ -38,9 +37,7 @@ int RootExcluded(const Options& options, const engine::DeleteReport& report,
 }
 
 // The folders the pass leaves alone: the stored ones and those of --ausnehmen.
-std::vector<std::string> ExcludedFolders(const Options& options, const core::AppState& state) {
-  core::NameList stored(core::NameList::Kind::kFolderPaths);
-  core::LoadExcludedFolders(state, stored);
+std::vector<std::string> ExcludedFolders(const Options& options, const core::NameList& stored) {
   std::vector<std::string> folders = stored.Entries();
   folders.insert(folders.end(), options.exclude.begin(), options.exclude.end());
   return folders;
@@ -62,13 +59,13 @@ std::optional<uint64_t> TellNotFound(const Options& options, const ChosenPaths* 
 }
 
 int ListMatches(const Options& options, core::AppState& state, const core::NameList& names,
-                ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
-                std::ostream& err) {
+                const std::vector<std::string>& excludedFolders, ChosenPaths* chosen,
+                PrintingObserver& observer, std::ostream& out, std::ostream& err) {
   engine::HelperObjects& helpers = engine::BindHelperObjects();
   engine::DeleteReport report;
   report.toTrash = state.UseTrash;  // a look at what a pass to the trash would move
   auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report,
-                                         ExcludedFolders(options, state));
+                                         excludedFolders);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
   if (report.stopped) {
@@ -102,13 +99,16 @@ int ListMatches(const Options& options, core::AppState& state, const core::NameL
 }  // namespace
 
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
-            ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
-            std::ostream& err) {
+            const core::NameList& excludedFolders, ChosenPaths* chosen,
+            PrintingObserver& observer, std::ostream& out, std::ostream& err) {
   if (names.Count() == 0) {
     out << texts::kCliEmptyList << '\n';
     return kExitDone;
   }
-  if (options.dryRun) return ListMatches(options, state, names, chosen, observer, out, err);
+  const std::vector<std::string> leftAlone = ExcludedFolders(options, excludedFolders);
+  if (options.dryRun) {
+    return ListMatches(options, state, names, leftAlone, chosen, observer, out, err);
+  }
 
   engine::MatchChooser onlyChosen;
   if (chosen != nullptr) {
@@ -124,7 +124,7 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       engine::KeptFiles(core::ProgramFiles(state)),
       state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen,
       [&record](std::span<const platform::TrashedEntry> moved) { record.Record(moved); },
-      ExcludedFolders(options, state));
+      leftAlone);
   if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
   if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
   const std::error_code recordNotSaved = record.Error();

@@ -11,10 +11,11 @@
 namespace tarnwick::cli {
 
 // The pass over `state.SearchRoot`: with --dry-run only the matches listed, otherwise each
-// deleted or moved to the trash and the report printed, in German or as JSON. With `chosen`
-// (--nur-diese) only the matches among those paths. Returns the exit status.
+// deleted or moved to the trash and the report printed, in German or as JSON. It leaves the
+// stored `excludedFolders` alone, and those of --ausnehmen. With `chosen` (--nur-diese) only
+// the matches among those paths. Returns the exit status.
 int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
-            ChosenPaths* chosen, PrintingObserver& observer, std::ostream& out,
-            std::ostream& err);
+            const core::NameList& excludedFolders, ChosenPaths* chosen,
+            PrintingObserver& observer, std::ostream& out, std::ostream& err);
 
 }  // namespace tarnwick::cli

@@ -54,12 +54,6 @@ int16_t ReadStoredList(const platform::ProfileDocument& document, const std::str
   return count;
 }
 
-int16_t LoadList(const AppState& state, const ListKeys& keys, NameList& names) {
-  platform::ProfileDocument document;
-  if (ReadSettings(state, document)) return 0;
-  return ReadStoredList(document, state.AppTitle, keys, names);
-}
-
 std::error_code SaveList(const AppState& state, const ListKeys& keys, const NameList& names) {
   if (!names.HasHeldEntries()) return {};
   // This run's edits apply to the list as the file holds it now: another program's edits since
@@ -94,15 +88,21 @@ std::error_code SaveList(const AppState& state, const ListKeys& keys, const Name
 }  // namespace
 
 int16_t LoadNameList(const AppState& state, NameList& names) {
-  return LoadList(state, kNameKeys, names);
+  platform::ProfileDocument document;
+  if (ReadSettings(state, document)) return 0;
+  return ReadStoredList(document, state.AppTitle, kNameKeys, names);
 }
 
 std::error_code SaveNameList(const AppState& state, const NameList& names) {
   return SaveList(state, kNameKeys, names);
 }
 
-int16_t LoadExcludedFolders(const AppState& state, NameList& folders) {
-  return LoadList(state, kExcludedFolderKeys, folders);
+std::error_code LoadLists(const AppState& state, NameList& names, NameList& folders) {
+  platform::ProfileDocument document;
+  if (const std::error_code error = ReadSettings(state, document)) return error;
+  ReadStoredList(document, state.AppTitle, kNameKeys, names);
+  ReadStoredList(document, state.AppTitle, kExcludedFolderKeys, folders);
+  return {};
 }
 
 std::error_code SaveExcludedFolders(const AppState& state, const NameList& folders) {

@@ -17,9 +17,13 @@ int16_t LoadNameList(const AppState& state, NameList& names);
 // stay in the file. Returns what kept the list from being saved.
 std::error_code SaveNameList(const AppState& state, const NameList& names);
 
-// The same for the folders a pass never enters, a list of their own beside the names, by the
-// same rules, so that a program that knows only the names reads them as before.
-int16_t LoadExcludedFolders(const AppState& state, NameList& folders);
+// Fills the names and the folders a pass never enters (a list of their own beside the names,
+// by the same rules, so that a program that knows only the names reads them as before) from
+// one reading of the settings file: a pass never has the names without the folders it must
+// leave alone. Says why the file could not be read; then both lists stay empty and the file is
+// left as it is.
+std::error_code LoadLists(const AppState& state, NameList& names, NameList& folders);
+// SaveNameList for the folders.
 std::error_code SaveExcludedFolders(const AppState& state, const NameList& folders);
 
 }  // namespace tarnwick::core

@@ -13,17 +13,18 @@ namespace {
 // How long a front end waits for another's save of the same file.
 constexpr std::chrono::seconds kLockPatience{5};
 
-// The file that holds the settings now: the settings file, or the one it falls back on while
-// it does not exist yet.
-const std::string& FileToRead(const AppState& state) {
+// Far more than two full lists take; a larger file is not the program's.
+constexpr size_t kMaxSettingsFileSize = size_t{256} << 20;
+
+}  // namespace
+
+const std::string& SettingsFileToRead(const AppState& state) {
   if (state.SettingsFallbackPath.empty() ||
       platform::KindOfPath(state.SettingsPath) != platform::PathKind::kMissing) {
     return state.SettingsPath;
   }
   return state.SettingsFallbackPath;
 }
-
-}  // namespace
 
 std::string SettingsValueOr(const std::optional<std::string>& stored, const std::string& fallback) {
   if (!stored || stored->empty()) return fallback;
@@ -38,7 +39,7 @@ std::string ReadSettingsValue(const platform::ProfileDocument& document, const s
 std::error_code LoadSettingsDocument(const std::string& file, platform::ProfileDocument& document) {
   if (file.empty()) return std::make_error_code(std::errc::invalid_argument);
   std::string content;
-  const std::error_code error = platform::ReadWholeFile(file, content);
+  const std::error_code error = platform::ReadRegularFile(file, kMaxSettingsFileSize, content);
   if (error && error != std::errc::no_such_file_or_directory) return error;
   document = platform::ProfileDocument::Parse(std::move(content));
   return {};
@@ -54,7 +55,7 @@ std::error_code ReadSettings(const AppState& state, platform::ProfileDocument& d
   // Without the lock (no folder for it yet) it reads all the same.
   platform::SettingsLock lock;
   lock.Acquire(state.SettingsPath, kLockPatience);
-  return LoadSettingsDocument(FileToRead(state), document);
+  return LoadSettingsDocument(SettingsFileToRead(state), document);
 }
 
 std::error_code ChangeSettings(
@@ -70,7 +71,7 @@ std::error_code ChangeSettings(
   platform::SettingsLock lock;
   if (auto error = lock.Acquire(state.SettingsPath, kLockPatience)) return error;
   platform::ProfileDocument document;
-  if (auto error = LoadSettingsDocument(FileToRead(state), document)) return error;
+  if (auto error = LoadSettingsDocument(SettingsFileToRead(state), document)) return error;
   if (auto error = change(document)) return error;
   return StoreSettingsDocument(state.SettingsPath, document);
 }

@@ -22,12 +22,17 @@ std::string SettingsValueOr(const std::optional<std::string>& stored, const std:
 std::string ReadSettingsValue(const platform::ProfileDocument& document, const std::string& section,
                               const std::string& key, const std::string& fallback);
 
-// Reads the settings file. A file that does not exist reads as an empty one.
+// Reads the settings file. A file that does not exist reads as an empty one; anything but a
+// regular file of a sensible size (a FIFO, a device, a folder) is refused at once.
 std::error_code LoadSettingsDocument(const std::string& file, platform::ProfileDocument& document);
 
 // Writes the settings file whole, atomically: it holds either its old or its new content.
 std::error_code StoreSettingsDocument(const std::string& file,
                                       const platform::ProfileDocument& document);
+
+// The file that holds the settings now: SettingsPath, or the file it falls back on while it
+// does not exist yet.
+const std::string& SettingsFileToRead(const AppState& state);
 
 // Reads the program's settings as they are now: SettingsPath, or the file it falls back on
 // while it does not exist yet. Under the lock that every front end takes for the file, so

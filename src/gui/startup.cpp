@@ -2,9 +2,12 @@
 
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
+#include "core/settings_file.h"
 #include "core/switch_setting.h"
 #include "engine/helper_objects.h"
 #include "gui/search_root.h"
+#include "gui/window_helpers.h"
+#include "texts/texts.h"
 
 namespace tarnwick::gui {
 
@@ -15,8 +18,8 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
   windows.mainWindow =
       std::make_unique<MainWindow>(state, engine::BindHelperObjects(), toolkit);
   core::InitSettingsPath(state, executable);
-  core::LoadNameList(state, windows.mainWindow->names());
-  core::LoadExcludedFolders(state, windows.mainWindow->excludedFolders());
+  const std::error_code unreadable = core::LoadLists(state, windows.mainWindow->names(),
+                                                     windows.mainWindow->excludedFolders());
   state.UseTrash = core::LoadSwitch(state, core::kTrashKey);
   state.LookFirst = core::LoadSwitch(state, core::kLookKey);
   windows.mainWindow->ShowNames();  // also enables the delete button when names were loaded
@@ -36,6 +39,12 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
   }
   windows.mainWindow->ShowSearchRoot();
   windows.mainWindow->ShowTakeBack();
+  if (unreadable) {
+    std::string title;
+    ShowMessage(windows.mainWindow->view(),
+                texts::SettingsUnreadable(core::SettingsFileToRead(state), unreadable),
+                MessageKind::kWarning, title, state);
+  }
   return windows;
 }
 

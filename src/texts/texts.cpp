@@ -46,6 +46,12 @@ std::string NameRefused(core::NameList::Refusal refusal) {
                RefusalReason(refusal, "Er", "länger, als ein Dateiname sein kann")});
 }
 
+std::string SettingsUnreadable(std::string_view settingsPath, const std::error_code& error) {
+  return Join({"Die Einstellungsdatei kann nicht gelesen werden: ", settingsPath, " (",
+               Reason(error), "). Sie bleibt, wie sie ist; die Liste ist leer, bis sie sich "
+               "lesen lässt."});
+}
+
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error) {
   return Join({"Die Liste konnte nicht gespeichert werden: ", settingsPath, " (", Reason(error),
                ")"});

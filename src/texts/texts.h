@@ -104,6 +104,8 @@ std::string NameRefused(core::NameList::Refusal refusal);
 std::string Reason(const std::error_code& error);
 std::string ReasonCode(const std::error_code& error);
 
+// The settings file could not be read, and why: the list stays empty and the file untouched.
+std::string SettingsUnreadable(std::string_view settingsPath, const std::error_code& error);
 // The settings file could not be written, and why.
 std::string ListNotSaved(std::string_view settingsPath, const std::error_code& error);
 // Asked when the list could not be saved as the program ends.

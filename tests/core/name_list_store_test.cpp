@@ -229,23 +229,26 @@ TEST_F(NameListStore, ExcludedFoldersRoundTripInKeysOfTheirOwn) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     WriteSettings(c.before);
+    NameList names;
     NameList folders(NameList::Kind::kFolderPaths);
-    LoadExcludedFolders(state_, folders);
+    ASSERT_FALSE(LoadLists(state_, names, folders));
+    EXPECT_EQ(names.Count(), static_cast<int16_t>(c.names));  // the names read as before
     ASSERT_TRUE(folders.Append(c.added));
     ASSERT_FALSE(SaveExcludedFolders(state_, folders));
     // The file keeps its own line ends.
     EXPECT_EQ(ReadFile(state_.SettingsPath), std::string("[Kelvane Tarnwick]\n") + c.after);
     NameList reloaded(NameList::Kind::kFolderPaths);
-    LoadExcludedFolders(state_, reloaded);
+    ASSERT_FALSE(LoadLists(state_, names, reloaded));
     EXPECT_EQ(reloaded.Entries().back(), c.added);
-    EXPECT_EQ(Load().size(), c.names);  // the names read as before
   }
 }
 
 TEST_F(NameListStore, UnchangedExcludedFoldersWriteNothing) {
   WriteSettings("Ausnahmen=1\nAusnahme0=/x\n");
+  NameList names;
   NameList folders(NameList::Kind::kFolderPaths);
-  ASSERT_EQ(LoadExcludedFolders(state_, folders), 1);
+  ASSERT_FALSE(LoadLists(state_, names, folders));
+  ASSERT_EQ(folders.Count(), 1);
   std::filesystem::remove(state_.SettingsPath);
   ASSERT_FALSE(SaveExcludedFolders(state_, folders));
   EXPECT_FALSE(std::filesystem::exists(state_.SettingsPath));

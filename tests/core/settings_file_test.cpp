@@ -1,6 +1,13 @@
 #include "core/settings_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <filesystem>
+
+#include "platform/file/held_file.h"
 
 #include "support/temp_dir.h"
 
@@ -29,6 +36,33 @@ TEST(ReadSettingsValue, GivesTheFallbackWhenThereIsNoValue) {
   EXPECT_EQ(ReadValue(file, "S", "K"), "v");
   EXPECT_EQ(ReadValue(dir.path().string(), "s", "k"), "unreadable");  // a directory
 }
+
+#ifndef _WIN32
+// A settings file in a FIFO's or a device's place is refused at once, never waited on or read
+// without end, and a change then writes nothing.
+TEST(ChangeSettings, RefusesWhatIsNoRegularFileAndLeavesItAsItIs) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.ini");
+  for (const char* name : {"fifo.ini", "zero.ini"}) {
+    SCOPED_TRACE(name);
+    AppState state;
+    state.AppTitle = kAppTitle;
+    state.SettingsPath = dir / name;
+    platform::ProfileDocument document;
+    EXPECT_EQ(ReadSettings(state, document), platform::NotARegularFile());
+    bool changed = false;
+    EXPECT_EQ(ChangeSettings(state, [&changed](platform::ProfileDocument&) {
+                changed = true;
+                return std::error_code();
+              }),
+              platform::NotARegularFile());
+    EXPECT_FALSE(changed);
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.ini"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "zero.ini"));
+}
+#endif
 
 TEST(ReadSettingsValue, CutsLongValuesTo2047Characters) {
   TempDir dir;

@@ -4,8 +4,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 
+#include "platform/file/held_file.h"
 #include "platform/file/whole_file.h"
 #include "platform/posix/posix_support.h"
 
@@ -27,6 +29,28 @@ std::string ResolveLink(std::string path) {
   return path;
 }
 
+// Reads the open file to its end, or refuses it once it holds more than `limit` bytes.
+std::error_code ReadOpenFile(int fd, const struct stat& info, size_t limit, std::string& content) {
+  if (static_cast<uint64_t>(info.st_size) > limit) {
+    return std::make_error_code(std::errc::file_too_large);
+  }
+  if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) return {};
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastError();
+    }
+    // It may have grown since it was looked at.
+    if (static_cast<size_t>(n) > limit - content.size()) {
+      return std::make_error_code(std::errc::file_too_large);
+    }
+    content.append(buffer, static_cast<size_t>(n));
+  }
+}
+
 }  // namespace
 
 std::error_code ReadWholeFile(const std::string& path, std::string& content) {
@@ -36,18 +60,19 @@ std::error_code ReadWholeFile(const std::string& path, std::string& content) {
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) return LastError();
   if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
-  if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+  return ReadOpenFile(file.get(), info, SIZE_MAX, content);
+}
 
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
-    if (n == 0) return {};
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return LastError();
-    }
-    content.append(buffer, static_cast<size_t>(n));
-  }
+std::error_code ReadRegularFile(const std::string& path, size_t limit, std::string& content) {
+  content.clear();
+  // O_NONBLOCK: opening a FIFO would wait for a writer.
+  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!file.IsOpen()) return LastError();
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) return LastError();
+  if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+  if (!S_ISREG(info.st_mode)) return NotARegularFile();
+  return ReadOpenFile(file.get(), info, limit, content);
 }
 
 std::error_code ReplaceWholeFile(const std::string& requestedPath, const std::string& content) {

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <cstdint>
 
+#include "platform/file/held_file.h"
 #include "platform/file/whole_file.h"
 #include "platform/windows/windows_support.h"
 
@@ -19,9 +21,10 @@ std::error_code WriteAll(HANDLE file, const std::string& content) {
   return {};
 }
 
-}  // namespace
-
-std::error_code ReadWholeFile(const std::string& path, std::string& content) {
+// Reads the file whole, up to `limit` bytes; with `onlyOnDisk` a device or a pipe (NUL, CON,
+// a named pipe) is refused before a byte is read.
+std::error_code ReadBounded(const std::string& path, size_t limit, bool onlyOnDisk,
+                            std::string& content) {
   content.clear();
   const std::wstring widePath = ExtendedPath(path);
   const DWORD attributes = ::GetFileAttributesW(widePath.c_str());
@@ -31,8 +34,12 @@ std::error_code ReadWholeFile(const std::string& path, std::string& content) {
   const ScopedHandle file(::CreateFileW(widePath.c_str(), GENERIC_READ, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) return LastWindowsError();
+  if (onlyOnDisk && ::GetFileType(file.get()) != FILE_TYPE_DISK) return NotARegularFile();
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+    if (static_cast<uint64_t>(size.QuadPart) > limit) {
+      return std::make_error_code(std::errc::file_too_large);
+    }
     content.reserve(static_cast<size_t>(size.QuadPart));
   }
   char buffer[65536];
@@ -40,8 +47,20 @@ std::error_code ReadWholeFile(const std::string& path, std::string& content) {
     DWORD n = 0;
     if (!::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return LastWindowsError();
     if (n == 0) return {};
+    // It may have grown since it was looked at.
+    if (n > limit - content.size()) return std::make_error_code(std::errc::file_too_large);
     content.append(buffer, n);
   }
+}
+
+}  // namespace
+
+std::error_code ReadWholeFile(const std::string& path, std::string& content) {
+  return ReadBounded(path, SIZE_MAX, false, content);
+}
+
+std::error_code ReadRegularFile(const std::string& path, size_t limit, std::string& content) {
+  return ReadBounded(path, limit, true, content);
 }
 
 std::error_code ReplaceWholeFile(const std::string& path, const std::string& content) {
