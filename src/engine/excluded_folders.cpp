@@ -24,22 +24,11 @@ ExcludedFolders::ExcludedFolders(std::span<const std::string> paths) {
   }
 }
 
-bool ExcludedFolders::Contains(const platform::FileIdentity& identity) const {
-  return std::find(identities_.begin(), identities_.end(), identity) != identities_.end();
-}
-
-bool ExcludedFolders::MayHaveNumber(uint64_t fileNumber) const {
-  return std::any_of(identities_.begin(), identities_.end(),
-                     [fileNumber](const platform::FileIdentity& folder) {
-                       return folder.file == fileNumber;
-                     });
-}
-
 bool ExcludedFolders::Excludes(const platform::DirectoryHandle& folder) const {
   if (identities_.empty()) return false;
   const auto above = platform::FolderAndItsParents(folder);
-  return std::any_of(above.begin(), above.end(),
-                     [this](const platform::FileIdentity& identity) { return Contains(identity); });
+  return std::find_first_of(above.begin(), above.end(), identities_.begin(), identities_.end()) !=
+         above.end();
 }
 
 bool ExcludedFolders::ExcludesRoot(const std::string& root) const {

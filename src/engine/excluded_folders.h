@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <string>
 #include <system_error>
@@ -20,10 +19,7 @@ class ExcludedFolders {
   // empty one is left out.
   explicit ExcludedFolders(std::span<const std::string> paths);
 
-  bool empty() const { return identities_.empty(); }
-  bool Contains(const platform::FileIdentity& identity) const;
-  // Whether an excluded folder has this file number, on any volume.
-  bool MayHaveNumber(uint64_t fileNumber) const;
+  const std::vector<platform::FileIdentity>& Identities() const { return identities_; }
   // Whether the open folder is excluded or lies in an excluded folder.
   bool Excludes(const platform::DirectoryHandle& folder) const;
   // The same for the folder at `root`: whether a pass over it would search nothing. A root that

@@ -29,6 +29,25 @@ struct Frame {
   bool ownsFiles = true;
 };
 
+// A folder the walk never enters, and the failure it is told as instead.
+struct LeftAloneFolder {
+  platform::FileIdentity identity;
+  std::error_code why;
+};
+
+// The settings' folders left alone, in one list; an excluded folder is told as such even when
+// it holds the trash.
+std::vector<LeftAloneFolder> LeftAloneFolders(const WalkSettings& settings) {
+  std::vector<LeftAloneFolder> folders;
+  for (const platform::FileIdentity& folder : settings.excluded.Identities()) {
+    folders.push_back({folder, ExcludedFolderError()});
+  }
+  for (const platform::FileIdentity& folder : settings.trashFolders) {
+    folders.push_back({folder, make_error_code(platform::TrashError::kIsTrash)});
+  }
+  return folders;
+}
+
 // One walk of a tree on several threads. Each thread walks whole tasks depth first; while
 // another thread waits, it hands over a range of its unvisited subdirectories as a new task,
 // which keeps its place in the output. The assembly puts the tasks' pieces in order at the end.
@@ -37,8 +56,7 @@ class OrderedWalk {
   OrderedWalk(const FileLister& fileLister, const WalkSettings& settings, PassObserver& observer)
       : fileLister_(fileLister),
         matcher_(settings.matcher),
-        trashFolders_(settings.trashFolders),
-        excluded_(settings.excluded),
+        leftAlone_(LeftAloneFolders(settings)),
         observer_(observer),
         plan_(PlanThreads(settings.workers, true)),
         stores_(plan_.most) {}
@@ -65,8 +83,7 @@ class OrderedWalk {
     platform::RaiseOpenFileLimit();
     // The walk stays on the root's file system, so what its listings' numbers are worth is
     // asked once.
-    numbersAreIdentities_ = (!trashFolders_.empty() || !excluded_.empty()) &&
-                            platform::ListedNumbersAreIdentities(root);
+    numbersAreIdentities_ = !leftAlone_.empty() && platform::ListedNumbersAreIdentities(root);
     lastPath_ = rootPath;
     const bool complete = ShareWork(
         work_, plan_, [this](unsigned thread, size_t task) { Walk(TaskAt(task), thread); },
@@ -206,13 +223,10 @@ class OrderedWalk {
   // Whether the folder the listing numbers so may be one left alone: where the numbers are the
   // folders' own, a folder whose number no such folder has needs no closer look.
   bool MayBeLeftAlone(uint64_t listedNumber) const {
-    if (trashFolders_.empty() && excluded_.empty()) return false;
-    if (!numbersAreIdentities_) return true;
-    return excluded_.MayHaveNumber(listedNumber) ||
-           std::any_of(trashFolders_.begin(), trashFolders_.end(),
-                       [listedNumber](const platform::FileIdentity& folder) {
-                         return folder.file == listedNumber;
-                       });
+    if (!numbersAreIdentities_) return !leftAlone_.empty();
+    return std::any_of(leftAlone_.begin(), leftAlone_.end(), [listedNumber](const auto& folder) {
+      return folder.identity.file == listedNumber;
+    });
   }
 
   // Why the child is not entered: it could not be opened (`openError`), or it is a folder left
@@ -224,11 +238,9 @@ class OrderedWalk {
     const auto identity = openError ? platform::IdentityOfEntry(parent, std::string(name))
                                     : platform::IdentityOfDirectory(child);
     if (!identity) return openError;
-    if (excluded_.Contains(*identity)) return ExcludedFolderError();
-    if (std::find(trashFolders_.begin(), trashFolders_.end(), *identity) != trashFolders_.end()) {
-      return make_error_code(platform::TrashError::kIsTrash);
-    }
-    return openError;
+    const auto folder = std::find_if(leftAlone_.begin(), leftAlone_.end(),
+                                     [&identity](const auto& f) { return f.identity == *identity; });
+    return folder != leftAlone_.end() ? folder->why : openError;
   }
 
   void AddFailure(WalkTask& task, const std::string& path, std::error_code error) {
@@ -251,8 +263,7 @@ class OrderedWalk {
 
   const FileLister& fileLister_;
   const NameMatcher* matcher_;
-  const std::vector<platform::FileIdentity>& trashFolders_;
-  const ExcludedFolders& excluded_;
+  const std::vector<LeftAloneFolder> leftAlone_;
   bool numbersAreIdentities_ = false;  // the listings' numbers are the folders' inode numbers
   PassObserver& observer_;
   const ThreadPlan plan_;
