@@ -45,11 +45,11 @@ int main(int argc, char** argv) {
   gui::MainWindow mainWindow(state, engine::BindHelperObjects(), toolkit);
   for (const char* name : {"Mscreate.dir", "Setup.log", "Thumbs.db"}) mainWindow.AppendName(name);
 
-  gui::NameEntryDialog dialog(state, toolkit, mainWindow.view());
+  gui::NameEntryDialog dialog(toolkit, mainWindow.view());
   dialog.view().SetText("Mscreate.dir");
 
   gui::LaunchWindow launchWindow(state, toolkit, mainWindow);
-  launchWindow.SetLabel("/home/benutzer/Downloads/Setup/Mscreate.dir/");
+  launchWindow.SetPath("/home/benutzer/Downloads/Setup/Mscreate.dir/");
 
   const bool closing = false;
   gui::PassProgress progress(toolkit, mainWindow.view(), state.AppTitle, "/home/benutzer/", false,

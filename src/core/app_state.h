@@ -19,8 +19,6 @@ struct AppState {
   std::string SettingsPath;     // the settings file that holds the list
   std::string SettingsFallbackPath;  // read instead while SettingsPath does not exist yet
   std::string CommandLinePath;  // the command-line text, when there is one
-  int16_t NameAccepted = 0;     // 1 once the name entry dialog was accepted
-  std::string PendingName;      // a file name on its way into the list
   std::string SearchRoot;       // where the delete pass starts, ending in one separator
   bool AskForSearchRoot = false;  // an installed copy started without a folder: each pass asks
   bool UseTrash = false;          // a pass moves the files it finds to the trash

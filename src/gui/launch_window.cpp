@@ -10,20 +10,19 @@ LaunchWindow::LaunchWindow(core::AppState& state, Toolkit& toolkit, MainWindow& 
   CenterForm(*view_);
 }
 
-void LaunchWindow::SetLabel(const std::string& path) {
-  label_ = path;
-  view_->SetLabel(path);
+void LaunchWindow::SetPath(const std::string& path) {
+  path_ = path;
+  view_->SetPath(path);
 }
 
-void LaunchWindow::Command1Click() {
-  state_.SearchRoot = SearchRootFor(label_);
+void LaunchWindow::SearchPathClick() {
+  state_.SearchRoot = SearchRootFor(path_);
   mainWindow_.ShowSearchRoot();
   ContinueIntoMainWindow();
 }
 
-void LaunchWindow::Command2Click() {
-  state_.PendingName = NameToListFor(label_);
-  mainWindow_.AppendName(state_.PendingName);
+void LaunchWindow::AddNameAndSearchClick() {
+  mainWindow_.AppendName(NameToListFor(path_));
   ContinueIntoMainWindow();
 }
 

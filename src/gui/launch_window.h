@@ -1,3 +1,5 @@
+// The launch window's rules: shown first when a path was passed on the command line, it offers
+// to search that path, or to list the path's own name first.
 #pragma once
 
 #include <memory>
@@ -11,20 +13,20 @@ namespace tarnwick::gui {
 
 class LaunchWindowView : public WindowView {
  public:
-  virtual void SetLabel(const std::string& text) = 0;  // Label1
+  virtual void SetPath(const std::string& text) = 0;  // the label across the top
 };
 
-// Form3: shown first when a path was passed on the command line. Either way on leads into the
-// main window with that path as the search root; closing it by its frame ends the program.
+// Either way on leads into the main window with that path as the search root; closing it by its
+// frame ends the program.
 class LaunchWindow {
  public:
   LaunchWindow(core::AppState& state, Toolkit& toolkit, MainWindow& mainWindow);
 
   // The path the label shows, kept byte for byte for the buttons.
-  void SetLabel(const std::string& path);
+  void SetPath(const std::string& path);
 
-  void Command1Click();  // search this path
-  void Command2Click();  // add the path's file name, then search
+  void SearchPathClick();        // search this path
+  void AddNameAndSearchClick();  // add the path's file name, then search
   void FrameClosed();
 
   LaunchWindowView& view() { return *view_; }
@@ -35,7 +37,7 @@ class LaunchWindow {
   core::AppState& state_;
   MainWindow& mainWindow_;
   std::unique_ptr<LaunchWindowView> view_;
-  std::string label_;
+  std::string path_;
   bool continued_ = false;
 };
 

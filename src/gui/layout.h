@@ -6,24 +6,24 @@
 
 namespace tarnwick::gui::layout {
 
-// Form1, the main window.
+// The main window.
 inline constexpr TwipsRect kMainWindow{0, 0, 2535, 6225};
-inline constexpr TwipsRect kMainList{60, 120, 2415, 3765};           // List2
-inline constexpr TwipsRect kMainAddButton{60, 4020, 2415, 375};      // Command1
-inline constexpr TwipsRect kMainRemoveButton{60, 4440, 2415, 375};   // Command3
-inline constexpr TwipsRect kMainDeleteButton{60, 4860, 2415, 1335};  // Command4
+inline constexpr TwipsRect kMainList{60, 120, 2415, 3765};
+inline constexpr TwipsRect kMainAddButton{60, 4020, 2415, 375};
+inline constexpr TwipsRect kMainRemoveButton{60, 4440, 2415, 375};
+inline constexpr TwipsRect kMainDeleteButton{60, 4860, 2415, 1335};
 
-// Form2, the name entry dialog.
+// The name entry dialog.
 inline constexpr TwipsRect kNameEntry{0, 0, 3600, 975};
-inline constexpr TwipsRect kNameEntryText{60, 120, 3495, 360};         // Text1
-inline constexpr TwipsRect kNameEntryCancel{60, 600, 1695, 375};       // Command1
-inline constexpr TwipsRect kNameEntryAccept{1860, 600, 1695, 375};     // Command2
+inline constexpr TwipsRect kNameEntryText{60, 120, 3495, 360};
+inline constexpr TwipsRect kNameEntryCancel{60, 600, 1695, 375};
+inline constexpr TwipsRect kNameEntryAccept{1860, 600, 1695, 375};
 
-// Form3, the launch window. The label is wider than the window: long paths are cut.
+// The launch window. The label is wider than the window: long paths are cut.
 inline constexpr TwipsRect kLaunchWindow{0, 0, 11430, 870};
-inline constexpr TwipsRect kLaunchLabel{60, 120, 15315, 255};          // Label1
-inline constexpr TwipsRect kLaunchSearch{60, 420, 5595, 435};          // Command1
-inline constexpr TwipsRect kLaunchAddAndSearch{5820, 420, 5595, 435};  // Command2
+inline constexpr TwipsRect kLaunchLabel{60, 120, 15315, 255};
+inline constexpr TwipsRect kLaunchSearch{60, 420, 5595, 435};
+inline constexpr TwipsRect kLaunchAddAndSearch{5820, 420, 5595, 435};
 
 // The progress window of a long delete pass.
 inline constexpr TwipsRect kProgressWindow{0, 0, 6000, 1800};

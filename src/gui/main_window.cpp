@@ -42,13 +42,15 @@ void MainWindow::ShowSearchRoot() {
   } else {
     view_->SetDeleteButtonTip(texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
   }
-  view_->SetTrashChecked(state_.UseTrash);
-  view_->SetLookFirstChecked(state_.LookFirst);
+  view_->SetItemChecked(MenuItem::kTrash, state_.UseTrash);
+  view_->SetItemChecked(MenuItem::kLookFirst, state_.LookFirst);
 }
 
 // Offered while a pass is kept; its record is read only when the item is used, so that a
 // damaged one is said then, and nothing at start-up waits on it.
-void MainWindow::ShowTakeBack() { view_->EnableTakeBack(!core::KeptPasses(state_).empty()); }
+void MainWindow::ShowTakeBack() {
+  view_->EnableItem(MenuItem::kTakeBack, !core::KeptPasses(state_).empty());
+}
 
 void MainWindow::AppendName(const std::string& name) {
   if (const auto refusal = names_.WhyRefused(name)) {
@@ -70,12 +72,12 @@ std::optional<std::string> MainWindow::SelectedName() const {
   return names_.At(static_cast<int16_t>(*row));
 }
 
-void MainWindow::List2Click() {
+void MainWindow::NameListClick() {
   const auto name = SelectedName();
   view_->EnableRemoveButton(name && !name->empty());
 }
 
-void MainWindow::Command1Click() {
+void MainWindow::AddNameClick() {
   // One add action at a time: making the dialog processes events, so a second click may
   // arrive before the dialog is even there.
   if (addRunning_) {
@@ -83,19 +85,15 @@ void MainWindow::Command1Click() {
     return;
   }
   addRunning_ = true;
-  state_.NameAccepted = 0;
-  NameEntryDialog dialog(state_, toolkit_, *view_);
+  NameEntryDialog dialog(toolkit_, *view_);
   nameEntry_ = &dialog;
-  dialog.view().SetText("");
-  dialog.view().ShowWindow();
-  dialog.view().FocusText();
-  toolkit_.WaitUntil([&dialog] { return dialog.IsClosed(); });
+  const std::optional<std::string> name = dialog.Ask();
   nameEntry_ = nullptr;
   addRunning_ = false;
-  if (!closing_ && state_.NameAccepted == 1) AppendName(state_.PendingName);
+  if (!closing_ && name) AppendName(*name);
 }
 
-void MainWindow::Command3Click() {
+void MainWindow::RemoveNameClick() {
   const auto name = SelectedName();
   if (!name || name->empty()) return;
   if (!view_->AskYesNo(texts::RemoveQuestion(*name), texts::kMainWindowCaption)) return;
@@ -104,7 +102,7 @@ void MainWindow::Command3Click() {
   ShowNames();
 }
 
-void MainWindow::Command4Click() {
+void MainWindow::DeleteClick() {
   if (passRunning_) return;  // a pass is already running further down this stack
   if (state_.AskForSearchRoot && names_.Count() > 0) {
     // An installed copy's own folder is the system's program folder: never search that.
@@ -174,6 +172,15 @@ void MainWindow::ExcludedFoldersItemClick() {
   window.ShowModal();
   excludedFoldersOpen_ = false;
   if (!closing_) ShowSearchRoot();
+}
+
+void MainWindow::MenuItemClick(MenuItem item) {
+  switch (item) {
+    case MenuItem::kTrash: TrashItemClick(); return;
+    case MenuItem::kLookFirst: LookFirstItemClick(); return;
+    case MenuItem::kTakeBack: TakeBackItemClick(); return;
+    case MenuItem::kExcludedFolders: ExcludedFoldersItemClick(); return;
+  }
 }
 
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }

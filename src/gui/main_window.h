@@ -1,3 +1,5 @@
+// The main window's rules: the list of names to delete, adding and removing names, the delete
+// pass and the menus around it; and the view interface its toolkits implement.
 #pragma once
 
 #include <chrono>
@@ -9,25 +11,23 @@
 #include "core/app_state.h"
 #include "core/name_list.h"
 #include "engine/helper_objects.h"
+#include "gui/main_window_menu.h"
 #include "gui/toolkit.h"
 
 namespace tarnwick::gui {
 
 class MainWindowView : public WindowView {
  public:
-  // List2: replaces every entry, leaving none selected.
+  // The list of names: replaces every entry, leaving none selected.
   virtual void SetEntries(const std::vector<std::string>& entries) = 0;
   virtual void AppendEntry(const std::string& entry) = 0;
   virtual std::optional<int> SelectedIndex() const = 0;
-  virtual void EnableRemoveButton(bool enabled) = 0;  // Command3
-  virtual void EnableDeleteButton(bool enabled) = 0;  // Command4
+  virtual void EnableRemoveButton(bool enabled) = 0;  // "Dateiname entfernen..."
+  virtual void EnableDeleteButton(bool enabled) = 0;  // the big button of the delete pass
   virtual void SetDeleteButtonTip(const std::string& tip) = 0;
-  // The check marks of the menu items that send found files to the trash and that show them
-  // first.
-  virtual void SetTrashChecked(bool checked) = 0;
-  virtual void SetLookFirstChecked(bool checked) = 0;
-  // The menu item that takes the last pass to the trash back.
-  virtual void EnableTakeBack(bool enabled) = 0;
+  // The state of an item of the menus (main_window_menu.h), in every menu that shows it.
+  virtual void SetItemChecked(MenuItem item, bool checked) = 0;
+  virtual void EnableItem(MenuItem item, bool enabled) = 0;
   // The platform's folder chooser, opening at `start`; nothing when it was cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                   const std::string& start) = 0;
@@ -35,15 +35,14 @@ class MainWindowView : public WindowView {
 
 class NameEntryDialog;
 
-// Form1: the list of names to delete, adding and removing names, and the delete pass.
-// Closing it saves the list and ends the program.
+// Closing the main window saves the list and ends the program.
 class MainWindow {
  public:
   // Makes the window's view, hidden, and runs its Load handler.
   MainWindow(core::AppState& state, engine::HelperObjects& helpers, Toolkit& toolkit);
   ~MainWindow();
 
-  // The list that List2 shows; after changing it directly, call ShowNames.
+  // The list the window shows; after changing it directly, call ShowNames.
   core::NameList& names() { return names_; }
   void ShowNames();
   // The folders no pass enters, stored with the names.
@@ -60,11 +59,13 @@ class MainWindow {
   // How long a delete pass runs before its progress window opens.
   void SetProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
-  void List2Click();
-  void Command1Click();  // "neuer Dateiname..."
-  void Command3Click();  // "Dateiname entfernen..."
-  void Command4Click();  // the delete pass
-  // "In den Papierkorb verschieben statt löschen", in the window's menus: a pass moves what it
+  void NameListClick();    // the selection changed
+  void AddNameClick();     // "neuer Dateiname..."
+  void RemoveNameClick();  // "Dateiname entfernen..."
+  void DeleteClick();      // "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen"
+  // An item of the window's menus was chosen: one of the handlers below.
+  void MenuItemClick(MenuItem item);
+  // "In den Papierkorb verschieben statt löschen": a pass moves what it
   // finds to the trash from now on, or deletes it again; the choice is remembered.
   void TrashItemClick();
   // "Vor dem Löschen zeigen, was gefunden wurde": a pass shows what it found, to untick any,

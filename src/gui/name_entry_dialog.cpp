@@ -4,23 +4,26 @@
 
 namespace tarnwick::gui {
 
-NameEntryDialog::NameEntryDialog(core::AppState& state, Toolkit& toolkit, MainWindowView& owner)
-    : state_(state), toolkit_(toolkit), view_(toolkit.CreateNameEntryDialog(*this, owner)) {
-  Load();
-}
-
-void NameEntryDialog::Load() {
+NameEntryDialog::NameEntryDialog(Toolkit& toolkit, MainWindowView& owner)
+    : toolkit_(toolkit), view_(toolkit.CreateNameEntryDialog(*this, owner)) {
   MakeTopmost(*view_, toolkit_);
   CenterForm(*view_);
 }
 
-void NameEntryDialog::Command2Click() {
-  state_.NameAccepted = 1;
-  state_.PendingName = view_->Text();
+std::optional<std::string> NameEntryDialog::Ask() {
+  view_->SetText("");
+  view_->ShowWindow();
+  view_->FocusText();
+  toolkit_.WaitUntil([this] { return closed_; });
+  return accepted_;
+}
+
+void NameEntryDialog::AcceptClick() {
+  accepted_ = view_->Text();
   Unload();
 }
 
-void NameEntryDialog::Command1Click() {
+void NameEntryDialog::CancelClick() {
   view_->SetText("");
   Unload();
 }

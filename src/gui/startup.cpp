@@ -30,7 +30,7 @@ StartedWindows Main(core::AppState& state, const platform::ExecutableLocation& e
     core::EnsureTrailingBackslash(label);
     state.SearchRoot = SearchRootFor(label);
     windows.launchWindow = std::make_unique<LaunchWindow>(state, toolkit, *windows.mainWindow);
-    windows.launchWindow->SetLabel(label);
+    windows.launchWindow->SetPath(label);
     windows.launchWindow->view().ShowWindow();
   } else {
     state.SearchRoot = state.AppDir;

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,9 +63,8 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
   void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
   void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
-  void SetTrashChecked(bool checked) override { trashChecked = checked; }
-  void SetLookFirstChecked(bool checked) override { lookFirstChecked = checked; }
-  void EnableTakeBack(bool enabled) override { takeBackEnabled = enabled; }
+  void SetItemChecked(gui::MenuItem item, bool value) override { checked[item] = value; }
+  void EnableItem(gui::MenuItem item, bool value) override { enabled[item] = value; }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     chooserCaption = caption;
@@ -77,9 +77,8 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   bool removeEnabled = true;
   bool deleteEnabled = true;
   std::string deleteTip;
-  bool trashChecked = false;
-  bool lookFirstChecked = false;
-  bool takeBackEnabled = false;
+  std::map<gui::MenuItem, bool> checked;  // the menu items' check marks and states
+  std::map<gui::MenuItem, bool> enabled;
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
   std::string chooserCaption, chooserStart;
 };
@@ -100,8 +99,8 @@ class FakeNameEntryDialog : public FakeWindow<gui::NameEntryDialogView> {
 class FakeLaunchWindow : public FakeWindow<gui::LaunchWindowView> {
  public:
   using FakeWindow::FakeWindow;
-  void SetLabel(const std::string& text) override { label = text; }
-  std::string label;
+  void SetPath(const std::string& text) override { path = text; }
+  std::string path;
 };
 
 class FakeProgressWindow : public gui::ProgressView {

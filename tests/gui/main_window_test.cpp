@@ -48,13 +48,13 @@ class MainWindowTest : public ::testing::Test {
       acted = true;
       inDialog(*toolkit_.dialog, *toolkit_.dialogView);
     };
-    window_.Command1Click();
+    window_.AddNameClick();
     toolkit_.onEvents = [] {};
   }
 
   void Select(int row) {
     view().selected = row;
-    window_.List2Click();
+    window_.NameListClick();
   }
 
   testing::FakeMainWindow& view() { return *toolkit_.mainWindow; }
@@ -76,7 +76,6 @@ TEST_F(MainWindowTest, LoadsCentredWithBothActionButtonsDisabled) {
 }
 
 TEST_F(MainWindowTest, AnAcceptedNameIsAppendedAsTyped) {
-  state_.NameAccepted = 1;
   Add([](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
     EXPECT_TRUE(shown.shown);
     EXPECT_TRUE(shown.topmost);
@@ -84,27 +83,24 @@ TEST_F(MainWindowTest, AnAcceptedNameIsAppendedAsTyped) {
     EXPECT_TRUE(shown.position.has_value());
     EXPECT_EQ(shown.text, "");  // emptied before it is shown
     shown.text = " Mscreate.dir ";
-    dialog.Command2Click();
+    dialog.AcceptClick();
   });
   EXPECT_EQ(view().entries, Names{" Mscreate.dir "});
   EXPECT_EQ(window_.names().Entries(), Names{" Mscreate.dir "});
   EXPECT_TRUE(view().deleteEnabled);
 
-  Add([](NameEntryDialog& dialog, auto&) { dialog.Command2Click(); });
+  Add([](NameEntryDialog& dialog, auto&) { dialog.AcceptClick(); });
   EXPECT_EQ(view().entries, (Names{" Mscreate.dir ", ""}));  // empty names are taken
 }
 
 TEST_F(MainWindowTest, CancelAndTheFrameAddNothing) {
-  state_.PendingName = "before";
   Add([](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
     shown.text = "typed";
-    dialog.Command1Click();
+    dialog.CancelClick();
     EXPECT_EQ(shown.text, "");
   });
   Add([](NameEntryDialog& dialog, auto&) { dialog.FrameClosed(); });
   EXPECT_TRUE(view().entries.empty());
-  EXPECT_EQ(state_.NameAccepted, 0);
-  EXPECT_EQ(state_.PendingName, "before");
   EXPECT_FALSE(view().deleteEnabled);
 }
 
@@ -114,15 +110,15 @@ TEST_F(MainWindowTest, OneAddActionAtATimeWhateverTheOrderOfEvents) {
   int clicks = 0;
   toolkit_.onEvents = [&] {
     ++clicks;
-    if (clicks == 1) window_.Command1Click();  // inside Load
+    if (clicks == 1) window_.AddNameClick();  // inside Load
     if (clicks == 2) {
-      window_.Command1Click();  // inside the wait
+      window_.AddNameClick();  // inside the wait
       EXPECT_EQ(toolkit_.dialogView->broughtToFront, 1);
       toolkit_.dialogView->text = "once";
-      toolkit_.dialog->Command2Click();
+      toolkit_.dialog->AcceptClick();
     }
   };
-  window_.Command1Click();
+  window_.AddNameClick();
   EXPECT_EQ(toolkit_.dialogsMade, 1);
   EXPECT_EQ(view().entries, Names{"once"});
 }
@@ -160,7 +156,7 @@ TEST_F(MainWindowTest, SelectionDecidesWhetherRemoveIsEnabled) {
   } cases[] = {{0, true}, {1, false}, {2, true}, {std::nullopt, false}, {7, false}};
   for (const auto& c : cases) {
     view().selected = c.row;
-    window_.List2Click();
+    window_.NameListClick();
     EXPECT_EQ(view().removeEnabled, c.enabled) << c.row.value_or(-1);
   }
 }
@@ -168,13 +164,13 @@ TEST_F(MainWindowTest, SelectionDecidesWhetherRemoveIsEnabled) {
 TEST_F(MainWindowTest, RemoveAsksAndTakesEveryEqualEntryRespectingCase) {
   SetNames({"b", "x", "B", "", "b"});
   Select(4);
-  window_.Command3Click();  // answered No
+  window_.RemoveNameClick();  // answered No
   EXPECT_EQ(toolkit_.questions,
             Names{"Kelvane Tarn Wick: Soll der Dateiname 'b' entfernt werden ?"});
   EXPECT_EQ(view().entries.size(), 5u);
 
   toolkit_.answers = {true};
-  window_.Command3Click();
+  window_.RemoveNameClick();
   EXPECT_EQ(view().entries, (Names{"x", "B", ""}));
   EXPECT_EQ(window_.names().Entries(), view().entries);
   EXPECT_FALSE(view().selected.has_value());
@@ -182,7 +178,7 @@ TEST_F(MainWindowTest, RemoveAsksAndTakesEveryEqualEntryRespectingCase) {
   EXPECT_TRUE(view().deleteEnabled);
 
   Select(2);  // the empty entry: nothing is asked
-  window_.Command3Click();
+  window_.RemoveNameClick();
   EXPECT_EQ(toolkit_.questions.size(), 2u);
 }
 
@@ -190,7 +186,7 @@ TEST_F(MainWindowTest, RemovingTheLastNameDisablesTheDeleteButton) {
   SetNames({"only"});
   Select(0);
   toolkit_.answers = {true};
-  window_.Command3Click();
+  window_.RemoveNameClick();
   EXPECT_TRUE(view().entries.empty());
   EXPECT_FALSE(view().deleteEnabled);
 }
@@ -200,7 +196,7 @@ TEST_F(MainWindowTest, DeleteButtonRunsThePassAndReportsIt) {
   WriteFile(dir_ / "root/Mscreate.dir", "");
   WriteFile(dir_ / "root/keep.txt", "");
   SetNames({"mscreate.dir"});
-  window_.Command4Click();
+  window_.DeleteClick();
   ASSERT_EQ(toolkit_.messages.size(), 1u);
   EXPECT_EQ(toolkit_.messages[0].prompt, "Es wurden '2' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kInformation);
@@ -209,7 +205,7 @@ TEST_F(MainWindowTest, DeleteButtonRunsThePassAndReportsIt) {
   EXPECT_TRUE(fs::exists(dir_ / "root/keep.txt"));
 
   state_.SearchRoot = NativePath(dir_ / "missing/");
-  window_.Command4Click();
+  window_.DeleteClick();
   EXPECT_EQ(toolkit_.messages.back().kind, MessageKind::kWarning);
 }
 
@@ -256,7 +252,7 @@ TEST_F(MainWindowTest, APassLeavesExcludedFoldersAloneAndTheTipSaysWhenItWouldSe
   WriteFile(dir_ / "root/keep/Setup.log", "");
   SetNames({"Setup.log"});
   window_.excludedFolders().Append(NativePath(dir_ / "root/keep"));
-  window_.Command4Click();
+  window_.DeleteClick();
   EXPECT_FALSE(fs::exists(dir_ / "root/Setup.log"));
   EXPECT_TRUE(fs::exists(dir_ / "root/keep/Setup.log"));
   ASSERT_EQ(toolkit_.messages.size(), 1u);
@@ -278,13 +274,13 @@ TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
             "Fragt zuerst, welcher Ordner durchsucht wird, und löscht dort die gelisteten "
             "Dateinamen.");
 
-  window_.Command4Click();  // cancelled: nothing is searched, nothing shown
+  window_.DeleteClick();  // cancelled: nothing is searched, nothing shown
   EXPECT_EQ(view().chooserCaption, "Ordner zum Durchsuchen wählen");
   EXPECT_FALSE(view().chooserStart.empty());  // the home folder
   EXPECT_TRUE(toolkit_.messages.empty());
 
   view().chosenFolder = NativePath(dir_ / "chosen");
-  window_.Command4Click();
+  window_.DeleteClick();
   ASSERT_EQ(toolkit_.messages.size(), 1u);
   EXPECT_EQ(toolkit_.messages[0].prompt, "Es wurden '1' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "chosen/"));
@@ -292,21 +288,21 @@ TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
 
 TEST_F(MainWindowTest, TheTrashItemSwitchesTheModeAndIsRemembered) {
   window_.ShowSearchRoot();
-  EXPECT_FALSE(view().trashChecked);
+  EXPECT_FALSE(view().checked[gui::MenuItem::kTrash]);
   window_.TrashItemClick();
   EXPECT_TRUE(state_.UseTrash);
-  EXPECT_TRUE(view().trashChecked);
+  EXPECT_TRUE(view().checked[gui::MenuItem::kTrash]);
   EXPECT_EQ(view().deleteTip, "Durchsucht " + state_.SearchRoot +
                                   " und alle Unterordner und verschiebt die gelisteten "
                                   "Dateinamen in den Papierkorb.");
   EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=1\n"));
   window_.TrashItemClick();
-  EXPECT_FALSE(view().trashChecked);
+  EXPECT_FALSE(view().checked[gui::MenuItem::kTrash]);
   EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=0\n"));
 
   state_.SettingsPath = dir_ / "no-such-folder/tarnwick.ini";  // kept for this run all the same
   window_.TrashItemClick();
-  EXPECT_TRUE(view().trashChecked);
+  EXPECT_TRUE(view().checked[gui::MenuItem::kTrash]);
   ASSERT_EQ(toolkit_.messages.size(), 1u);
   EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
 }
@@ -315,7 +311,7 @@ TEST_F(MainWindowTest, TheTrashItemSwitchesTheModeAndIsRemembered) {
 // cancelling deals with nothing and shows nothing.
 TEST_F(MainWindowTest, TheLookFirstDealsOnlyWithTheTickedFiles) {
   window_.LookFirstItemClick();
-  EXPECT_TRUE(view().lookFirstChecked);
+  EXPECT_TRUE(view().checked[gui::MenuItem::kLookFirst]);
   EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nVorschau=1\n"));
   SetNames({"Setup.log"});
   const struct {
@@ -356,7 +352,7 @@ TEST_F(MainWindowTest, TheLookFirstDealsOnlyWithTheTickedFiles) {
       c.choose(*toolkit_.foundFiles);
       toolkit_.foundFilesWindow = nullptr;  // gone with the pass's look
     };
-    window_.Command4Click();
+    window_.DeleteClick();
     toolkit_.onEvents = [] {};
     EXPECT_EQ(foundLine, "Es wurden '3' Dateien gefunden.") << c.what;
     EXPECT_EQ(dealCaption, c.toTrash ? "In den Papierkorb verschieben" : "Löschen") << c.what;
@@ -386,9 +382,9 @@ TEST_F(MainWindowTest, TheTakeBackItemPutsTheLastTrashPassBackAndIsThenDisabled)
   SetNames({"Setup.log"});
   window_.TrashItemClick();
   window_.ShowTakeBack();
-  EXPECT_FALSE(view().takeBackEnabled);
-  window_.Command4Click();
-  EXPECT_TRUE(view().takeBackEnabled);
+  EXPECT_FALSE(view().enabled[gui::MenuItem::kTakeBack]);
+  window_.DeleteClick();
+  EXPECT_TRUE(view().enabled[gui::MenuItem::kTakeBack]);
   EXPECT_FALSE(fs::exists(dir_ / "root/a/Setup.log"));
   toolkit_.messages.clear();
   window_.TakeBackItemClick();
@@ -397,12 +393,12 @@ TEST_F(MainWindowTest, TheTakeBackItemPutsTheLastTrashPassBackAndIsThenDisabled)
   EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kInformation);
   EXPECT_EQ(ReadFile(dir_ / "root/a/Setup.log"), "a");
   EXPECT_EQ(ReadFile(dir_ / "root/b/Setup.log"), "b");
-  EXPECT_FALSE(view().takeBackEnabled);
+  EXPECT_FALSE(view().enabled[gui::MenuItem::kTakeBack]);
 
   // A record that cannot be read is said when the item is used.
   WriteFile(state_.SettingsPath + ".durchgaenge/7.papierkorb", "no record\n");
   window_.ShowTakeBack();
-  EXPECT_TRUE(view().takeBackEnabled);
+  EXPECT_TRUE(view().enabled[gui::MenuItem::kTakeBack]);
   toolkit_.messages.clear();
   window_.TakeBackItemClick();
   ASSERT_EQ(toolkit_.messages.size(), 1u);
@@ -455,7 +451,7 @@ TEST_F(MainWindowTest, AFailedSaveAsksWhetherToEndAnyway) {
 TEST_F(MainWindowTest, ClosingDuringTheAddWaitAddsNothing) {
   Add([this](NameEntryDialog& dialog, testing::FakeNameEntryDialog& shown) {
     shown.text = "late";
-    dialog.Command2Click();
+    dialog.AcceptClick();
     window_.Unload();
   });
   EXPECT_TRUE(window_.names().Entries().empty());

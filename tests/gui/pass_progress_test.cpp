@@ -68,7 +68,7 @@ TEST_F(PassProgressTest, AShortPassOpensNoWindowButShowsTheWaitCursor) {
   window_.SetProgressDelay(std::chrono::hours(1));
   bool waitCursorSeen = false;
   toolkit_.onEvents = [&] { waitCursorSeen = waitCursorSeen || toolkit_.waitCursor; };
-  window_.Command4Click();
+  window_.DeleteClick();
   EXPECT_TRUE(waitCursorSeen);
   EXPECT_FALSE(toolkit_.waitCursor);
   EXPECT_EQ(toolkit_.progressWindow, nullptr);
@@ -85,7 +85,7 @@ TEST_F(PassProgressTest, StoppedDuringTheWalkDeletesNothing) {
     seen = *toolkit_.progressWindow;
     toolkit_.progress->CancelClick();
   };
-  window_.Command4Click();
+  window_.DeleteClick();
   EXPECT_EQ(toolkit_.progressTitle, "Kelvane Tarnwick");
   EXPECT_EQ(seen.heading, "Durchsuche:");
   EXPECT_EQ(seen.folder, state_.SearchRoot);
@@ -113,7 +113,7 @@ TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
     stoppingHeading = window->heading;
     cancelEnabled = window->cancelEnabled;
   };
-  window_.Command4Click();
+  window_.DeleteClick();
   ASSERT_FALSE(heading.empty()) << "the deletions ended before a refresh showed one";
   EXPECT_EQ(heading, "Lösche die gefundenen Dateien in:");
   ASSERT_TRUE(share.has_value());  // deleted of found, no longer busy
@@ -130,7 +130,7 @@ TEST_F(PassProgressTest, StoppedDuringTheDeletionsReportsWhatIsGone) {
 
 TEST_F(PassProgressTest, ClosingTheMainWindowStopsThePassWithoutAReport) {
   toolkit_.onEvents = [&] { window_.Unload(); };
-  window_.Command4Click();
+  window_.DeleteClick();
   EXPECT_TRUE(toolkit_.messages.empty());
   EXPECT_EQ(FilesOnDisk(), kListedFiles);
 }

@@ -68,7 +68,7 @@ TEST_F(StartupTest, StoredNamesAreShownAndEnableTheDeleteButton) {
   EXPECT_TRUE(toolkit_.mainWindow->deleteEnabled);
   EXPECT_FALSE(toolkit_.mainWindow->removeEnabled);
   EXPECT_TRUE(state_.UseTrash);  // remembered from the last run
-  EXPECT_TRUE(toolkit_.mainWindow->trashChecked);
+  EXPECT_TRUE(toolkit_.mainWindow->checked[gui::MenuItem::kTrash]);
 }
 
 TEST_F(StartupTest, ACommandLineOpensTheLaunchWindowFirst) {
@@ -79,14 +79,14 @@ TEST_F(StartupTest, ACommandLineOpensTheLaunchWindowFirst) {
   EXPECT_TRUE(toolkit_.launchWindow->shown);
   EXPECT_FALSE(toolkit_.mainWindow->shown);
   EXPECT_EQ(toolkit_.mainWindow->entries, Names{"a"});
-  EXPECT_EQ(toolkit_.launchWindow->label, path + platform::kPathSeparator);
+  EXPECT_EQ(toolkit_.launchWindow->path, path + platform::kPathSeparator);
   EXPECT_EQ(state_.CommandLinePath, path);
   EXPECT_EQ(state_.SearchRoot, path + platform::kPathSeparator);
 }
 
 TEST_F(StartupTest, LaunchWindowSearchButtonContinuesWithThePath) {
   const StartedWindows windows = Start(NativePath(dir_ / "Some Folder"));
-  windows.launchWindow->Command1Click();
+  windows.launchWindow->SearchPathClick();
   EXPECT_FALSE(toolkit_.launchWindow->shown);
   EXPECT_TRUE(toolkit_.mainWindow->shown);
   EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "Some Folder/"));
@@ -104,7 +104,7 @@ TEST_F(StartupTest, LaunchWindowAddButtonAddsTheFileNameAsItStands) {
     core::AppState state;
     const std::string commandLine = NativePath(c.commandLine);
     const StartedWindows windows = Main(state, executable_, commandLine, toolkit_);
-    windows.launchWindow->Command2Click();
+    windows.launchWindow->AddNameAndSearchClick();
     EXPECT_EQ(windows.mainWindow->names().Entries(), Names{c.added});
     EXPECT_EQ(state.SearchRoot, SearchRootFor(commandLine));  // as start-up set it
     EXPECT_TRUE(toolkit_.mainWindow->shown);
@@ -119,12 +119,12 @@ TEST_F(StartupTest, APathThatNamesAFileSearchesTheFolderThatHoldsIt) {
   for (const bool addName : {false, true}) {
     core::AppState state;
     const StartedWindows windows = Main(state, executable_, file, toolkit_);
-    EXPECT_EQ(toolkit_.launchWindow->label, file + platform::kPathSeparator);
+    EXPECT_EQ(toolkit_.launchWindow->path, file + platform::kPathSeparator);
     if (addName) {
-      windows.launchWindow->Command2Click();
+      windows.launchWindow->AddNameAndSearchClick();
       EXPECT_EQ(windows.mainWindow->names().Entries(), Names{"Mscreate.dir"});
     } else {
-      windows.launchWindow->Command1Click();
+      windows.launchWindow->SearchPathClick();
     }
     EXPECT_EQ(state.SearchRoot, folder);
   }

@@ -1,3 +1,4 @@
+// The launch window in Qt: the path and the two ways on.
 #pragma once
 
 #include <QLabel>
@@ -8,16 +9,16 @@
 
 namespace tarnwick::gui::qt {
 
-// Form3's widgets; every event goes to the launch window's rules.
+// Every event goes to the launch window's rules.
 class LaunchWindowWidget : public QtWindow<LaunchWindowView> {
  public:
   explicit LaunchWindowWidget(LaunchWindow& rules);
 
-  void SetLabel(const std::string& text) override;
+  void SetPath(const std::string& text) override;
 
-  QLabel* const Label1;
-  QPushButton* const Command1;  // search this path
-  QPushButton* const Command2;  // add the path's file name, then search
+  QLabel* const PathLabel;
+  QPushButton* const SearchPathButton;
+  QPushButton* const AddNameAndSearchButton;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

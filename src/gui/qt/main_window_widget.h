@@ -1,9 +1,11 @@
+// The main window in Qt: its widgets, and the actions of the main window's menu table in the
+// menu of a right click on the list or the big button.
 #pragma once
 
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
-#include <functional>
+#include <map>
 
 #include "gui/main_window.h"
 #include "gui/qt/qt_support.h"
@@ -11,7 +13,7 @@
 
 namespace tarnwick::gui::qt {
 
-// Form1's widgets; every event goes to the main window's rules.
+// Every event goes to the main window's rules.
 class MainWindowWidget : public QtWindow<MainWindowView> {
  public:
   explicit MainWindowWidget(MainWindow& rules);
@@ -19,35 +21,30 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void SetEntries(const std::vector<std::string>& entries) override;
   void AppendEntry(const std::string& entry) override;
   std::optional<int> SelectedIndex() const override;
-  void EnableRemoveButton(bool enabled) override { Command3->setEnabled(enabled); }
-  void EnableDeleteButton(bool enabled) override { Command4->setEnabled(enabled); }
+  void EnableRemoveButton(bool enabled) override { RemoveNameButton->setEnabled(enabled); }
+  void EnableDeleteButton(bool enabled) override { DeleteButton->setEnabled(enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
-  void SetTrashChecked(bool checked) override;
-  void SetLookFirstChecked(bool checked) override;
-  void EnableTakeBack(bool enabled) override { TakeBackAction->setEnabled(enabled); }
+  void SetItemChecked(MenuItem item, bool checked) override { Action(item)->setChecked(checked); }
+  void EnableItem(MenuItem item, bool enabled) override { Action(item)->setEnabled(enabled); }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override;
 
-  QListWidget* const List2;
-  QPushButton* const Command1;     // "neuer Dateiname..."
-  QPushButton* const Command3;     // "Dateiname entfernen..."
-  WrappingButton* const Command4;  // the delete pass
-  // "In den Papierkorb verschieben statt löschen", in the menu of the list and of Command4.
-  QAction* const TrashAction;
-  // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
-  QAction* const LookFirstAction;
-  // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
-  QAction* const TakeBackAction;
-  // "Ausgenommene Ordner...", in the same menus.
-  QAction* const ExcludedFoldersAction;
+  // The action of a menu item, shared by every menu that shows it.
+  QAction* Action(MenuItem item) const { return actions_.at(item); }
+
+  QListWidget* const NamesList;
+  QPushButton* const AddNameButton;
+  QPushButton* const RemoveNameButton;
+  WrappingButton* const DeleteButton;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BindSwitch(QAction* action, std::function<void()> click);
+  void MakeActions();
 
   MainWindow& rules_;
+  std::map<MenuItem, QAction*> actions_;
 };
 
 }  // namespace tarnwick::gui::qt

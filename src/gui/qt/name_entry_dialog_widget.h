@@ -1,3 +1,4 @@
+// The name entry dialog in Qt: its text box and two buttons.
 #pragma once
 
 #include <QLineEdit>
@@ -8,20 +9,19 @@
 
 namespace tarnwick::gui::qt {
 
-// Form2's widgets: a plain window rather than a QDialog, so that neither Enter nor Escape
-// closes it.
+// A plain window rather than a QDialog, so that neither Enter nor Escape closes it.
 class NameEntryDialogWidget : public QtWindow<NameEntryDialogView> {
  public:
   NameEntryDialogWidget(NameEntryDialog& rules, QWidget& owner);
 
-  std::string Text() const override { return Text1->text().toStdString(); }
-  void SetText(const std::string& text) override { Text1->setText(QString::fromStdString(text)); }
+  std::string Text() const override { return NameText->text().toStdString(); }
+  void SetText(const std::string& text) override { NameText->setText(QString::fromStdString(text)); }
   void FocusText() override;
   void BringToFront() override;
 
-  QLineEdit* const Text1;
-  QPushButton* const Command1;  // "Abbrechen"
-  QPushButton* const Command2;  // "Übernehmen"
+  QLineEdit* const NameText;
+  QPushButton* const CancelButton;
+  QPushButton* const AcceptButton;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

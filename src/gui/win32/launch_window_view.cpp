@@ -11,16 +11,16 @@ LaunchWindowWin32::LaunchWindowWin32(Win32Toolkit& toolkit, LaunchWindow& rules)
          nullptr, layout::kLaunchWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
   // Wider than the window: a long path is cut at its right edge.
-  label1_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, layout::kLaunchLabel,
-                       kLabel1, normal);
+  pathLabel_ = AddControl(L"STATIC", "", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, layout::kLaunchLabel,
+                       kPathLabel, normal);
   // A caption wider than its button wraps onto a second line rather than being cut.
   constexpr DWORD kWrapping = BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
   AddControl(L"BUTTON", texts::kSearchPathButton, WS_TABSTOP | kWrapping, 0, layout::kLaunchSearch,
-             kCommand1, normal);
+             kSearchPath, normal);
   AddControl(L"BUTTON", texts::kAddAndSearchPathButton, WS_TABSTOP | kWrapping, 0,
-             layout::kLaunchAddAndSearch, kCommand2, normal);
-  OnCommand(kCommand1, [&rules] { rules.Command1Click(); });
-  OnCommand(kCommand2, [&rules] { rules.Command2Click(); });
+             layout::kLaunchAddAndSearch, kAddNameAndSearch, normal);
+  OnCommand(kSearchPath, [&rules] { rules.SearchPathClick(); });
+  OnCommand(kAddNameAndSearch, [&rules] { rules.AddNameAndSearchClick(); });
   OnClose([&rules] { rules.FrameClosed(); });
 }
 

@@ -1,3 +1,4 @@
+// The launch window on Win32: the path and the two ways on.
 #pragma once
 
 #include "gui/launch_window.h"
@@ -5,17 +6,17 @@
 
 namespace tarnwick::gui::win32 {
 
-// Form3's controls; every event goes to the launch window's rules.
+// Every event goes to the launch window's rules.
 class LaunchWindowWin32 : public Win32View<LaunchWindowView> {
  public:
-  enum Control { kLabel1 = 301, kCommand1 = 302, kCommand2 = 303 };
+  enum Control { kPathLabel = 301, kSearchPath = 302, kAddNameAndSearch = 303 };
 
   LaunchWindowWin32(Win32Toolkit& toolkit, LaunchWindow& rules);
 
-  void SetLabel(const std::string& text) override { ::SetWindowTextW(label1_, Wide(text).c_str()); }
+  void SetPath(const std::string& text) override { ::SetWindowTextW(pathLabel_, Wide(text).c_str()); }
 
  private:
-  HWND label1_ = nullptr;
+  HWND pathLabel_ = nullptr;
 };
 
 }  // namespace tarnwick::gui::win32

@@ -1,4 +1,8 @@
+// The main window on Win32: its controls, the menus made from the main window's menu table (the
+// system menu and a right click on the list or the big button), its tooltip.
 #pragma once
+
+#include <map>
 
 #include "gui/main_window.h"
 #include "gui/win32/folder_chooser.h"
@@ -6,32 +10,23 @@
 
 namespace tarnwick::gui::win32 {
 
-// Form1's controls; every event goes to the main window's rules.
+// Every event goes to the main window's rules.
 class MainWindowWin32 : public Win32View<MainWindowView> {
  public:
-  enum Control { kList2 = 102, kCommand1 = 101, kCommand3 = 103, kCommand4 = 104 };
-  // "In den Papierkorb verschieben statt löschen", in the window's system menu and in the menu
-  // of a right click on the list or the delete button. A system menu command: a multiple of 16
-  // below 0xF000.
-  static constexpr UINT kTrashItem = 0x0110;
-  // "Vor dem Löschen zeigen, was gefunden wurde", in the same menus.
-  static constexpr UINT kLookFirstItem = 0x0120;
-  // "Letzten Durchgang aus dem Papierkorb zurückholen", in the same menus.
-  static constexpr UINT kTakeBackItem = 0x0130;
-  // "Ausgenommene Ordner...", in the same menus.
-  static constexpr UINT kExcludedFoldersItem = 0x0140;
+  enum Control { kAddName = 101, kNameList = 102, kRemoveName = 103, kDelete = 104 };
+  // The command of a menu item: a system menu command is a multiple of 16 below 0xF000.
+  static UINT MenuCommand(MenuItem item) { return 0x0110 + 0x10 * static_cast<UINT>(item); }
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
   void SetEntries(const std::vector<std::string>& entries) override;
   void AppendEntry(const std::string& entry) override;
   std::optional<int> SelectedIndex() const override;
-  void EnableRemoveButton(bool enabled) override { ::EnableWindow(command3_, enabled); }
-  void EnableDeleteButton(bool enabled) override { ::EnableWindow(command4_, enabled); }
+  void EnableRemoveButton(bool enabled) override { ::EnableWindow(removeNameButton_, enabled); }
+  void EnableDeleteButton(bool enabled) override { ::EnableWindow(deleteButton_, enabled); }
   void SetDeleteButtonTip(const std::string& tip) override;
-  void SetTrashChecked(bool checked) override;
-  void SetLookFirstChecked(bool checked) override;
-  void EnableTakeBack(bool enabled) override;
+  void SetItemChecked(MenuItem item, bool checked) override;
+  void EnableItem(MenuItem item, bool enabled) override;
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     return win32::ChooseFolder(handle(), caption, start);
@@ -39,21 +34,18 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void ShowSwitchMenu(HWND control, LPARAM where);
-  // Sets a switch item's check mark in the system menu, keeping it for the right-click menu.
-  void CheckItem(UINT item, bool checked, bool& kept);
-  // An item of these menus was chosen: true when `item` is one.
-  bool ItemClick(UINT item);
+  // Appends the table's items to `menu` in their present state.
+  void AppendItems(HMENU menu) const;
+  void ShowContextMenu(HWND control, LPARAM where);
 
-  MainWindow& rules_;
-  HWND list2_ = nullptr;
-  HWND command3_ = nullptr;
-  HWND command4_ = nullptr;
+  HWND nameList_ = nullptr;
+  HWND removeNameButton_ = nullptr;
+  HWND deleteButton_ = nullptr;
   HWND tips_ = nullptr;
   std::wstring tip_;  // the tip control keeps a pointer to it
-  bool trashChecked_ = false;
-  bool lookFirstChecked_ = false;
-  bool takeBackEnabled_ = false;
+  // The items' state, for the menus made afresh at each right click.
+  std::map<MenuItem, bool> checked_;
+  std::map<MenuItem, bool> enabled_{{MenuItem::kTakeBack, false}};
 };
 
 }  // namespace tarnwick::gui::win32

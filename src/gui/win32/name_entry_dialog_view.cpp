@@ -11,25 +11,25 @@ NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialo
   Create(texts::kNameEntryCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner,
          layout::kNameEntry);
   NameNextControl(texts::kNameEntryCaption);
-  text1_ = AddControl(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                      layout::kNameEntryText, kText1, Font(layout::kLargePoints, true));
+  nameText_ = AddControl(L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                      layout::kNameEntryText, kNameText, Font(layout::kLargePoints, true));
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
-             layout::kNameEntryCancel, kCommand1, Font(layout::kNormalPoints, false));
+             layout::kNameEntryCancel, kCancel, Font(layout::kNormalPoints, false));
   AddControl(L"BUTTON", texts::kAcceptButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
-             layout::kNameEntryAccept, kCommand2, Font(layout::kNormalPoints, true));
-  OnCommand(kCommand1, [&rules] { rules.Command1Click(); });
-  OnCommand(kCommand2, [&rules] { rules.Command2Click(); });
+             layout::kNameEntryAccept, kAccept, Font(layout::kNormalPoints, true));
+  OnCommand(kCancel, [&rules] { rules.CancelClick(); });
+  OnCommand(kAccept, [&rules] { rules.AcceptClick(); });
   OnClose([&rules] { rules.FrameClosed(); });
 }
 
 std::string NameEntryDialogWin32::Text() const {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(text1_)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(text1_, text.data(), static_cast<int>(text.size()))));
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(nameText_)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(nameText_, text.data(), static_cast<int>(text.size()))));
   return Narrow(text);
 }
 
 void NameEntryDialogWin32::SetText(const std::string& text) {
-  ::SetWindowTextW(text1_, Wide(text).c_str());
+  ::SetWindowTextW(nameText_, Wide(text).c_str());
 }
 
 }  // namespace tarnwick::gui::win32

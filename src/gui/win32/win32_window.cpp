@@ -122,6 +122,14 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (handler != commands_.end()) handler->second();
     return 0;
   }
+  if (message == WM_SYSCOMMAND) {
+    // An item the window added to its system menu goes where its other commands go.
+    const auto handler = commands_.find({static_cast<int>(wParam & 0xFFF0), kMenuItemChosen});
+    if (handler != commands_.end()) {
+      handler->second();
+      return 0;
+    }
+  }
   if (message == WM_CLOSE && onClose_) {
     onClose_();
     return 0;

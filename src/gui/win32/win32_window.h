@@ -46,8 +46,10 @@ class Win32Window {
   HFONT Font(double points, bool bold);
 
   // What the window does when control `id` sends `notification` (a click, for a button; Enter
-  // and Escape come as clicks of IDOK and IDCANCEL), and when its frame is closed. Other
-  // commands are left alone, and a frame without a handler stays open.
+  // and Escape come as clicks of IDOK and IDCANCEL; a menu item `id`, of a popup menu or of the
+  // system menu, comes as kMenuItemChosen), and when its frame is closed. Other commands are
+  // left alone, and a frame without a handler stays open.
+  static constexpr WORD kMenuItemChosen = 0;
   void OnCommand(int id, std::function<void()> handler, WORD notification = BN_CLICKED);
   void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
   // Only this window takes input while it exists: `owner` is disabled until it is destroyed.

@@ -39,18 +39,18 @@ class ViewsTest : public ::testing::Test {
     fs::create_directories(dir_ / "root");
   }
 
-  MainWindowWidget& Form1() { return dynamic_cast<MainWindowWidget&>(mainWindow_.view()); }
+  MainWindowWidget& Main() { return dynamic_cast<MainWindowWidget&>(mainWindow_.view()); }
 
   std::vector<std::string> Shown() {
     std::vector<std::string> shown;
-    for (int i = 0; i < Form1().List2->count(); ++i) {
-      shown.push_back(Form1().List2->item(i)->text().toStdString());
+    for (int i = 0; i < Main().NamesList->count(); ++i) {
+      shown.push_back(Main().NamesList->item(i)->text().toStdString());
     }
     return shown;
   }
 
   void Select(int row) {
-    QListWidget* list = Form1().List2;
+    QListWidget* list = Main().NamesList;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
   }
@@ -63,67 +63,67 @@ class ViewsTest : public ::testing::Test {
 };
 
 TEST_F(ViewsTest, MainWindowHasItsCaptionsGeometryAndPlace) {
-  MainWindowWidget& form = Form1();
-  EXPECT_EQ(form.objectName(), "Form1");
+  MainWindowWidget& form = Main();
+  EXPECT_EQ(form.objectName(), "MainWindow");
   EXPECT_EQ(form.windowTitle(), "Kelvane Tarn Wick");
   EXPECT_EQ(form.size(), QSize(169, 415));
-  EXPECT_EQ(form.Command4->geometry(), QRect(4, 324, 161, 89));
-  EXPECT_EQ(form.Command1->text(), "neuer Dateiname...");
-  EXPECT_EQ(form.Command3->text(), "Dateiname entfernen...");
-  EXPECT_EQ(form.Command4->text(), "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen");
-  EXPECT_FALSE(form.Command3->isEnabled());
-  EXPECT_FALSE(form.Command4->isEnabled());
+  EXPECT_EQ(form.DeleteButton->geometry(), QRect(4, 324, 161, 89));
+  EXPECT_EQ(form.AddNameButton->text(), "neuer Dateiname...");
+  EXPECT_EQ(form.RemoveNameButton->text(), "Dateiname entfernen...");
+  EXPECT_EQ(form.DeleteButton->text(), "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen");
+  EXPECT_FALSE(form.RemoveNameButton->isEnabled());
+  EXPECT_FALSE(form.DeleteButton->isEnabled());
   const QRect screen = form.screen()->geometry();
   EXPECT_NEAR(form.frameGeometry().center().x(), screen.width() / 2, 1);
   EXPECT_NEAR(form.frameGeometry().center().y(), screen.height() * 0.425, 1);
 }
 
 TEST_F(ViewsTest, AddGoesThroughTheDialogWhichIgnoresEnterAndEscape) {
-  Form1().show();
-  WhenShown<NameEntryDialogWidget>("Form2", [](NameEntryDialogWidget* dialog) {
+  Main().show();
+  WhenShown<NameEntryDialogWidget>("NameEntryDialog", [](NameEntryDialogWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Dateiname");
     EXPECT_EQ(dialog->size(), QSize(240, 65));
     EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-    QTest::keyClicks(dialog->Text1, "Mscreate.dir");
-    QTest::keyClick(dialog->Text1, Qt::Key_Return);
-    QTest::keyClick(dialog->Text1, Qt::Key_Escape);
+    QTest::keyClicks(dialog->NameText, "Mscreate.dir");
+    QTest::keyClick(dialog->NameText, Qt::Key_Return);
+    QTest::keyClick(dialog->NameText, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
-    QTest::mouseClick(dialog->Command2, Qt::LeftButton);
+    QTest::mouseClick(dialog->AcceptButton, Qt::LeftButton);
   });
-  QTest::mouseClick(Form1().Command1, Qt::LeftButton);
+  QTest::mouseClick(Main().AddNameButton, Qt::LeftButton);
   EXPECT_EQ(Shown(), std::vector<std::string>{"Mscreate.dir"});
-  EXPECT_TRUE(Form1().Command4->isEnabled());
+  EXPECT_TRUE(Main().DeleteButton->isEnabled());
 
-  WhenShown<NameEntryDialogWidget>("Form2", [](NameEntryDialogWidget* dialog) { dialog->close(); });
-  QTest::mouseClick(Form1().Command1, Qt::LeftButton);
+  WhenShown<NameEntryDialogWidget>("NameEntryDialog", [](NameEntryDialogWidget* dialog) { dialog->close(); });
+  QTest::mouseClick(Main().AddNameButton, Qt::LeftButton);
   EXPECT_EQ(Shown().size(), 1u);
 }
 
 TEST_F(ViewsTest, RemoveAsksWithJaAndNein) {
   for (const char* name : {"a", "b"}) mainWindow_.names().Append(name);
   mainWindow_.ShowNames();
-  Form1().show();
+  Main().show();
   Select(1);
-  EXPECT_TRUE(Form1().Command3->isEnabled());
+  EXPECT_TRUE(Main().RemoveNameButton->isEnabled());
   SeenMessage seen;
   AnswerMessageBox("QuestionBox", "Ja", seen);
-  QTest::mouseClick(Form1().Command3, Qt::LeftButton);
+  QTest::mouseClick(Main().RemoveNameButton, Qt::LeftButton);
   EXPECT_EQ(seen.text, "Soll der Dateiname 'b' entfernt werden ?");
   EXPECT_EQ(seen.title, "Kelvane Tarn Wick");
   EXPECT_EQ(seen.icon, QMessageBox::Question);
   EXPECT_EQ(seen.buttons, (QStringList{"Ja", "Nein"}));
   EXPECT_EQ(Shown(), std::vector<std::string>{"a"});
-  EXPECT_TRUE(Form1().List2->selectedItems().isEmpty());
+  EXPECT_TRUE(Main().NamesList->selectedItems().isEmpty());
 }
 
 TEST_F(ViewsTest, DeleteButtonReportsInAnInformationBox) {
   WriteFile(dir_ / "root/Mscreate.dir", "");
   mainWindow_.names().Append("mscreate.dir");
   mainWindow_.ShowNames();
-  Form1().show();
+  Main().show();
   SeenMessage seen;
   AnswerMessageBox("MessageBox", "OK", seen);
-  QTest::mouseClick(Form1().Command4, Qt::LeftButton);
+  QTest::mouseClick(Main().DeleteButton, Qt::LeftButton);
   EXPECT_EQ(seen.text, "Es wurden '1' Dateien gefunden und gelöscht.   ");
   EXPECT_EQ(seen.title, "Kelvane Tarnwick");
   EXPECT_EQ(seen.icon, QMessageBox::Information);
@@ -132,31 +132,31 @@ TEST_F(ViewsTest, DeleteButtonReportsInAnInformationBox) {
 }
 
 TEST_F(ViewsTest, TheTrashItemIsInTheMenusOfTheListAndTheDeleteButton) {
-  QAction* item = Form1().TrashAction;
+  QAction* item = Main().Action(MenuItem::kTrash);
   EXPECT_EQ(item->text(), "In den Papierkorb verschieben statt löschen");
-  for (QWidget* widget : std::initializer_list<QWidget*>{Form1().List2, Form1().Command4}) {
+  for (QWidget* widget : std::initializer_list<QWidget*>{Main().NamesList, Main().DeleteButton}) {
     EXPECT_EQ(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
     EXPECT_TRUE(widget->actions().contains(item));
   }
   item->trigger();
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(item->isChecked());
-  EXPECT_TRUE(Form1().Command4->toolTip().contains("Papierkorb"));
+  EXPECT_TRUE(Main().DeleteButton->toolTip().contains("Papierkorb"));
 }
 
 // The look: the menu item reaches its rule; in the window Space toggles the focused row's
 // check box and the deal button hands the choice back.
 TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
-  QAction* item = Form1().LookFirstAction;
+  QAction* item = Main().Action(MenuItem::kLookFirst);
   EXPECT_EQ(item->text(), "Vor dem Löschen zeigen, was gefunden wurde");
-  EXPECT_TRUE(Form1().Command4->actions().contains(item));
+  EXPECT_TRUE(Main().DeleteButton->actions().contains(item));
   item->trigger();
   EXPECT_TRUE(item->isChecked());
   WriteFile(dir_ / "root/a/Setup.log", "");
   WriteFile(dir_ / "root/b/Setup.log", "");
   mainWindow_.names().Append("Setup.log");
   mainWindow_.ShowNames();
-  Form1().show();
+  Main().show();
   QString line, deal;
   WhenShown<FoundFilesWidget>("FoundFilesWindow", [&](FoundFilesWidget* found) {
     line = found->FoundLabel->text();
@@ -168,7 +168,7 @@ TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles
   });
   SeenMessage seen;
   AnswerMessageBox("MessageBox", "OK", seen);
-  QTest::mouseClick(Form1().Command4, Qt::LeftButton);
+  QTest::mouseClick(Main().DeleteButton, Qt::LeftButton);
   EXPECT_EQ(line, "Es wurden '2' Dateien gefunden.");
   EXPECT_EQ(deal, "Löschen");
   EXPECT_EQ(seen.text, "Es wurden '1' Dateien gefunden und gelöscht.   ");
@@ -177,13 +177,13 @@ TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles
 }
 
 TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelectedFolder) {
-  QAction* item = Form1().ExcludedFoldersAction;
+  QAction* item = Main().Action(MenuItem::kExcludedFolders);
   EXPECT_EQ(item->text(), "Ausgenommene Ordner...");
-  EXPECT_TRUE(Form1().List2->actions().contains(item));
-  EXPECT_TRUE(Form1().Command4->actions().contains(item));
+  EXPECT_TRUE(Main().NamesList->actions().contains(item));
+  EXPECT_TRUE(Main().DeleteButton->actions().contains(item));
   mainWindow_.excludedFolders().Append("/a");
   mainWindow_.excludedFolders().Append("/b");
-  Form1().show();
+  Main().show();
   bool seen = false;
   WhenShown<ExcludedFoldersWidget>("ExcludedFoldersWindow", [&](ExcludedFoldersWidget* window) {
     seen = true;
@@ -216,48 +216,48 @@ TEST_F(ViewsTest, TheKeyboardReachesEveryControlInOrder) {
   };
   mainWindow_.names().Append("a");
   mainWindow_.ShowNames();
-  EXPECT_EQ(focusAfterTabs(Form1(), 0), Form1().List2);
-  EXPECT_EQ(Form1().List2->accessibleName(), "Dateinamen");
-  EXPECT_EQ(focusAfterTabs(Form1(), 1), Form1().Command1);
-  EXPECT_EQ(focusAfterTabs(Form1(), 1), Form1().Command4);  // Command3 is disabled
+  EXPECT_EQ(focusAfterTabs(Main(), 0), Main().NamesList);
+  EXPECT_EQ(Main().NamesList->accessibleName(), "Dateinamen");
+  EXPECT_EQ(focusAfterTabs(Main(), 1), Main().AddNameButton);
+  EXPECT_EQ(focusAfterTabs(Main(), 1), Main().DeleteButton);  // the remove button is disabled
 
   LaunchWindow launch(state_, toolkit_, mainWindow_);
-  auto& form3 = dynamic_cast<LaunchWindowWidget&>(launch.view());
-  launch.SetLabel("/tmp/Setup/");
-  EXPECT_EQ(focusAfterTabs(form3, 0), form3.Command1);
-  EXPECT_EQ(focusAfterTabs(form3, 1), form3.Command2);
-  QTest::keyClick(form3.Command2, Qt::Key_Return);
-  EXPECT_FALSE(form3.isVisible());
+  auto& launchView = dynamic_cast<LaunchWindowWidget&>(launch.view());
+  launch.SetPath("/tmp/Setup/");
+  EXPECT_EQ(focusAfterTabs(launchView, 0), launchView.SearchPathButton);
+  EXPECT_EQ(focusAfterTabs(launchView, 1), launchView.AddNameAndSearchButton);
+  QTest::keyClick(launchView.AddNameAndSearchButton, Qt::Key_Return);
+  EXPECT_FALSE(launchView.isVisible());
   EXPECT_EQ(Shown(), (std::vector<std::string>{"a", "Setup"}));
 }
 
 TEST_F(ViewsTest, ClosingTheMainWindowSavesTheList) {
   mainWindow_.names().Append("Mscreate.dir");
-  Form1().show();
-  Form1().close();
-  EXPECT_FALSE(Form1().isVisible());
+  Main().show();
+  Main().close();
+  EXPECT_FALSE(Main().isVisible());
   EXPECT_EQ(tarnwick::testing::ReadFile(state_.SettingsPath),
             "[Kelvane Tarnwick]\nFiles=1\nEintrag0=Mscreate.dir\n");
 }
 
 TEST_F(ViewsTest, LaunchWindowButtonsAndFrameReachTheRules) {
   LaunchWindow launch(state_, toolkit_, mainWindow_);
-  auto& form3 = dynamic_cast<LaunchWindowWidget&>(launch.view());
-  launch.SetLabel("/tmp/Some Folder/");
-  form3.show();
-  EXPECT_EQ(form3.windowTitle(), "Kelvane Brimlet");
-  EXPECT_EQ(form3.size(), QSize(762, 58));
-  EXPECT_EQ(form3.Label1->text(), "/tmp/Some Folder/");
-  EXPECT_EQ(form3.Command1->text(), "Pfad durchsuchen und gelistete Dateinamen finden und löschen");
-  QTest::mouseClick(form3.Command2, Qt::LeftButton);
-  EXPECT_FALSE(form3.isVisible());
-  EXPECT_TRUE(Form1().isVisible());
+  auto& launchView = dynamic_cast<LaunchWindowWidget&>(launch.view());
+  launch.SetPath("/tmp/Some Folder/");
+  launchView.show();
+  EXPECT_EQ(launchView.windowTitle(), "Kelvane Brimlet");
+  EXPECT_EQ(launchView.size(), QSize(762, 58));
+  EXPECT_EQ(launchView.PathLabel->text(), "/tmp/Some Folder/");
+  EXPECT_EQ(launchView.SearchPathButton->text(), "Pfad durchsuchen und gelistete Dateinamen finden und löschen");
+  QTest::mouseClick(launchView.AddNameAndSearchButton, Qt::LeftButton);
+  EXPECT_FALSE(launchView.isVisible());
+  EXPECT_TRUE(Main().isVisible());
   EXPECT_EQ(Shown(), std::vector<std::string>{"Some Folder"});
 
   LaunchWindow closed(state_, toolkit_, mainWindow_);
   dynamic_cast<QWidget&>(closed.view()).show();
   dynamic_cast<QWidget&>(closed.view()).close();
-  EXPECT_FALSE(Form1().isVisible());  // the program ended, saving the list
+  EXPECT_FALSE(Main().isVisible());  // the program ended, saving the list
   EXPECT_TRUE(fs::exists(state_.SettingsPath));
 }
 
@@ -271,7 +271,7 @@ TEST_F(ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
     const bool closing = false;
     PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "/", false, std::chrono::hours(1),
                           closing);
-    ProgressWindowWidget window(progress, Form1(), "Titel");
+    ProgressWindowWidget window(progress, Main(), "Titel");
     window.show();
     stop(window);
     EXPECT_TRUE(progress.StopRequested());

@@ -125,10 +125,10 @@ class Win32ViewsTest : public ::testing::Test {
     fs::create_directories(dir_ / "root");
   }
 
-  MainWindowWin32& Form1() { return dynamic_cast<MainWindowWin32&>(mainWindow_.view()); }
-  HWND Control(int id) { return ::GetDlgItem(Form1().handle(), id); }
+  MainWindowWin32& Main() { return dynamic_cast<MainWindowWin32&>(mainWindow_.view()); }
+  HWND Control(int id) { return ::GetDlgItem(Main().handle(), id); }
   void Click(HWND button) { ::SendMessageW(button, BM_CLICK, 0, 0); }
-  int Entries() { return static_cast<int>(::SendMessageW(Control(MainWindowWin32::kList2), LB_GETCOUNT, 0, 0)); }
+  int Entries() { return static_cast<int>(::SendMessageW(Control(MainWindowWin32::kNameList), LB_GETCOUNT, 0, 0)); }
 
   TempDir dir_;
   core::AppState state_;
@@ -138,30 +138,30 @@ class Win32ViewsTest : public ::testing::Test {
 };
 
 TEST_F(Win32ViewsTest, MainWindowIsLaidOutInPixelsAt96Dpi) {
-  ASSERT_EQ(Form1().dpi(), 96);
+  ASSERT_EQ(Main().dpi(), 96);
   RECT client{};
-  ::GetClientRect(Form1().handle(), &client);
+  ::GetClientRect(Main().handle(), &client);
   EXPECT_EQ(client.right, 169);
   EXPECT_EQ(client.bottom, 415);
-  const RECT command4 = ClientPlace(Control(MainWindowWin32::kCommand4));
-  EXPECT_EQ(command4.left, 4);
-  EXPECT_EQ(command4.top, 324);
-  EXPECT_EQ(command4.right - command4.left, 161);
-  EXPECT_EQ(command4.bottom - command4.top, 89);
-  EXPECT_EQ(TextOf(Form1().handle()), "Kelvane Tarn Wick");
-  EXPECT_EQ(TextOf(Control(MainWindowWin32::kCommand4)),
+  const RECT deleteButton = ClientPlace(Control(MainWindowWin32::kDelete));
+  EXPECT_EQ(deleteButton.left, 4);
+  EXPECT_EQ(deleteButton.top, 324);
+  EXPECT_EQ(deleteButton.right - deleteButton.left, 161);
+  EXPECT_EQ(deleteButton.bottom - deleteButton.top, 89);
+  EXPECT_EQ(TextOf(Main().handle()), "Kelvane Tarn Wick");
+  EXPECT_EQ(TextOf(Control(MainWindowWin32::kDelete)),
             "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen");
-  EXPECT_FALSE(::IsWindowEnabled(Control(MainWindowWin32::kCommand4)));
+  EXPECT_FALSE(::IsWindowEnabled(Control(MainWindowWin32::kDelete)));
 
   // The bold list font, 8.25 pt, in the face the system really chose.
-  const auto font = reinterpret_cast<HFONT>(::SendMessageW(Control(MainWindowWin32::kList2), WM_GETFONT, 0, 0));
-  const HDC dc = ::GetDC(Form1().handle());
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(Control(MainWindowWin32::kNameList), WM_GETFONT, 0, 0));
+  const HDC dc = ::GetDC(Main().handle());
   ::SelectObject(dc, font);
   wchar_t face[LF_FACESIZE];
   ::GetTextFaceW(dc, LF_FACESIZE, face);
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(dc, &metrics);
-  ::ReleaseDC(Form1().handle(), dc);
+  ::ReleaseDC(Main().handle(), dc);
   const std::wstring chosen = face;
   const bool sansSerif = (metrics.tmPitchAndFamily & 0xF0) == FF_SWISS;
   EXPECT_TRUE(chosen == L"MS Sans Serif" || chosen == L"Microsoft Sans Serif" || sansSerif)
@@ -171,34 +171,34 @@ TEST_F(Win32ViewsTest, MainWindowIsLaidOutInPixelsAt96Dpi) {
 }
 
 TEST_F(Win32ViewsTest, AddGoesThroughATopmostDialogWhichIgnoresEnterAndEscape) {
-  Form1().ShowWindow();
+  Main().ShowWindow();
   const OnActivation typeAndAccept(L"TarnwickWindow", L"Dateiname", [](HWND dialog) {
     EXPECT_TRUE(::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    const HWND text = ::GetDlgItem(dialog, NameEntryDialogWin32::kText1);
+    const HWND text = ::GetDlgItem(dialog, NameEntryDialogWin32::kNameText);
     ::SendMessageW(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mscreate.dir"));
     // Enter and Escape reach the dialog as IDOK and IDCANCEL, which it leaves alone: the
     // accept button after them still finds it open.
     ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    ::PostMessageW(::GetDlgItem(dialog, NameEntryDialogWin32::kCommand2), BM_CLICK, 0, 0);
+    ::PostMessageW(::GetDlgItem(dialog, NameEntryDialogWin32::kAccept), BM_CLICK, 0, 0);
   });
-  Click(Control(MainWindowWin32::kCommand1));
+  Click(Control(MainWindowWin32::kAddName));
   EXPECT_EQ(Entries(), 1);
   EXPECT_EQ(mainWindow_.names().Entries(), std::vector<std::string>{"Mscreate.dir"});
-  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kCommand4)));
+  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kDelete)));
 }
 
 TEST_F(Win32ViewsTest, RemoveAsksWithYesAndNoAndTheQuestionIcon) {
   for (const char* name : {"a", "b"}) mainWindow_.names().Append(name);
   mainWindow_.ShowNames();
-  ::SendMessageW(Control(MainWindowWin32::kList2), LB_SETCURSEL, 1, 0);
-  ::SendMessageW(Form1().handle(), WM_COMMAND, MAKEWPARAM(MainWindowWin32::kList2, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Control(MainWindowWin32::kList2)));
-  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kCommand3)));
+  ::SendMessageW(Control(MainWindowWin32::kNameList), LB_SETCURSEL, 1, 0);
+  ::SendMessageW(Main().handle(), WM_COMMAND, MAKEWPARAM(MainWindowWin32::kNameList, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Control(MainWindowWin32::kNameList)));
+  EXPECT_TRUE(::IsWindowEnabled(Control(MainWindowWin32::kRemoveName)));
   SeenBox seen;
   {
     const auto answer = AnswerMessageBox(IDYES, seen);
-    Click(Control(MainWindowWin32::kCommand3));
+    Click(Control(MainWindowWin32::kRemoveName));
   }
   EXPECT_EQ(seen.text, "Soll der Dateiname 'b' entfernt werden ?");
   EXPECT_EQ(seen.title, "Kelvane Tarn Wick");
@@ -214,7 +214,7 @@ TEST_F(Win32ViewsTest, MessageKindsShowTheirIcons) {
     SeenBox seen;
     {
       const auto answer = AnswerMessageBox(IDOK, seen);
-      Form1().ShowMessageBox("Hallo", kind, "Titel");
+      Main().ShowMessageBox("Hallo", kind, "Titel");
     }
     EXPECT_EQ(seen.text, "Hallo");
     EXPECT_EQ(seen.title, "Titel");
@@ -227,55 +227,55 @@ TEST_F(Win32ViewsTest, MessageKindsShowTheirIcons) {
 TEST_F(Win32ViewsTest, TheKeyboardReachesEveryControlInOrder) {
   mainWindow_.names().Append("a");
   mainWindow_.ShowNames();
-  Form1().ShowWindow();
-  ::SetActiveWindow(Form1().handle());
-  EXPECT_EQ(::GetFocus(), Control(MainWindowWin32::kList2));
-  const HWND label = ::GetWindow(Control(MainWindowWin32::kList2), GW_HWNDPREV);
+  Main().ShowWindow();
+  ::SetActiveWindow(Main().handle());
+  EXPECT_EQ(::GetFocus(), Control(MainWindowWin32::kNameList));
+  const HWND label = ::GetWindow(Control(MainWindowWin32::kNameList), GW_HWNDPREV);
   EXPECT_EQ(TextOf(label), "Dateinamen");
   std::vector<int> order;
   for (HWND control = ::GetFocus(); order.size() < 4;
-       control = ::GetNextDlgTabItem(Form1().handle(), control, FALSE)) {
+       control = ::GetNextDlgTabItem(Main().handle(), control, FALSE)) {
     order.push_back(::GetDlgCtrlID(control));
   }
-  // Command3 is disabled; after Command4 the list again.
-  EXPECT_EQ(order, (std::vector<int>{MainWindowWin32::kList2, MainWindowWin32::kCommand1,
-                                     MainWindowWin32::kCommand4, MainWindowWin32::kList2}));
+  // The remove button is disabled; after the delete button the list again.
+  EXPECT_EQ(order, (std::vector<int>{MainWindowWin32::kNameList, MainWindowWin32::kAddName,
+                                     MainWindowWin32::kDelete, MainWindowWin32::kNameList}));
 
   LaunchWindow launch(state_, toolkit_, mainWindow_);
-  auto& form3 = dynamic_cast<Win32Window&>(launch.view());
+  auto& launchView = dynamic_cast<Win32Window&>(launch.view());
   launch.view().ShowWindow();
-  ::SetActiveWindow(form3.handle());
-  EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), LaunchWindowWin32::kCommand1);
+  ::SetActiveWindow(launchView.handle());
+  EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), LaunchWindowWin32::kSearchPath);
   EXPECT_TRUE(::GetWindowLongW(::GetFocus(), GWL_STYLE) & BS_MULTILINE);  // captions wrap
 }
 
 TEST_F(Win32ViewsTest, TheTrashItemIsInTheSystemMenu) {
-  const HMENU system = ::GetSystemMenu(Form1().handle(), FALSE);
+  const HMENU system = ::GetSystemMenu(Main().handle(), FALSE);
   wchar_t text[64] = {};
-  ::GetMenuStringW(system, MainWindowWin32::kTrashItem, text, 64, MF_BYCOMMAND);
+  ::GetMenuStringW(system, MainWindowWin32::MenuCommand(MenuItem::kTrash), text, 64, MF_BYCOMMAND);
   EXPECT_EQ(Narrow(text), "In den Papierkorb verschieben statt löschen");
-  ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kTrashItem, 0);
+  ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kTrash), 0);
   EXPECT_TRUE(state_.UseTrash);
-  EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::kTrashItem, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::MenuCommand(MenuItem::kTrash), MF_BYCOMMAND) & MF_CHECKED);
 }
 
 // Its item in the system menu opens the window, modal; a selection enables "Entfernen", which
 // removes the folder, and Escape closes the window.
 TEST_F(Win32ViewsTest, TheExcludedFoldersWindowOpensFromTheSystemMenuAndRemovesTheSelectedFolder) {
-  const HMENU system = ::GetSystemMenu(Form1().handle(), FALSE);
+  const HMENU system = ::GetSystemMenu(Main().handle(), FALSE);
   wchar_t text[64] = {};
-  ::GetMenuStringW(system, MainWindowWin32::kExcludedFoldersItem, text, 64, MF_BYCOMMAND);
+  ::GetMenuStringW(system, MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders), text, 64, MF_BYCOMMAND);
   EXPECT_EQ(Narrow(text), "Ausgenommene Ordner...");
   mainWindow_.excludedFolders().Append("C:\\a");
   mainWindow_.excludedFolders().Append("C:\\b");
-  ::ShowWindow(Form1().handle(), SW_SHOW);
+  ::ShowWindow(Main().handle(), SW_SHOW);
   int rowsBefore = 0, rowsAfter = 0;
   bool modal = false, removeBefore = true, removeAfterSelection = false;
   {
     OnActivation window(L"TarnwickWindow", L"Ausgenommene Ordner", [&](HWND shown) {
       const HWND list = ::GetDlgItem(shown, ExcludedFoldersWin32::kFolderList);
       const HWND remove = ::GetDlgItem(shown, ExcludedFoldersWin32::kRemove);
-      modal = !::IsWindowEnabled(Form1().handle());
+      modal = !::IsWindowEnabled(Main().handle());
       rowsBefore = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
       removeBefore = ::IsWindowEnabled(remove);
       ::SendMessageW(list, LB_SETCURSEL, 0, 0);
@@ -286,21 +286,21 @@ TEST_F(Win32ViewsTest, TheExcludedFoldersWindowOpensFromTheSystemMenuAndRemovesT
       rowsAfter = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
       ::PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);  // Escape
     });
-    ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kExcludedFoldersItem, 0);
+    ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders), 0);
   }
   EXPECT_TRUE(modal);
   EXPECT_EQ(rowsBefore, 2);
   EXPECT_FALSE(removeBefore);
   EXPECT_TRUE(removeAfterSelection);
   EXPECT_EQ(rowsAfter, 1);
-  EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+  EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
   EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"C:\\b"});
 }
 
 // The look: its item in the system menu reaches the rule; in the window Space toggles the
 // focused row's check box, drawn from the rules' tick, and the deal button hands the choice back.
 TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
-  ::SendMessageW(Form1().handle(), WM_SYSCOMMAND, MainWindowWin32::kLookFirstItem, 0);
+  ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kLookFirst), 0);
   EXPECT_TRUE(state_.LookFirst);
   WriteFile(dir_ / "root\\a\\Setup.log", "");
   WriteFile(dir_ / "root\\b\\Setup.log", "");
@@ -317,7 +317,7 @@ TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTicked
   {
     FoundFilesWindow rules(toolkit_, mainWindow_.view(), helpers_.resultList, found, false);
     const HWND window = dynamic_cast<FoundFilesWin32&>(rules.view()).handle();
-    EXPECT_FALSE(::IsWindowEnabled(Form1().handle()));  // modal
+    EXPECT_FALSE(::IsWindowEnabled(Main().handle()));  // modal
     line = TextOf(::GetDlgItem(window, FoundFilesWin32::kFoundLine));
     deal = TextOf(::GetDlgItem(window, FoundFilesWin32::kDeal));
     const HWND list = ::GetDlgItem(window, FoundFilesWin32::kFileList);
@@ -336,7 +336,7 @@ TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTicked
   EXPECT_EQ(after, INDEXTOSTATEIMAGEMASK(1));
   EXPECT_TRUE(chosen);
   EXPECT_EQ(matches, std::vector<size_t>{found[1]});
-  EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+  EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
 }
 
 // A file the shell deleted though the Recycle Bin was asked for is said so in the report, on
@@ -354,7 +354,7 @@ TEST_F(Win32ViewsTest, TheReportSaysWhatTheShellDeletedInsteadOfRecycling) {
   SeenBox seen;
   {
     const auto answer = AnswerMessageBox(IDOK, seen);
-    Click(Control(MainWindowWin32::kCommand4));
+    Click(Control(MainWindowWin32::kDelete));
   }
   platform::ReplaceFileOperationMaker(shell);
   EXPECT_EQ(seen.text,
@@ -366,13 +366,13 @@ TEST_F(Win32ViewsTest, TheReportSaysWhatTheShellDeletedInsteadOfRecycling) {
 
 TEST_F(Win32ViewsTest, TheEndOfTheSessionSavesTheListOnce) {
   mainWindow_.names().Append("Mscreate.dir");
-  EXPECT_EQ(::SendMessageW(Form1().handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
-  ::SendMessageW(Form1().handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(::SendMessageW(Main().handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  ::SendMessageW(Main().handle(), WM_ENDSESSION, TRUE, 0);
   MSG quit;  // the program ends: the thread's loop is asked to quit
   EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
   ASSERT_TRUE(fs::exists(state_.SettingsPath));
   fs::remove(state_.SettingsPath);
-  ::SendMessageW(Form1().handle(), WM_CLOSE, 0, 0);
+  ::SendMessageW(Main().handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }
 
@@ -387,12 +387,12 @@ TEST_F(Win32ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
     PassProgress progress(toolkit_, mainWindow_.view(), "Titel", "C:\\", false,
                           std::chrono::hours(1), closing);
     {
-      ProgressWindowWin32 window(toolkit_, progress, Form1().handle(), "Titel");
-      EXPECT_FALSE(::IsWindowEnabled(Form1().handle()));  // modal
+      ProgressWindowWin32 window(toolkit_, progress, Main().handle(), "Titel");
+      EXPECT_FALSE(::IsWindowEnabled(Main().handle()));  // modal
       stop(window.handle());
       EXPECT_TRUE(progress.StopRequested());
     }
-    EXPECT_TRUE(::IsWindowEnabled(Form1().handle()));
+    EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
   }
 }
 
