@@ -43,10 +43,11 @@ int main(int argc, char** argv) {
   gui::MainWindow mainWindow(state, helpers, toolkit);
   core::LoadNameList(state, mainWindow.names());
 
-  engine::PassObserver quiet;
+  engine::PassRequest request;
+  request.root = state.SearchRoot;
+  request.names = mainWindow.names();
   engine::DeleteReport report;
-  std::vector<size_t> matches =
-      engine::FindListedFiles(state.SearchRoot, mainWindow.names(), helpers, quiet, report);
+  std::vector<size_t> matches = engine::FindListedFiles(request, helpers, report);
   double openSeconds = 0;
   if (look) {
     const auto started = std::chrono::steady_clock::now();

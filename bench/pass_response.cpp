@@ -64,8 +64,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   GapRecorder recorder;
-  const auto report = engine::DeleteListedFiles(state.SearchRoot, names, engine::BindHelperObjects(),
-                                                recorder);
+  engine::PassRequest request;
+  request.root = state.SearchRoot;
+  request.names = names;
+  request.observer = &recorder;
+  const auto report = engine::DeleteListedFiles(request, engine::BindHelperObjects());
   recorder.Finish();
   std::printf("  longest time without events: walk %.1f ms, matching and deleting %.1f ms "
               "(target <= 100 ms; %llu files deleted)\n",

@@ -7,7 +7,6 @@
 #include "cli/terminal_text.h"
 #include "core/folder_entries.h"
 #include "core/name_list_store.h"
-#include "platform/dir/directory_handle.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
@@ -24,30 +23,24 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
   return kExitDone;
 }
 
-// Why `path` cannot be excluded though the list would take it: it names no folder now.
-std::error_code WhyNoFolder(const std::string& path) {
-  if (platform::IdentityOfFolder(path)) return {};
-  return platform::IdentityOf(path) ? std::make_error_code(std::errc::not_a_directory)
-                                    : std::make_error_code(std::errc::no_such_file_or_directory);
-}
-
 int AddExcludedFolder(const std::string& path, const core::AppState& state,
                       core::NameList& folders, bool escape, std::ostream& out,
                       std::ostream& err) {
-  if (core::FindFolderEntry(folders, path)) {
-    out << texts::AlreadyExcluded(Printable(path, escape)) << '\n';
-    return kExitDone;
+  using Outcome = core::FolderAddition::Outcome;
+  const core::FolderAddition addition = core::AddExcludedFolder(folders, path);
+  switch (addition.outcome) {
+    case Outcome::kAlreadyThere:
+      out << texts::AlreadyExcluded(Printable(path, escape)) << '\n';
+      return kExitDone;
+    case Outcome::kNoFolder:
+      err << texts::FolderCannotBeExcluded(Printable(path, escape), addition.error) << '\n';
+      return kExitUsageOrRoot;
+    case Outcome::kRefused:
+      err << texts::FolderRefused(addition.refusal) << '\n';
+      return kExitUsageOrRoot;
+    case Outcome::kAdded:
+      break;
   }
-  if (const std::error_code error = WhyNoFolder(path)) {
-    err << texts::CliExcludedFolderMissing(Printable(path, escape), error) << '\n';
-    return kExitUsageOrRoot;
-  }
-  const std::string entry = core::FolderEntryFor(path);
-  if (const auto refusal = folders.WhyRefused(entry)) {
-    err << texts::FolderRefused(*refusal) << '\n';
-    return kExitUsageOrRoot;
-  }
-  folders.Append(entry);
   return Save(state, folders, err);
 }
 

@@ -1,23 +1,19 @@
 #include "cli/pass_command.h"
 
-#include <ctime>
 #include <ostream>
-#include <span>
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
-#include "core/trash_history.h"
-#include "engine/delete_pass.h"
+#include "engine/recorded_pass.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
 
-int RootUnreadable(const core::AppState& state, const engine::DeleteReport& report,
+int RootUnreadable(const std::string& root, const engine::DeleteReport& report,
                    PrintingObserver& observer, std::ostream& err) {
   // The root's failure is the first, and only, path the report names.
-  observer.Line(err) << texts::CliRootUnreadable(observer.Shown(state.SearchRoot),
-                                                 report.named.front().error)
+  observer.Line(err) << texts::CliRootUnreadable(observer.Shown(root), report.named.front().error)
                      << '\n';
   return kExitUsageOrRoot;
 }
@@ -58,15 +54,14 @@ std::optional<uint64_t> TellNotFound(const Options& options, const ChosenPaths* 
   return chosen->NotFoundCount();
 }
 
-int ListMatches(const Options& options, core::AppState& state, const core::NameList& names,
-                const std::vector<std::string>& excludedFolders, ChosenPaths* chosen,
+int ListMatches(const Options& options, engine::PassRequest& request, ChosenPaths* chosen,
                 PrintingObserver& observer, std::ostream& out, std::ostream& err) {
   engine::HelperObjects& helpers = engine::BindHelperObjects();
   engine::DeleteReport report;
-  report.toTrash = state.UseTrash;  // a look at what a pass to the trash would move
-  auto matches = engine::FindListedFiles(state.SearchRoot, names, helpers, observer, report,
-                                         excludedFolders);
-  if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
+  // A look at what a pass to the trash would move.
+  report.toTrash = request.disposal == engine::Disposal::kTrash;
+  auto matches = engine::FindListedFiles(request, helpers, report);
+  if (report.rootUnreadable) return RootUnreadable(request.root, report, observer, err);
   if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
   if (report.stopped) {
     observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
@@ -105,29 +100,23 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
     out << texts::kCliEmptyList << '\n';
     return kExitDone;
   }
-  const std::vector<std::string> leftAlone = ExcludedFolders(options, excludedFolders);
-  if (options.dryRun) {
-    return ListMatches(options, state, names, leftAlone, chosen, observer, out, err);
-  }
+  engine::PassRequest request = engine::PassRequestFor(state);
+  request.names = names;
+  request.excludedFolders = ExcludedFolders(options, excludedFolders);
+  request.observer = &observer;
+  if (options.dryRun) return ListMatches(options, request, chosen, observer, out, err);
 
-  engine::MatchChooser onlyChosen;
   if (chosen != nullptr) {
-    onlyChosen = [chosen](const engine::ResultList& results, std::vector<size_t>& matches) {
+    request.choose = [chosen](const engine::ResultList& results, std::vector<size_t>& matches) {
       chosen->Keep(results, matches);
       return true;
     };
   }
-  // The record that lets the pass be taken back, written as its files reach the trash.
-  core::PassRecorder record(state, state.SearchRoot, std::time(nullptr));
-  const engine::DeleteReport report = *engine::DeleteListedFiles(
-      state.SearchRoot, names, engine::BindHelperObjects(), observer,
-      engine::KeptFiles(core::ProgramFiles(state)),
-      state.UseTrash ? engine::Disposal::kTrash : engine::Disposal::kDelete, onlyChosen,
-      [&record](std::span<const platform::TrashedEntry> moved) { record.Record(moved); },
-      leftAlone);
-  if (report.rootUnreadable) return RootUnreadable(state, report, observer, err);
+  const engine::RecordedPass pass =
+      engine::RunRecordedPass(state, request, engine::BindHelperObjects());
+  const engine::DeleteReport& report = *pass.report;
+  if (report.rootUnreadable) return RootUnreadable(request.root, report, observer, err);
   if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
-  const std::error_code recordNotSaved = record.Error();
   if (options.json) {
     out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)
         << '\n';
@@ -136,13 +125,13 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
       return observer.Shown(path);
     }) << '\n';
   }
-  if (recordNotSaved) {
-    observer.Line(err) << texts::TrashRecordNotSaved(record.RecordPath(), recordNotSaved) << '\n';
+  if (pass.recordError) {
+    observer.Line(err) << texts::TrashRecordNotSaved(pass.recordPath, pass.recordError) << '\n';
   }
   const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);
   if (report.stopped) return kExitStopped;
-  return report.Complete() && notFound.value_or(0) == 0 && !recordNotSaved ? kExitDone
-                                                                           : kExitIncomplete;
+  return report.Complete() && notFound.value_or(0) == 0 && !pass.recordError ? kExitDone
+                                                                             : kExitIncomplete;
 }
 
 }  // namespace tarnwick::cli

@@ -4,6 +4,16 @@
 #include "platform/path/full_path.h"
 
 namespace tarnwick::core {
+namespace {
+
+// Why `path` names no folder now; nothing when it does.
+std::error_code WhyNoFolder(const std::string& path) {
+  if (platform::IdentityOfFolder(path)) return {};
+  return platform::IdentityOf(path) ? std::make_error_code(std::errc::not_a_directory)
+                                    : std::make_error_code(std::errc::no_such_file_or_directory);
+}
+
+}  // namespace
 
 std::string FolderEntryFor(const std::string& path) { return platform::AbsolutePath(path); }
 
@@ -16,6 +26,21 @@ std::optional<int16_t> FindFolderEntry(const NameList& folders, const std::strin
     if (identity && !entry.empty() && platform::IdentityOfFolder(entry) == identity) return i;
   }
   return std::nullopt;
+}
+
+FolderAddition AddExcludedFolder(NameList& folders, const std::string& path) {
+  FolderAddition addition;
+  if (FindFolderEntry(folders, path)) {
+    addition.outcome = FolderAddition::Outcome::kAlreadyThere;
+  } else if ((addition.error = WhyNoFolder(path))) {
+    addition.outcome = FolderAddition::Outcome::kNoFolder;
+  } else if (const auto refusal = folders.WhyRefused(FolderEntryFor(path))) {
+    addition.outcome = FolderAddition::Outcome::kRefused;
+    addition.refusal = *refusal;
+  } else {
+    folders.Append(FolderEntryFor(path));
+  }
+  return addition;
 }
 
 }  // namespace tarnwick::core

@@ -46,22 +46,26 @@ class UnsearchedFolderRecorder : public PassObserver {
   DeleteReport& report_;
 };
 
+// The request's observer, or one that hears nothing.
+PassObserver& ObserverOf(const PassRequest& request) {
+  static PassObserver nobody;  // its methods do nothing and keep no state
+  return request.observer != nullptr ? *request.observer : nobody;
+}
+
 }  // namespace
 
-std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
-                                    HelperObjects& helpers, PassObserver& observer,
-                                    DeleteReport& report,
-                                    std::span<const std::string> excludedFolders) {
+std::vector<size_t> FindListedFiles(PassRequest& request, HelperObjects& helpers,
+                                    DeleteReport& report) {
   std::string pattern = "*.*";
-  UnsearchedFolderRecorder walkObserver(observer, report);
-  const NameMatcher matcher(names.Entries());
+  UnsearchedFolderRecorder walkObserver(ObserverOf(request), report);
+  const NameMatcher matcher(request.names.Entries());
   WalkSettings settings;
   settings.matcher = &matcher;
-  if (report.toTrash) settings.trashFolders = platform::TrashFolders(searchRoot);
-  settings.excluded = ExcludedFolders(excludedFolders);
+  if (report.toTrash) settings.trashFolders = platform::TrashFolders(request.root);
+  settings.excluded = ExcludedFolders(request.excludedFolders);
   report.excludedNotFound = settings.excluded.Missing();
   CollectionOutcome outcome =
-      CollectFiles(searchRoot, pattern, helpers.directoryLister, helpers.fileLister,
+      CollectFiles(request.root, pattern, helpers.directoryLister, helpers.fileLister,
                    helpers.resultList, walkObserver, settings);
   report.unreadableDirectories = outcome.unreadableDirectories;
   report.rootUnreadable = !outcome.rootOpened;
@@ -70,28 +74,24 @@ std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameLis
   return std::move(outcome.matches);
 }
 
-std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
-                                              const core::NameList& names, HelperObjects& helpers,
-                                              PassObserver& observer, const KeptFiles& kept,
-                                              Disposal disposal, const MatchChooser& choose,
-                                              const platform::MovedToTrash& recordMoved,
-                                              std::span<const std::string> excludedFolders) {
-  if (names.Count() == 0) return std::nullopt;
+std::optional<DeleteReport> DeleteListedFiles(PassRequest& request, HelperObjects& helpers,
+                                              const platform::MovedToTrash& recordMoved) {
+  if (request.names.Count() == 0) return std::nullopt;
   DeleteReport report;
-  report.toTrash = disposal == Disposal::kTrash;
-  std::vector<size_t> matches =
-      FindListedFiles(searchRoot, names, helpers, observer, report, excludedFolders);
+  report.toTrash = request.disposal == Disposal::kTrash;
+  std::vector<size_t> matches = FindListedFiles(request, helpers, report);
   if (matches.empty()) return report;  // a stopped walk finds nothing
-  if (choose && !choose(helpers.resultList, matches)) return std::nullopt;
+  if (request.choose && !request.choose(helpers.resultList, matches)) return std::nullopt;
   if (matches.empty()) return report;
 
   // Every file is reached from the walk's own root handle: the root is resolved once, when
   // the walk starts.
+  PassObserver& observer = ObserverOf(request);
   observer.OnDeletionsStarting(matches.size());
   std::optional<platform::Trash> trash;
   if (report.toTrash) trash.emplace(recordMoved);
-  FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), kept, matches,
-                          trash ? &*trash : nullptr);
+  FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), request.kept,
+                          matches, trash ? &*trash : nullptr);
   deletion.Run(observer, report);
   return report;
 }

@@ -1,9 +1,11 @@
+// The delete pass: one request names everything a front end decides before a pass (where,
+// which names, which folders to leave alone, delete or trash, which matches); the pass finds
+// the listed names and deals with them, reporting figures.
 #pragma once
 
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -16,15 +18,6 @@
 
 namespace tarnwick::engine {
 
-// Collects every file under `searchRoot` and gives the indices, in the result list, of those
-// whose name equals a listed name without regard to case; each file once. With
-// `report.toTrash` the trash's own folders are left alone, and always the folders named in
-// `excludedFolders` (looked up now; those not there are named in the report).
-std::vector<size_t> FindListedFiles(std::string& searchRoot, const core::NameList& names,
-                                    HelperObjects& helpers, PassObserver& observer,
-                                    DeleteReport& report,
-                                    std::span<const std::string> excludedFolders = {});
-
 // What becomes of the matching files: deleted for good, or moved to the user's trash.
 enum class Disposal { kDelete, kTrash };
 
@@ -33,22 +26,33 @@ enum class Disposal { kDelete, kTrash };
 // one. False: the pass deals with none and gives no report.
 using MatchChooser = std::function<bool(const ResultList& results, std::vector<size_t>& matches)>;
 
-// The main action: finds the listed names under `searchRoot` and deletes them (or moves them
-// to the trash), read-only and hidden files included. Every file is reached through the
+// One pass, as a front end asks for it.
+struct PassRequest {
+  std::string root;  // the folder searched; the walk gives it a trailing separator
+  core::NameList names;
+  std::vector<std::string> excludedFolders;  // never entered, nor anything below them
+  Disposal disposal = Disposal::kDelete;
+  KeptFiles kept;            // never dealt with, though their names be listed
+  MatchChooser choose;       // asked when anything was found; none: every match is dealt with
+  PassObserver* observer = nullptr;  // told how the pass gets on; none: nobody is
+};
+
+// Collects every file under `request.root` and gives the indices, in the result list, of those
+// whose name equals a listed name without regard to case; each file once. With
+// `report.toTrash` the trash's own folders are left alone, and always the excluded folders
+// (looked up now; those not there are named in the report).
+std::vector<size_t> FindListedFiles(PassRequest& request, HelperObjects& helpers,
+                                    DeleteReport& report);
+
+// The main action: finds the listed names under the root and deletes them (or moves them to
+// the trash), read-only and hidden files included. Every file is reached through the
 // directory handles of the walk's root, so nothing outside the root can be reached. Nothing is
 // deleted when the observer stops the walk; a stop during the deletions ends them after the
-// files in hand. Returns nothing, and does nothing, when the list is empty or `choose` (asked
-// when anything was found) says no. Only the matches it keeps are dealt with, by the same
-// rules; the report counts those. In a pass to the trash `recordMoved` hears of each batch of
-// files as soon as it is there, so that the pass can be taken back however it ends. The
-// folders of `excludedFolders`, and all below them, are never entered.
-std::optional<DeleteReport> DeleteListedFiles(std::string& searchRoot,
-                                              const core::NameList& names, HelperObjects& helpers,
-                                              PassObserver& observer,
-                                              const KeptFiles& kept = KeptFiles(),
-                                              Disposal disposal = Disposal::kDelete,
-                                              const MatchChooser& choose = {},
-                                              const platform::MovedToTrash& recordMoved = {},
-                                              std::span<const std::string> excludedFolders = {});
+// files in hand. Returns nothing, and does nothing, when the list is empty or `choose` says no.
+// Only the matches it keeps are dealt with, by the same rules; the report counts those. In a
+// pass to the trash `recordMoved` hears of each batch of files as soon as it is there, so that
+// the pass can be taken back however it ends.
+std::optional<DeleteReport> DeleteListedFiles(PassRequest& request, HelperObjects& helpers,
+                                              const platform::MovedToTrash& recordMoved = {});
 
 }  // namespace tarnwick::engine

@@ -40,19 +40,26 @@ void ExcludedFoldersWindow::AddClick() {
   const auto folder =
       view_->ChooseFolder(texts::kChooseExcludedFolderCaption, platform::UserHomeFolder());
   if (!folder || closed_) return;
+  using Outcome = core::FolderAddition::Outcome;
+  const core::FolderAddition addition = core::AddExcludedFolder(folders_, *folder);
   std::string title;
-  if (core::FindFolderEntry(folders_, *folder)) {
-    ShowMessage(*view_, texts::AlreadyExcluded(*folder), MessageKind::kInformation, title,
-                state_);
-    return;
+  switch (addition.outcome) {
+    case Outcome::kAdded:
+      ShowFolders();
+      return;
+    case Outcome::kAlreadyThere:
+      ShowMessage(*view_, texts::AlreadyExcluded(*folder), MessageKind::kInformation, title,
+                  state_);
+      return;
+    case Outcome::kNoFolder:  // gone since it was chosen
+      ShowMessage(*view_, texts::FolderCannotBeExcluded(*folder, addition.error),
+                  MessageKind::kWarning, title, state_);
+      return;
+    case Outcome::kRefused:
+      ShowMessage(*view_, texts::FolderRefused(addition.refusal), MessageKind::kWarning, title,
+                  state_);
+      return;
   }
-  const std::string entry = core::FolderEntryFor(*folder);
-  if (const auto refusal = folders_.WhyRefused(entry)) {
-    ShowMessage(*view_, texts::FolderRefused(*refusal), MessageKind::kWarning, title, state_);
-    return;
-  }
-  folders_.Append(entry);
-  ShowFolders();
 }
 
 void ExcludedFoldersWindow::RemoveClick() {

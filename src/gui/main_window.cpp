@@ -1,13 +1,10 @@
 #include "gui/main_window.h"
 
-#include <ctime>
-#include <span>
-
 #include "core/name_list_store.h"
 #include "core/path_helpers.h"
 #include "core/switch_setting.h"
 #include "core/trash_history.h"
-#include "engine/delete_pass.h"
+#include "engine/recorded_pass.h"
 #include "engine/excluded_folders.h"
 #include "engine/take_back.h"
 #include "gui/excluded_folders_window.h"
@@ -112,39 +109,33 @@ void MainWindow::DeleteClick() {
     core::EnsureTrailingBackslash(state_.SearchRoot);
   }
   passRunning_ = true;
-  std::optional<engine::DeleteReport> report;
-  // The record that lets the pass be taken back, written as its files reach the trash, so
-  // that it holds them however the pass ends.
-  core::PassRecorder record(state_, state_.SearchRoot, std::time(nullptr));
+  engine::PassRequest request = engine::PassRequestFor(state_);
+  request.names = names_;
+  request.excludedFolders = excludedFolders_.Entries();
+  engine::RecordedPass pass;
   {
     PassProgress progress(toolkit_, *view_, state_.AppTitle, state_.SearchRoot, state_.UseTrash,
                           progressDelay_, closing_);
-    engine::MatchChooser lookFirst;
+    request.observer = &progress;
     if (state_.LookFirst) {
-      lookFirst = [&](const engine::ResultList& results, std::vector<size_t>& matches) {
+      request.choose = [&](const engine::ResultList& results, std::vector<size_t>& matches) {
         if (closing_) return false;
         progress.StepAside();
         FoundFilesWindow found(toolkit_, *view_, results, matches, state_.UseTrash);
         return found.Choose(matches) && !closing_;
       };
     }
-    report = engine::DeleteListedFiles(state_.SearchRoot, names_, helpers_, progress,
-                                       engine::KeptFiles(core::ProgramFiles(state_)),
-                                       state_.UseTrash ? engine::Disposal::kTrash
-                                                       : engine::Disposal::kDelete,
-                                       lookFirst,
-                                       [&record](std::span<const platform::TrashedEntry> moved) {
-                                         record.Record(moved);
-                                       },
-                                       excludedFolders_.Entries());
+    pass = engine::RunRecordedPass(state_, request, helpers_);
   }
+  state_.SearchRoot = request.root;
   passRunning_ = false;
-  if (!report || closing_) return;
-  std::string text = texts::PassReport(*report);
-  bool complete = report->Complete();
-  if (report->toTrash) {
-    if (const std::error_code error = record.Error()) {
-      text += "\n\n" + texts::TrashRecordNotSaved(record.RecordPath(), error);
+  if (!pass.report || closing_) return;
+  const engine::DeleteReport& report = *pass.report;
+  std::string text = texts::PassReport(report);
+  bool complete = report.Complete();
+  if (report.toTrash) {
+    if (pass.recordError) {
+      text += "\n\n" + texts::TrashRecordNotSaved(pass.recordPath, pass.recordError);
       complete = false;
     }
     ShowTakeBack();

@@ -34,7 +34,7 @@ std::string CliNotExcluded(std::string_view folder) {
   return Join({"Der Ordner ist nicht unter den ausgenommenen: ", folder});
 }
 
-std::string CliExcludedFolderMissing(std::string_view folder, const std::error_code& error) {
+std::string FolderCannotBeExcluded(std::string_view folder, const std::error_code& error) {
   return Join({"Der Ordner kann nicht ausgenommen werden: ", folder, " (", Reason(error), ")"});
 }
 

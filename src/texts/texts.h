@@ -154,7 +154,7 @@ std::string CliTrashFolder(std::string_view path);
 std::string CliExcludedFolder(std::string_view path);
 // --ausnahme-hinzufuegen and --ausnahme-entfernen: the folder cannot be, or is not, excluded.
 std::string CliNotExcluded(std::string_view folder);
-std::string CliExcludedFolderMissing(std::string_view folder, const std::error_code& error);
+std::string FolderCannotBeExcluded(std::string_view folder, const std::error_code& error);
 // --nur-diese: the file of chosen paths cannot be read; chosen paths the pass did not find.
 std::string CliChosenUnreadable(std::string_view file, const std::error_code& error);
 std::string CliChosenNotFound(uint64_t count);

@@ -35,18 +35,25 @@ class RecordingObserver : public PassObserver {
   std::vector<std::string> failed;
 };
 
-DeleteReport RunPass(const std::string& root, const core::NameList& names,
-                 PassObserver& observer) {
+PassRequest Request(const std::string& root, core::NameList names) {
+  PassRequest request;
+  request.root = root;
+  request.names = std::move(names);
+  return request;
+}
+
+DeleteReport RunPass(PassRequest request) {
   HelperObjects helpers;
-  std::string searchRoot = root;
-  const auto report = DeleteListedFiles(searchRoot, names, helpers, observer);
+  const auto report = DeleteListedFiles(request, helpers);
   EXPECT_TRUE(report.has_value());
   return report.value_or(DeleteReport{});
 }
 
-DeleteReport RunPass(const std::string& root, const core::NameList& names) {
-  PassObserver quiet;
-  return RunPass(root, names, quiet);
+DeleteReport RunPass(const std::string& root, core::NameList names,
+                     PassObserver* observer = nullptr) {
+  PassRequest request = Request(root, std::move(names));
+  request.observer = observer;
+  return RunPass(std::move(request));
 }
 
 TEST(DeleteListedFiles, DeletesMixedCaseMatchesAnywhereReadOnlyAndHiddenIncluded) {
@@ -101,10 +108,10 @@ TEST(DeleteListedFiles, AnEmptyListDoesNothingAtAll) {
   TempDir dir;
   WriteFile(dir / "a", "");
   HelperObjects helpers;
-  PassObserver observer;
-  std::string root = dir.path().string();
-  ASSERT_TRUE(DeleteListedFiles(root, Names({"other"}), helpers, observer).has_value());
-  EXPECT_FALSE(DeleteListedFiles(root, core::NameList(), helpers, observer).has_value());
+  PassRequest other = Request(dir.path().string(), Names({"other"}));
+  ASSERT_TRUE(DeleteListedFiles(other, helpers).has_value());
+  PassRequest none = Request(dir.path().string(), core::NameList());
+  EXPECT_FALSE(DeleteListedFiles(none, helpers).has_value());
   EXPECT_EQ(helpers.resultList.ListCount(), 1u);
 }
 
@@ -119,7 +126,7 @@ TEST(DeleteListedFiles, NothingOutsideTheRootIsTouchedThroughLinks) {
 
   RecordingObserver observer;
   const DeleteReport report =
-      RunPass(dir / "root", Names({"Mscreate.dir", "into-outside", "sub.fifo"}), observer);
+      RunPass(dir / "root", Names({"Mscreate.dir", "into-outside", "sub.fifo"}), &observer);
   EXPECT_EQ(report.deleted, 3u);  // the two links and the FIFO, as entries
   EXPECT_TRUE(fs::exists(dir / "outside/Mscreate.dir"));
   EXPECT_TRUE(fs::exists(dir / "target.txt"));
@@ -147,7 +154,7 @@ TEST(DeleteListedFiles, ADirectorySwappedForALinkAfterCollectionCannotRedirectDe
   WriteFile(dir / "outside/Mscreate.dir", "keep");
   WriteFile(dir / "root/B/Mscreate.dir", "");
   SwappingObserver observer(dir / "root/B", dir / "outside");
-  const DeleteReport report = RunPass(dir / "root", Names({"Mscreate.dir"}), observer);
+  const DeleteReport report = RunPass(dir / "root", Names({"Mscreate.dir"}), &observer);
   EXPECT_TRUE(fs::exists(dir / "outside/Mscreate.dir"));
   EXPECT_EQ(report.deleted, 0u);
   EXPECT_EQ(report.failed, 1u);
@@ -162,7 +169,7 @@ TEST(DeleteListedFiles, AStopDuringTheWalkDeletesNothing) {
   class Stopper : public PassObserver {
     bool OnWalkProgress(const WalkProgress&) override { return false; }
   } stopper;
-  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), stopper);
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Mscreate.dir"}), &stopper);
   EXPECT_TRUE(report.stopped);
   EXPECT_EQ(report.deleted, 0u);
   EXPECT_TRUE(fs::exists(dir / "a/Mscreate.dir"));
@@ -179,7 +186,7 @@ TEST(DeleteListedFiles, AStopDuringTheDeletionsReportsExactlyWhatIsGone) {
     bool OnDeleteProgress(uint64_t, uint64_t) override { return calls++ == 0; }
     int calls = 0;
   } stopper;
-  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), stopper);
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), &stopper);
   uint64_t gone = 0;
   for (int i = 0; i < kFiles; ++i) gone += fs::exists(file(i)) ? 0 : 1;
   EXPECT_TRUE(report.stopped);
@@ -202,7 +209,7 @@ TEST(DeleteListedFiles, AFileGoneBeforeItsTurnIsNeitherDeletedNorAFailure) {
    private:
     std::string file_;
   } other(dir / "b/Setup.log");
-  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), other);
+  const DeleteReport report = RunPass(dir.path().string(), Names({"Setup.log"}), &other);
   EXPECT_EQ(report.deleted, 1u);
   EXPECT_EQ(report.failed, 0u);
   EXPECT_EQ(other.gone, 1);
@@ -242,12 +249,9 @@ void MakeExcludableTree(const TempDir& dir) {
 }
 
 DeleteReport RunExcludingPass(const std::string& root, const std::vector<std::string>& excluded) {
-  HelperObjects helpers;
-  PassObserver quiet;
-  std::string searchRoot = root;
-  return DeleteListedFiles(searchRoot, Names({"Setup.log"}), helpers, quiet, {}, Disposal::kDelete,
-                           {}, {}, excluded)
-      .value_or(DeleteReport{});
+  PassRequest request = Request(root, Names({"Setup.log"}));
+  request.excludedFolders = excluded;
+  return RunPass(std::move(request));
 }
 
 TEST(DeleteListedFiles, NeverEntersAnExcludedFolderHoweverItIsSpelt) {
@@ -343,11 +347,12 @@ TEST(DeleteListedFiles, ToTheTrashMovesWhatItFindsAndNeverTheProgramsOwnFiles) {
   WriteFile(dir / "root/sub/MSCREATE.DIR", "sub");
   WriteFile(dir / "root/tarnwick.ini", "[Kelvane Tarnwick]\n");
   HelperObjects helpers;
-  std::string root = dir / "root";
   RecordingObserver observer;
-  const auto report = DeleteListedFiles(root, Names({"Mscreate.dir", "tarnwick.ini"}), helpers,
-                                        observer, KeptFiles({dir / "root/tarnwick.ini"}),
-                                        Disposal::kTrash);
+  PassRequest request = Request(dir / "root", Names({"Mscreate.dir", "tarnwick.ini"}));
+  request.observer = &observer;
+  request.kept = KeptFiles({dir / "root/tarnwick.ini"});
+  request.disposal = Disposal::kTrash;
+  const auto report = DeleteListedFiles(request, helpers);
   ASSERT_TRUE(report.has_value());
   EXPECT_TRUE(report->toTrash);
   EXPECT_EQ(report->deleted, 2u);
@@ -367,13 +372,13 @@ TEST(DeleteListedFiles, ToTheTrashNeverEntersTheTrashItself) {
   WriteFile(dir / "home/Setup.log", "first");
   const core::NameList names = Names({"Setup.log", "Setup.log.trashinfo"});
   HelperObjects helpers;
-  PassObserver quiet;
-  std::string root = dir / "home";
-  ASSERT_EQ(DeleteListedFiles(root, names, helpers, quiet, {}, Disposal::kTrash)->deleted, 1u);
+  PassRequest request = Request(dir / "home", names);
+  request.disposal = Disposal::kTrash;
+  ASSERT_EQ(DeleteListedFiles(request, helpers)->deleted, 1u);
   const std::string info = ReadFile(dir / "home/data/Trash/info/Setup.log.trashinfo");
   WriteFile(dir / "home/Setup.log", "second");
 
-  const auto report = DeleteListedFiles(root, names, helpers, quiet, {}, Disposal::kTrash);
+  const auto report = DeleteListedFiles(request, helpers);
   EXPECT_EQ(report->deleted, 1u);
   EXPECT_EQ(report->trashFolders, 1u);
   EXPECT_TRUE(report->Complete());

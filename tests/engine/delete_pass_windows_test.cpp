@@ -34,13 +34,16 @@ TEST(DeleteListedFilesWindows, DeletesEveryCaseOfAListedNameReadOnlyAndHiddenInc
   names.Append("\xC3\xA4rger.txt");  // ärger.txt
 
   HelperObjects helpers;
-  std::string searchRoot = root;
   RecordingObserver observer;
-  const auto report = DeleteListedFiles(searchRoot, names, helpers, observer);
+  PassRequest request;
+  request.root = root;
+  request.names = names;
+  request.observer = &observer;
+  const auto report = DeleteListedFiles(request, helpers);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->deleted, 3u);
   EXPECT_EQ(report->failed, 0u);
-  EXPECT_EQ(searchRoot, root + "\\");
+  EXPECT_EQ(request.root, root + "\\");
   // Paths are the platform's own, in the walk's order: subfolders first, the root's files last.
   const std::vector<std::string> expected = {root + "\\Setup\\Daten\\\xC3\x84RGER.TXT",
                                              root + "\\Setup\\mscreate.dir", root + "\\MSCREATE.DIR"};
@@ -71,11 +74,11 @@ TEST(DeleteListedFilesWindows, AnExcludedFolderIsKnownInAnySpellingAndHoldsItsRo
     core::NameList names;
     names.Append("Setup.log");
     HelperObjects helpers;
-    PassObserver quiet;
-    std::string searchRoot = top + c.root;
-    const std::vector<std::string> excluded = {top + c.excluded};
-    const auto report = DeleteListedFiles(searchRoot, names, helpers, quiet, {}, Disposal::kDelete,
-                                          {}, {}, excluded);
+    PassRequest request;
+    request.root = top + c.root;
+    request.names = names;
+    request.excludedFolders = {top + c.excluded};
+    const auto report = DeleteListedFiles(request, helpers);
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->rootExcluded, c.rootExcluded);
     EXPECT_EQ(report->excludedFolders, 1u);
@@ -95,9 +98,10 @@ TEST(DeleteListedFilesWindows, AFileInUseIsReportedAsNotDeleted) {
   core::NameList names;
   names.Append("thumbs.db");
   HelperObjects helpers;
-  std::string searchRoot = root;
-  PassObserver quiet;
-  const auto report = DeleteListedFiles(searchRoot, names, helpers, quiet);
+  PassRequest request;
+  request.root = root;
+  request.names = names;
+  const auto report = DeleteListedFiles(request, helpers);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->deleted, 0u);
   EXPECT_EQ(report->failed, 1u);

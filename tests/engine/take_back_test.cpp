@@ -1,5 +1,7 @@
 #include "engine/take_back.h"
 
+#include "engine/recorded_pass.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -34,15 +36,13 @@ class TakeBack : public ::testing::Test {
 
   // A pass to the trash over `root` for every Setup.log, recorded as it goes.
   void PassToTrash(std::string root, PassObserver&& observer = PassObserver()) {
-    core::NameList names;
-    names.Append("Setup.log");
+    PassRequest request;
+    request.root = std::move(root);
+    request.names.Append("Setup.log");
+    request.disposal = Disposal::kTrash;
+    request.observer = &observer;
     HelperObjects helpers;
-    core::PassRecorder record(state_, root, std::time(nullptr));
-    DeleteListedFiles(root, names, helpers, observer, {}, Disposal::kTrash, {},
-                      [&record](std::span<const platform::TrashedEntry> moved) {
-                        record.Record(moved);
-                      });
-    ASSERT_FALSE(record.Error());
+    ASSERT_FALSE(RunRecordedPass(state_, request, helpers).recordError);
   }
 
   // The newest kept pass's record.

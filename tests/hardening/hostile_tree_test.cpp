@@ -43,9 +43,10 @@ core::NameList Names(std::initializer_list<std::string> entries) {
 DeleteReport PassWithinAMinute(const std::string& root, const core::NameList& names) {
   auto pass = std::async(std::launch::async, [root, &names] {
     HelperObjects helpers;
-    PassObserver quiet;
-    std::string searchRoot = root;
-    return DeleteListedFiles(searchRoot, names, helpers, quiet).value_or(DeleteReport{});
+    PassRequest request;
+    request.root = root;
+    request.names = names;
+    return DeleteListedFiles(request, helpers).value_or(DeleteReport{});
   });
   if (pass.wait_for(std::chrono::minutes(1)) != std::future_status::ready) {
     std::cerr << "HANG: the delete pass over " << root << " did not end within a minute\n";
@@ -238,9 +239,10 @@ TEST(HostileTree, ARootThatIsAFileMissingOrUnreadableDeletesNothingAndSaysSo) {
   EXPECT_TRUE(fs::exists(dir / "locked/Mscreate.dir"));
 
   HelperObjects helpers;
-  PassObserver quiet;
-  std::string missing = dir / "missing";
-  const auto report = DeleteListedFiles(missing, names, helpers, quiet);
+  PassRequest request;
+  request.root = dir / "missing";
+  request.names = names;
+  const auto report = DeleteListedFiles(request, helpers);
   ASSERT_TRUE(report.has_value());
   EXPECT_TRUE(report->rootUnreadable);
   EXPECT_EQ(report->deleted, 0u);

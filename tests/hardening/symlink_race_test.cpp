@@ -115,9 +115,12 @@ constexpr Disposal kDisposals[] = {Disposal::kDelete, Disposal::kTrash};
 
 DeleteReport RunPass(const std::string& root, PassObserver& observer, Disposal disposal) {
   HelperObjects helpers;
-  std::string searchRoot = root;
-  return DeleteListedFiles(searchRoot, ListedNames(), helpers, observer, KeptFiles(), disposal)
-      .value_or(DeleteReport{});
+  PassRequest request;
+  request.root = root;
+  request.names = ListedNames();
+  request.disposal = disposal;
+  request.observer = &observer;
+  return DeleteListedFiles(request, helpers).value_or(DeleteReport{});
 }
 
 // The files a pass should delete: in the root, in ordinary subdirectories, and in the

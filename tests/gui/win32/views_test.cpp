@@ -304,11 +304,11 @@ TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTicked
   EXPECT_TRUE(state_.LookFirst);
   WriteFile(dir_ / "root\\a\\Setup.log", "");
   WriteFile(dir_ / "root\\b\\Setup.log", "");
-  core::NameList names;
-  names.Append("Setup.log");
-  engine::PassObserver quiet;
+  engine::PassRequest request;
+  request.root = state_.SearchRoot;
+  request.names.Append("Setup.log");
   engine::DeleteReport report;
-  std::vector<size_t> matches = engine::FindListedFiles(state_.SearchRoot, names, helpers_, quiet, report);
+  std::vector<size_t> matches = engine::FindListedFiles(request, helpers_, report);
   ASSERT_EQ(matches.size(), 2u);
   const std::vector<size_t> found = matches;
   std::string line, deal;
