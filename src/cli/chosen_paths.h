@@ -1,3 +1,5 @@
+// The paths a user chose for a pass with --nur-diese, read as --dry-run printed them, and
+// which of a pass's matches are among them.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// tarnwick-cli's whole run behind one function, with what it needs of its surroundings passed
+// in, so that tests run it without a process of its own.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// tarnwick-cli's option table: what the command line asks for, parsed, with every mistake said
+// in German.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The exit statuses tarnwick-cli documents, in one place for every command.
 #pragma once
 
 namespace tarnwick::cli {

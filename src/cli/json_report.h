@@ -1,3 +1,5 @@
+// tarnwick-cli's JSON: the report of a pass, a take-back, the kept passes and the excluded
+// folders, each as one object with the keys of the man page.
 #pragma once
 
 #include <cstdint>

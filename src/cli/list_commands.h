@@ -1,3 +1,4 @@
+// tarnwick-cli's commands on the stored lists: print, add and remove names and excluded folders.
 #pragma once
 
 #include <iosfwd>

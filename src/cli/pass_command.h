@@ -1,3 +1,4 @@
+// tarnwick-cli's pass: the matches listed (--dry-run) or dealt with, and the report printed.
 #pragma once
 
 #include <iosfwd>

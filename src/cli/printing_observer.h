@@ -1,3 +1,5 @@
+// What tarnwick-cli prints while a pass runs: a progress line on a terminal, every file dealt
+// with when asked, and the paths as they may safely be shown.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// tarnwick-cli's commands on the kept passes: take one back, list them.
 #pragma once
 
 #include <iosfwd>

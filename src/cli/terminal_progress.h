@@ -1,3 +1,4 @@
+// The one status line tarnwick-cli rewrites on a terminal while a pass runs.
 #pragma once
 
 #include <chrono>

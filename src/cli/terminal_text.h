@@ -1,3 +1,4 @@
+// Text as it may be printed to a terminal: a file name must not move the cursor or fake lines.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The program-wide state of a run (its folders, its settings file, where a pass starts, its
+// switches) and how start-up fills it.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// A list the settings file keeps (the names to delete, or the excluded folders): its entries,
+// what it refuses, and the edits of this run, which a save applies to the file as it is then.
 #pragma once
 
 #include <cstdint>

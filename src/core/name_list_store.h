@@ -1,3 +1,4 @@
+// Loading and saving the stored lists in the settings file.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The settings file's numbers read as the profile functions read them.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The path helpers every layer above shares: a trailing separator, a path's last component.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The settings file in use: reading it as a hostile file, and changing it under the lock shared
+// by both programs, in one atomic replacement.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The program's on/off choices kept in the settings file (the trash, the look first).
 #pragma once
 
 #include <system_error>

@@ -1,3 +1,5 @@
+// The kept passes to the trash: where their records lie, which are kept, and the recorder that
+// writes the record of the pass that runs now.
 #pragma once
 
 #include <cstddef>

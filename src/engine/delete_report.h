@@ -1,3 +1,4 @@
+// What a pass did, in figures and named paths; the texts layer turns it into words.
 #pragma once
 
 #include <cstddef>

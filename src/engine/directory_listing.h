@@ -1,3 +1,4 @@
+// One folder's entries as the walk reads them once: subfolders and files apart, in byte order.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The folders a pass never enters, looked up once and then known by identity, not by spelling.
 #pragma once
 
 #include <span>

@@ -1,3 +1,4 @@
+// The recursive collection of every file under a root into the result list, over the listers.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// The second half of a pass: the matches deleted or moved to the trash, folder by folder, on
+// several threads, each folder reached from the walk's root handle.
 #pragma once
 
 #include <atomic>

@@ -1,3 +1,5 @@
+// The helper objects the search engine works through: the folder and file listers and the
+// result list.
 #pragma once
 
 #include <cstddef>

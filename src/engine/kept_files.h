@@ -1,3 +1,4 @@
+// The program's own files, which no pass deals with though their names be listed.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Whether a file's name equals a listed name, ignoring case and how Unicode composes it.
 #pragma once
 
 #include <cstddef>

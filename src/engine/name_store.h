@@ -1,3 +1,5 @@
+// Compact storage of the folders and names a walk collects: millions of files at about 21
+// bytes each.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The walk itself: a tree read on several threads, each a subtree at a time, with what it is
+// told to leave alone and what it gives back.
 #pragma once
 
 #include <cstddef>

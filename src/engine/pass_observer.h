@@ -1,3 +1,4 @@
+// What a front end hears while a pass runs: progress, each file's fate, and the chance to stop.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The collected files in the order of one walk, each readable as its full path.
 #pragma once
 
 #include <cstddef>

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <span>
-#include <thread>
 
 #include "core/trash_history.h"
 #include "engine/work_sharing.h"
@@ -34,22 +33,20 @@ void Hold(const core::KeptPass& pass, HeldRecord& held) {
 std::vector<std::error_code> TakeBackShared(std::span<const platform::TrashedEntry> entries) {
   constexpr size_t kStretch = 256;
   std::vector<std::error_code> outcomes(entries.size());
+  if (entries.empty()) return outcomes;
   SharedWork work;
   for (size_t start = 0; start < entries.size(); start += kStretch) work.Add(start);
-  const size_t threads = std::min<size_t>(PlanThreads(0, false).first,
-                                          (entries.size() + kStretch - 1) / kStretch);
-  const auto takeBack = [&] {
-    while (const std::optional<size_t> start = work.Take()) {
-      const auto stretch = entries.subspan(*start, std::min(kStretch, entries.size() - *start));
-      const std::vector<std::error_code> done = platform::TakeBack(stretch);
-      std::copy(done.begin(), done.end(), outcomes.begin() + static_cast<ptrdiff_t>(*start));
-      work.Finished();
-    }
-  };
-  std::vector<std::thread> helpers;
-  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(takeBack);
-  takeBack();
-  for (std::thread& helper : helpers) helper.join();
+  ThreadPlan plan = PlanThreads(0, false);
+  plan.first = plan.most = static_cast<unsigned>(
+      std::min<size_t>(plan.first, (entries.size() + kStretch - 1) / kStretch));
+  ShareWork(
+      work, plan,
+      [&](unsigned, size_t start) {
+        const auto stretch = entries.subspan(start, std::min(kStretch, entries.size() - start));
+        const std::vector<std::error_code> done = platform::TakeBack(stretch);
+        std::copy(done.begin(), done.end(), outcomes.begin() + static_cast<ptrdiff_t>(start));
+      },
+      [] { return true; });  // taking back is not stopped half-way
   return outcomes;
 }
 

@@ -1,3 +1,4 @@
+// Taking a kept pass back from the trash, whole, and summing up the kept passes for a listing.
 #pragma once
 
 #include <cstdint>

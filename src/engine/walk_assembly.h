@@ -1,3 +1,4 @@
+// Putting the pieces the walk's threads collected together in the order of one walk.
 #pragma once
 
 #include <cstddef>

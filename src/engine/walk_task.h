@@ -1,3 +1,4 @@
+// The unit of the walk's work: one subtree, and the pieces of output it leaves for the assembly.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// The one place where a pass's work is shared between threads: how many, handing out items,
+// stopping, and waking the front end every 10 ms.
 #pragma once
 
 #include <atomic>

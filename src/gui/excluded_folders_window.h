@@ -1,3 +1,4 @@
+// The rules of the window "Ausgenommene Ordner" and the view interface its toolkits implement.
 #pragma once
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The rules of the window "Gefundene Dateien", the look before deleting, and its view interface.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Where each control of each window sits, in twips, for the views of every toolkit.
+#pragma once
 
 #include "gui/window_geometry.h"
 

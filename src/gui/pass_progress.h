@@ -1,3 +1,5 @@
+// The progress of a long pass in the window: when its progress window opens, what it shows,
+// and a stop; and the view interface its toolkits implement.
 #pragma once
 
 #include <chrono>

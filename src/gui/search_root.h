@@ -1,3 +1,5 @@
+// What the launch window makes of a path from the command line: the folder to search and the
+// name to list.
 #pragma once
 
 #include <string>

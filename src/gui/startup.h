@@ -1,3 +1,5 @@
+// Start-up of the desktop program, toolkit-free: the state filled, the lists loaded, the first
+// window chosen.
 #pragma once
 
 #include <memory>

@@ -1,3 +1,5 @@
+// The toolkit interface the window rules talk to: each window's view is made by it, and it runs
+// the events; and what every view offers (showing, placing, message boxes).
 #pragma once
 
 #include <functional>

@@ -1,3 +1,4 @@
+// Twips, the unit every window's geometry is given in, and its rectangles and sizes.
 #pragma once
 
 #include <cstdint>

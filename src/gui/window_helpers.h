@@ -1,3 +1,4 @@
+// The window helpers: placing a window, keeping it on top, a message box of one of four kinds.
 #pragma once
 
 #include <optional>

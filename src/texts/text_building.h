@@ -1,6 +1,6 @@
+// How the texts are put together.
 #pragma once
 
-// How the texts are put together.
 #include <cstdint>
 #include <initializer_list>
 #include <string>

@@ -1,3 +1,5 @@
+// Every German text both front ends show: captions, questions, reports, reasons, and
+// tarnwick-cli's messages.
 #pragma once
 
 // Every text the user reads, in one place, for the windows of every toolkit and for

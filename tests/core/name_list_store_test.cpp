@@ -8,6 +8,7 @@
 #include "core/settings_file.h"
 #include "platform/text/system_code_page.h"
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::core {
 namespace {
@@ -18,10 +19,6 @@ using tarnwick::testing::WriteFile;
 
 class NameListStore : public ::testing::Test {
  protected:
-  NameListStore() {
-    state_.AppTitle = kAppTitle;
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-  }
 
   void WriteSettings(const std::string& body) {
     WriteFile(state_.SettingsPath, "[Kelvane Tarnwick]\n" + body);
@@ -35,7 +32,7 @@ class NameListStore : public ::testing::Test {
   }
 
   TempDir dir_;
-  AppState state_;
+  AppState state_ = testing::StateIn(dir_);
 };
 
 TEST_F(NameListStore, NoFileLoadsNothing) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::core {
 namespace {
@@ -15,8 +16,7 @@ using tarnwick::testing::TempDir;
 // the last fifty are kept; a pass that moved nothing leaves no record.
 TEST(TrashHistory, KeepsTheLastFiftyPassesNewestFirst) {
   TempDir dir;
-  AppState state;
-  state.SettingsPath = dir / "tarnwick.ini";
+  const AppState state = testing::StateIn(dir);
   platform::TrashedEntry moved;
   moved.originalPath = "/tree/Setup.log";
 #ifdef _WIN32

@@ -18,6 +18,7 @@
 #include "platform/trash/trash_record.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -30,9 +31,7 @@ using tarnwick::testing::WriteFile;
 
 class TakeBack : public ::testing::Test {
  protected:
-  TakeBack() : dataHome_("XDG_DATA_HOME", dir_ / "data") {
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-  }
+  TakeBack() : dataHome_("XDG_DATA_HOME", dir_ / "data") {}
 
   // A pass to the trash over `root` for every Setup.log, recorded as it goes.
   void PassToTrash(std::string root, PassObserver&& observer = PassObserver()) {
@@ -52,7 +51,7 @@ class TakeBack : public ::testing::Test {
 
   TempDir dir_;
   ScopedVariable dataHome_;
-  core::AppState state_;
+  core::AppState state_ = testing::StateIn(dir_);
 };
 
 // A pass moves tree/a/Setup.log and tree/b/Setup.log to the trash; then something happens to

@@ -13,6 +13,7 @@
 #include "support/scoped_variable.h"
 #endif
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::gui {
 namespace {
@@ -28,12 +29,6 @@ using Names = std::vector<std::string>;
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() {
-    state_.AppTitle = core::kAppTitle;
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-    state_.SearchRoot = NativePath(dir_ / "root/");
-    fs::create_directories(dir_ / "root");
-  }
 
   void SetNames(const Names& names) {
     for (const auto& name : names) window_.names().Append(name);
@@ -60,7 +55,7 @@ class MainWindowTest : public ::testing::Test {
   testing::FakeMainWindow& view() { return *toolkit_.mainWindow; }
 
   TempDir dir_;
-  core::AppState state_;
+  core::AppState state_ = testing::StateIn(dir_);
   engine::HelperObjects helpers_;
   FakeToolkit toolkit_;
   MainWindow window_{state_, helpers_, toolkit_};

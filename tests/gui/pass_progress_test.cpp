@@ -7,6 +7,7 @@
 
 #include "fake_toolkit.h"
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::gui {
 namespace {
@@ -31,9 +32,6 @@ std::string Numbered(const char* prefix, int number, const char* suffix = "") {
 class PassProgressTest : public ::testing::Test {
  protected:
   PassProgressTest() {
-    state_.AppTitle = core::kAppTitle;
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-    state_.SearchRoot = NativePath(dir_ / "root/");
     for (int n = 0; n < kNamesPerFolder; ++n) window_.names().Append(Numbered("f", n, ".tmp"));
     for (int folder = 0; folder < kFolders; ++folder) {
       const fs::path path = fs::path(dir_ / "root") / Numbered("d", folder);
@@ -58,7 +56,7 @@ class PassProgressTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  core::AppState state_;
+  core::AppState state_ = testing::StateIn(dir_);
   engine::HelperObjects helpers_;
   FakeToolkit toolkit_;
   MainWindow window_{state_, helpers_, toolkit_};

@@ -1,3 +1,4 @@
+// The desktop program on Qt: start-up, the event loop, and the session's end.
 #pragma once
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The window "Ausgenommene Ordner" in Qt.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// The window "Gefundene Dateien" in Qt: a virtual list over the rules' rows.
 #pragma once
 
 #include <QAbstractListModel>

@@ -1,3 +1,4 @@
+// The progress window of a long pass in Qt.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,5 @@
+// What every Qt view shares: twips to pixels, the interface font, Enter on buttons, the folder
+// chooser, message boxes, and the window base the views build on.
 #pragma once
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// The toolkit of the Linux program: the rules' windows as Qt widgets, and Qt's event loop.
 #pragma once
 
 #include "gui/toolkit.h"

@@ -1,3 +1,4 @@
+// A Qt push button whose caption wraps, for the big delete button.
 #pragma once
 
 #include <QPushButton>

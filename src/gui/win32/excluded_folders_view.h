@@ -1,3 +1,4 @@
+// The window "Ausgenommene Ordner" on Win32.
 #pragma once
 
 #include "gui/excluded_folders_window.h"

@@ -1,3 +1,4 @@
+// The system's folder chooser for the Win32 views.
 #pragma once
 
 #include "platform/windows/windows_support.h"  // windows.h first

@@ -1,3 +1,4 @@
+// The window "Gefundene Dateien" on Win32: a virtual list view over the rules' rows.
 #pragma once
 
 #include "gui/found_files_window.h"

@@ -1,3 +1,4 @@
+// The progress window of a long pass on Win32.
 #pragma once
 
 #include "gui/pass_progress.h"

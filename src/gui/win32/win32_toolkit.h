@@ -1,3 +1,5 @@
+// The toolkit of the Windows program: the rules' windows as native Win32 windows, and the
+// thread's message loop.
 #pragma once
 
 #include "gui/win32/win32_window.h"

@@ -1,3 +1,5 @@
+// What every Win32 view shares: a top-level window of the program's class, its controls laid out
+// in twips, the dispatch of its commands, modality, and message boxes.
 #pragma once
 
 #include "platform/windows/windows_support.h"  // windows.h first

@@ -1,3 +1,5 @@
+// Open folders and everything done through them: opening, listing, deleting an entry, who a file
+// is; the walk and every deletion reach the disk only through this interface.
 #pragma once
 
 #include <cstdint>

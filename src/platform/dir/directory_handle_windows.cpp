@@ -7,149 +7,16 @@
 #include <vector>
 
 #include "platform/dir/directory_handle.h"
+#include "platform/dir/relative_open_windows.h"
 #include "platform/dir/windows_entry_kind.h"
-#include "platform/windows/windows_support.h"  // windows.h before the headers that build on it
-
-#include <winioctl.h>
-#include <winternl.h>
 
 namespace tarnwick::platform {
 namespace {
 
-HANDLE NativeOf(const DirectoryHandle& directory) {
-  return reinterpret_cast<HANDLE>(directory.NativeHandle());
-}
-
-std::error_code NtError(NTSTATUS status) { return WindowsError(::RtlNtStatusToDosError(status)); }
-
-constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr ACCESS_MASK kDirectoryAccess = FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES;
-
-// The deletion that ignores the read-only attribute (Windows 10 1809 and later). The values
-// are the documented ones; the headers offer them only to builds for that version.
-constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
-constexpr DWORD kDispositionDelete = 0x1;
-constexpr DWORD kDispositionIgnoreReadOnly = 0x10;
-struct DispositionInfoEx {
-  DWORD flags;
-};
-
-// Opens `name` inside `parent`: the entry itself when it is a reparse point, unless
-// `asReparsePoint` is false and the reparse point's owner is to present what it stands for.
-NTSTATUS OpenRelative(HANDLE parent, const std::wstring& name, ACCESS_MASK access, ULONG options,
-                      HANDLE& opened, bool asReparsePoint = true) {
-  UNICODE_STRING unicodeName;
-  unicodeName.Buffer = const_cast<wchar_t*>(name.data());
-  unicodeName.Length = unicodeName.MaximumLength = static_cast<USHORT>(name.size() * sizeof(wchar_t));
-  OBJECT_ATTRIBUTES attributes;
-  InitializeObjectAttributes(&attributes, &unicodeName, OBJ_CASE_INSENSITIVE, parent, nullptr);
-  IO_STATUS_BLOCK status;
-  opened = INVALID_HANDLE_VALUE;
-  if (asReparsePoint) options |= FILE_OPEN_REPARSE_POINT;
-  return ::NtCreateFile(&opened, access | SYNCHRONIZE, &attributes, &status, nullptr, 0, kShareAll,
-                        FILE_OPEN, options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
-}
-
-std::error_code AttributesOf(HANDLE handle, FILE_ATTRIBUTE_TAG_INFO& info) {
-  if (!::GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &info, sizeof info)) {
-    return LastWindowsError();
-  }
-  return {};
-}
-
-bool SetAttributes(HANDLE handle, DWORD attributes) {
-  FILE_BASIC_INFO basic{};  // zero times: leave them as they are
-  basic.FileAttributes = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
-  return ::SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic);
-}
-
-std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(handle, &info)) return std::nullopt;
-  return FileIdentity{info.dwVolumeSerialNumber,
-                      (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-}
-
-// A mount point's reparse data: its target's name, "\??\Volume{...}\" for a mounted volume, a
-// folder's path for a junction.
-struct MountPointData {
-  DWORD tag;
-  WORD dataLength;
-  WORD reserved;
-  WORD targetOffset;
-  WORD targetLength;
-  WORD printOffset;
-  WORD printLength;
-  wchar_t names[1];
-};
-
-bool MountsVolume(HANDLE mountPoint) {
-  std::vector<unsigned char> buffer(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
-  DWORD returned = 0;
-  if (!::DeviceIoControl(mountPoint, FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer.data(),
-                         static_cast<DWORD>(buffer.size()), &returned, nullptr) ||
-      returned < offsetof(MountPointData, names)) {
-    return false;
-  }
-  const auto* data = reinterpret_cast<const MountPointData*>(buffer.data());
-  if (data->tag != IO_REPARSE_TAG_MOUNT_POINT ||
-      offsetof(MountPointData, names) + data->targetOffset + data->targetLength > returned) {
-    return false;
-  }
-  const std::wstring_view target(data->names + data->targetOffset / sizeof(wchar_t),
-                                 data->targetLength / sizeof(wchar_t));
-  return target.starts_with(L"\\??\\Volume{");
-}
-
-// Whether a volume is mounted on the folder `name` of `parent`, a mount point.
-bool MountsVolume(HANDLE parent, const std::wstring& name) {
-  HANDLE handle = INVALID_HANDLE_VALUE;
-  if (OpenRelative(parent, name, FILE_READ_ATTRIBUTES, 0, handle) != 0) return false;
-  const ScopedHandle mountPoint(handle);
-  return MountsVolume(handle);
-}
 
 bool IsDotOrDotDot(const wchar_t* name, size_t length) {
   return (length == 1 && name[0] == L'.') || (length == 2 && name[0] == L'.' && name[1] == L'.');
-}
-
-// Deletes the open file. A read-only attribute is passed over where the system can; elsewhere
-// it is cleared first, when this user may change attributes, and put back if the deletion
-// fails. Hidden and system attributes never stand in a deletion's way.
-std::error_code DeleteOpenFile(HANDLE file, DWORD attributes) {
-  DispositionInfoEx ignoringReadOnly{kDispositionDelete | kDispositionIgnoreReadOnly};
-  if (::SetFileInformationByHandle(file, kFileDispositionInfoEx, &ignoringReadOnly,
-                                   sizeof ignoringReadOnly)) {
-    return {};
-  }
-  const DWORD unsupported = ::GetLastError();
-  if (unsupported != ERROR_INVALID_PARAMETER && unsupported != ERROR_INVALID_FUNCTION &&
-      unsupported != ERROR_NOT_SUPPORTED) {
-    return WindowsError(unsupported);
-  }
-
-  FILE_DISPOSITION_INFO disposition{TRUE};
-  if (!(attributes & FILE_ATTRIBUTE_READONLY)) {
-    if (::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)) {
-      return {};
-    }
-    return LastWindowsError();
-  }
-  // The same file again, with the right to change its attributes; a user without it keeps
-  // the file as it is.
-  const ScopedHandle writer(
-      ::ReOpenFile(file, FILE_WRITE_ATTRIBUTES, kShareAll,
-                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS));
-  if (!writer.IsValid()) return LastWindowsError();
-  if (!SetAttributes(writer.get(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
-    return LastWindowsError();
-  }
-  if (::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)) {
-    return {};
-  }
-  const std::error_code error = LastWindowsError();
-  SetAttributes(writer.get(), attributes);
-  return error;
 }
 
 }  // namespace
@@ -271,24 +138,6 @@ std::error_code ReadDirectory(const DirectoryHandle& directory, const EntryVisit
 
 // The listing used gives no file IDs.
 bool ListedNumbersAreIdentities(const DirectoryHandle&) { return false; }
-
-std::error_code RemoveFileEntry(const DirectoryHandle& parent, const std::string& name) {
-  HANDLE handle = INVALID_HANDLE_VALUE;
-  const NTSTATUS status =
-      OpenRelative(NativeOf(parent), Wide(name), DELETE | FILE_READ_ATTRIBUTES, 0, handle);
-  if (status != 0) return NtError(status);
-  const ScopedHandle file(handle);
-  FILE_ATTRIBUTE_TAG_INFO info{};
-  if (auto error = AttributesOf(handle, info)) return error;
-  // A real directory is never removed, nor one with a volume mounted on it; a junction or
-  // directory link is, as the link it is.
-  const bool mountsVolume = info.ReparseTag == IO_REPARSE_TAG_MOUNT_POINT && MountsVolume(handle);
-  if ((info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-      KindOfEntry(info.FileAttributes, info.ReparseTag, mountsVolume) != EntryKind::kLink) {
-    return std::make_error_code(std::errc::is_a_directory);
-  }
-  return DeleteOpenFile(handle, info.FileAttributes);  // the entry goes when the handle closes
-}
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
   const ScopedHandle file(::CreateFileW(ExtendedPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll,

@@ -1,3 +1,4 @@
+// POSIX: which mount holds an open file, so that no walk crosses into another file system.
 #pragma once
 
 #include <cstdint>

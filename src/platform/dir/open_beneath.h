@@ -1,3 +1,4 @@
+// Opening a folder below another in one step where the kernel can keep it beneath (openat2).
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Windows: what an entry is, by its attributes and reparse tag, and why a folder is not entered.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// A file one holder at a time writes and reads as hostile: the record of a pass to the trash.
 #pragma once
 
 #include <cstddef>

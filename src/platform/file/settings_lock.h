@@ -1,3 +1,4 @@
+// The lock both programs take before they change the settings file.
 #pragma once
 
 #include <chrono>

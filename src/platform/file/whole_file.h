@@ -1,3 +1,5 @@
+// Whole-file reads (bounded, regular files only, for what may be hostile) and atomic
+// replacement.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// A stable name for a lock or a mutex, derived from a path.
 #pragma once
 
 #include <string>

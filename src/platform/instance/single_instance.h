@@ -1,3 +1,4 @@
+// The lock that lets one copy of a program run at a time, per user and per executable.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Windows: one key for a file or a folder entry however its path is spelt.
 #pragma once
 
 #include <string>

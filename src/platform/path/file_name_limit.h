@@ -1,3 +1,4 @@
+// How long a file name may be on the system.
 #pragma once
 
 #include <string_view>

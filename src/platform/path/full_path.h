@@ -1,3 +1,4 @@
+// Paths as the system resolves them: full and absolute forms.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The long form of a path (no 8.3 short names), for the settings file's name.
 #pragma once
 
 #include <optional>

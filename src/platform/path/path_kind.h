@@ -1,3 +1,4 @@
+// What a path names: nothing, a folder, or something else.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How each system separates the parts of a path, and the separator the program writes.
 #pragma once
 
 namespace tarnwick::platform {

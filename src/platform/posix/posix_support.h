@@ -1,7 +1,7 @@
-#pragma once
-
 // What the POSIX implementations share: the owner of a file descriptor, the reason a call
 // failed, a write that does not stop short, and the folder a path lies in.
+#pragma once
+
 #include <unistd.h>
 
 #include <string>

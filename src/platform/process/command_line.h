@@ -1,3 +1,4 @@
+// The command-line text the program was started with, as each system hands it over.
 #pragma once
 
 #include <string>

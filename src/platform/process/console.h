@@ -1,3 +1,4 @@
+// The console: whether output goes to a terminal, its width, and UTF-8 on Windows consoles.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// Where the running program's executable lives, and its name without extension.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The processor time the process has used, to tell computing threads from waiting ones.
 #pragma once
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// POSIX: the signals that end a session (SIGTERM, SIGINT, SIGHUP) turned into an event the
+// program handles as closing its window.
 #pragma once
 
 namespace tarnwick::platform {

@@ -1,3 +1,4 @@
+// The user's folders (home, settings) and whether a folder is a system program folder.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The settings-file format: sections and keys read and changed as the platform's profile
+// functions do, every untouched line kept byte for byte.
 #pragma once
 
 #include <optional>

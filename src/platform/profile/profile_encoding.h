@@ -1,3 +1,4 @@
+// The text encodings a settings file may have, told by its byte-order mark.
 #pragma once
 
 #include <string>

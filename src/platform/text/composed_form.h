@@ -1,3 +1,4 @@
+// Unicode's composed form (NFC), so that names compare equal however they were typed.
 #pragma once
 
 #include <string>

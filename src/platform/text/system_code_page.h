@@ -1,3 +1,4 @@
+// The system's 8-bit code page, in which the settings file keeps its text, and UTF-8.
 #pragma once
 
 #include <optional>

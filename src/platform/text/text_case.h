@@ -1,3 +1,4 @@
+// Upper case for comparing names, independent of the locale.
 #pragma once
 
 #include <string>

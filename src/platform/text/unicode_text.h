@@ -1,3 +1,4 @@
+// UTF-8 code points, and UTF-8 to UTF-16 and back.
 #pragma once
 
 #include <cstdint>

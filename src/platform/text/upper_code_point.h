@@ -1,3 +1,4 @@
+// The upper case of one non-ASCII code point, from the platform's Unicode tables.
 #pragma once
 
 namespace tarnwick::platform {

@@ -1,9 +1,9 @@
-#pragma once
-
 // What the Recycle Bin's code shares: COM for the thread, its pointers and its results; and the
 // shell's file operation that every move goes through, made by a function that tests replace
 // with one of their own: Wine's shell does not recycle, so the batch logic is driven by a
 // stand-in that behaves as the documentation says.
+#pragma once
+
 #include "platform/windows/windows_support.h"  // windows.h first
 
 #include <shobjidl.h>

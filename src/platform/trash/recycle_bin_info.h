@@ -1,3 +1,4 @@
+// Windows: reading a Recycle Bin $I file, which records where its $R file came from.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The user's trash behind one interface (the freedesktop.org trash, the Recycle Bin): moving a
+// batch of files there, taking them back, and the trash's own folders.
 #pragma once
 
 #include <cstdint>

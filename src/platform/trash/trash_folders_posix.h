@@ -1,7 +1,7 @@
-#pragma once
-
 // POSIX: finding and opening the folders of the freedesktop.org trash, shared by moving files
 // there and taking them back.
+#pragma once
+
 #include <fcntl.h>
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The info file of a freedesktop.org trash entry: written for each file, read when taking back.
 #pragma once
 
 #include <ctime>

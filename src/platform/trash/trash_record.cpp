@@ -1,10 +1,9 @@
 #include "platform/trash/trash_record.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 
-#include "platform/text/percent_decoding.h"
+#include "platform/text/percent_encoding.h"
 #include "platform/trash/trash_record_fields.h"
 
 namespace tarnwick::platform {
@@ -15,24 +14,11 @@ constexpr std::string_view kHeading = "Tarnwick-Papierkorb 2\n";
 // fields of both systems.
 constexpr std::string_view kEarlierHeading = "Tarnwick-Papierkorb 1\n";
 
-std::string Escaped(std::string_view field) {
-  std::string escaped;
-  escaped.reserve(field.size());
-  for (const char c : field) {
-    if (c == '%' || c == '\t' || c == '\n' || c == '\r' || c == '\0') {
-      char code[4];
-      std::snprintf(code, sizeof code, "%%%02X", static_cast<unsigned char>(c));
-      escaped += code;
-    } else {
-      escaped += c;
-    }
-  }
-  return escaped;
-}
-
 std::string Line(std::span<const std::string> fields) {
   std::string line;
-  for (size_t f = 0; f < fields.size(); ++f) line.append(f == 0 ? "" : "\t").append(Escaped(fields[f]));
+  for (size_t f = 0; f < fields.size(); ++f) {
+    line.append(f == 0 ? "" : "\t").append(PercentEncoded(fields[f], RecordFieldCharacter));
+  }
   return line.append("\n");
 }
 

@@ -1,3 +1,4 @@
+// The record of one pass to the trash, as text: written as the pass runs, read to take it back.
 #pragma once
 
 #include <cstdint>

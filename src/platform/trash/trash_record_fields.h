@@ -1,3 +1,4 @@
+// The fields each system records for a file in the trash, written and read back.
 #pragma once
 
 // The fields each system records for a file in the trash, and the entry read back from them:

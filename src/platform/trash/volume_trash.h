@@ -1,3 +1,4 @@
+// POSIX: the trash of a file system other than the home's, at its top folder.
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
-#pragma once
-
 // What the Windows implementations share: UTF-8 at the program's side of every call, UTF-16
 // at the system's, and the system's errors as portable error codes.
+#pragma once
+
 #include <windows.h>
 
 #include <string>

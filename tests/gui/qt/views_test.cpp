@@ -18,6 +18,7 @@
 #include "gui/qt/progress_window_widget.h"
 #include "gui/qt/qt_toolkit.h"
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 #include "window_test_support.h"
 
 namespace tarnwick::gui::qt {
@@ -32,12 +33,6 @@ using tarnwick::testing::WriteFile;
 
 class ViewsTest : public ::testing::Test {
  protected:
-  ViewsTest() {
-    state_.AppTitle = core::kAppTitle;
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-    state_.SearchRoot = dir_ / "root/";
-    fs::create_directories(dir_ / "root");
-  }
 
   MainWindowWidget& Main() { return dynamic_cast<MainWindowWidget&>(mainWindow_.view()); }
 
@@ -56,7 +51,7 @@ class ViewsTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  core::AppState state_;
+  core::AppState state_ = testing::StateIn(dir_);
   engine::HelperObjects helpers_;
   QtToolkit toolkit_;
   MainWindow mainWindow_{state_, helpers_, toolkit_};

@@ -24,6 +24,7 @@
 #include "platform/process/command_line.h"
 #include "support/stand_in_shell_windows.h"
 #include "support/temp_dir.h"
+#include "support/temp_state.h"
 
 namespace tarnwick::gui::win32 {
 namespace {
@@ -118,12 +119,6 @@ std::unique_ptr<OnActivation> AnswerMessageBox(int button, SeenBox& seen) {
 
 class Win32ViewsTest : public ::testing::Test {
  protected:
-  Win32ViewsTest() {
-    state_.AppTitle = core::kAppTitle;
-    state_.SettingsPath = dir_ / "tarnwick.ini";
-    state_.SearchRoot = dir_ / "root\\";
-    fs::create_directories(dir_ / "root");
-  }
 
   MainWindowWin32& Main() { return dynamic_cast<MainWindowWin32&>(mainWindow_.view()); }
   HWND Control(int id) { return ::GetDlgItem(Main().handle(), id); }
@@ -131,7 +126,7 @@ class Win32ViewsTest : public ::testing::Test {
   int Entries() { return static_cast<int>(::SendMessageW(Control(MainWindowWin32::kNameList), LB_GETCOUNT, 0, 0)); }
 
   TempDir dir_;
-  core::AppState state_;
+  core::AppState state_ = testing::StateIn(dir_);
   engine::HelperObjects helpers_;
   Win32Toolkit toolkit_;
   MainWindow mainWindow_{state_, helpers_, toolkit_};
