@@ -105,7 +105,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
   }
   PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
   if (options.takeBack) return RunTakeBack(options, state, printer, out, err);
-  if (options.listPasses) return RunListPasses(options, state, printer, out);
+  if (options.listPasses) return RunListPasses(options, state, printer, out, err);
   return RunPass(options, state, names, excludedFolders, chosen ? &*chosen : nullptr, printer,
                  out, err);
 }

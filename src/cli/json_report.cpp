@@ -152,7 +152,14 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
                  {"stayed_in_trash", result.report.stayed},
                  {"no_longer_in_trash", result.report.notInTrash},
                  {"named", Named(result.report.named)}};
-  if (result.outcome == Outcome::kNothingToTakeBack) return Dump(object);
+  if (result.outcome == Outcome::kHistoryUnusable) {
+    object["history_unusable"] = {{"reason", texts::Reason(result.historyError)},
+                                  {"code", texts::ReasonCode(result.historyError)}};
+  }
+  if (result.outcome == Outcome::kNothingToTakeBack ||
+      result.outcome == Outcome::kHistoryUnusable) {
+    return Dump(object);
+  }
   object["pass"] = result.record.number;
   if (result.outcome == Outcome::kNoSuchPass) {
     object["no_such_pass"] = true;
@@ -164,7 +171,8 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
   return Dump(object);
 }
 
-std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes) {
+std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
+                           const std::error_code& historyError) {
   json list = json::array();
   for (const engine::KeptPassSummary& pass : passes) {
     json entry = {{"number", pass.record.number}};
@@ -177,7 +185,12 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes) {
     }
     list.push_back(std::move(entry));
   }
-  return Dump({{"passes", std::move(list)}});
+  json object = {{"passes", std::move(list)}};
+  if (historyError) {
+    object["history_unusable"] = {{"reason", texts::Reason(historyError)},
+                                  {"code", texts::ReasonCode(historyError)}};
+  }
+  return Dump(object);
 }
 
 std::string JsonExcludedFolders(const std::vector<std::string>& folders) {

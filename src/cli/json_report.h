@@ -28,7 +28,8 @@ std::string JsonDryRunReport(const engine::DeleteReport& report,
 std::string JsonTakeBackResult(const engine::TakeBackResult& result);
 
 // The kept passes to the trash, newest first.
-std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes);
+std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
+                           const std::error_code& historyError = {});
 
 // The stored excluded folders, in the order of the list.
 std::string JsonExcludedFolders(const std::vector<std::string>& folders);

@@ -4,6 +4,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
+#include "core/trash_history.h"
 #include "engine/recorded_pass.h"
 #include "texts/texts.h"
 
@@ -114,6 +115,12 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
   }
   const engine::RecordedPass pass =
       engine::RunRecordedPass(state, request, engine::BindHelperObjects());
+  if (pass.historyError) {
+    observer.Line(err) << texts::TrashPassNotStarted(observer.Shown(core::HistoryFolder(state)),
+                                                     pass.historyError)
+                       << '\n';
+    return kExitUsageOrRoot;
+  }
   const engine::DeleteReport& report = *pass.report;
   if (report.rootUnreadable) return RootUnreadable(request.root, report, observer, err);
   if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);

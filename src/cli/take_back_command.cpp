@@ -4,6 +4,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
+#include "core/trash_history.h"
 #include "engine/take_back.h"
 #include "texts/texts.h"
 
@@ -11,10 +12,8 @@ namespace tarnwick::cli {
 
 int RunTakeBack(const Options& options, const core::AppState& state, PrintingObserver& printer,
                 std::ostream& out, std::ostream& err) {
-  using Outcome = engine::TakeBackResult::Outcome;
   const engine::TakeBackResult result = engine::TakeBackPass(state, options.takeBackPass);
-  const bool unusable = result.outcome == Outcome::kRecordUnusable ||
-                        result.outcome == Outcome::kNoSuchPass;
+  const bool unusable = result.Refused();
   if (options.json) {
     out << JsonTakeBackResult(result) << '\n';
   } else {
@@ -27,17 +26,23 @@ int RunTakeBack(const Options& options, const core::AppState& state, PrintingObs
 }
 
 int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,
-                  std::ostream& out) {
-  const std::vector<engine::KeptPassSummary> passes = engine::SummariseKeptPasses(state);
+                  std::ostream& out, std::ostream& err) {
+  std::error_code historyError;
+  const std::vector<engine::KeptPassSummary> passes =
+      engine::SummariseKeptPasses(state, &historyError);
   if (options.json) {
-    out << JsonKeptPasses(passes) << '\n';
-    return kExitDone;
+    out << JsonKeptPasses(passes, historyError) << '\n';
+  } else {
+    if (passes.empty() && !historyError) out << texts::kNothingToTakeBack << '\n';
+    for (const engine::KeptPassSummary& pass : passes) {
+      out << texts::KeptPassLine(pass, [&printer](std::string_view path) {
+        return printer.Shown(path);
+      }) << '\n';
+    }
   }
-  if (passes.empty()) out << texts::kNothingToTakeBack << '\n';
-  for (const engine::KeptPassSummary& pass : passes) {
-    out << texts::KeptPassLine(pass, [&printer](std::string_view path) {
-      return printer.Shown(path);
-    }) << '\n';
+  if (historyError) {
+    err << texts::HistoryUnusable(printer.Shown(core::HistoryFolder(state)), historyError) << '\n';
+    return kExitUsageOrRoot;
   }
   return kExitDone;
 }

@@ -17,6 +17,6 @@ int RunTakeBack(const Options& options, const core::AppState& state, PrintingObs
 
 // --durchgaenge: the kept passes, newest first, one a line (or as JSON).
 int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,
-                  std::ostream& out);
+                  std::ostream& out, std::ostream& err);
 
 }  // namespace tarnwick::cli

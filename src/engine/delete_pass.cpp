@@ -1,6 +1,7 @@
 #include "engine/delete_pass.h"
 
 #include <optional>
+#include <span>
 
 #include "engine/file_collection.h"
 #include "engine/folder_deletion.h"
@@ -46,6 +47,13 @@ class UnsearchedFolderRecorder : public PassObserver {
   DeleteReport& report_;
 };
 
+// The recorder of a pass that keeps no record.
+class UnrecordedPass : public platform::TrashRecorder {
+ public:
+  std::error_code BeforeMove(std::span<const platform::TrashedEntry>) override { return {}; }
+  std::error_code AfterMove(std::span<const platform::TrashedEntry>) override { return {}; }
+};
+
 // The request's observer, or one that hears nothing.
 PassObserver& ObserverOf(const PassRequest& request) {
   static PassObserver nobody;  // its methods do nothing and keep no state
@@ -75,7 +83,7 @@ std::vector<size_t> FindListedFiles(PassRequest& request, HelperObjects& helpers
 }
 
 std::optional<DeleteReport> DeleteListedFiles(PassRequest& request, HelperObjects& helpers,
-                                              const platform::MovedToTrash& recordMoved) {
+                                              platform::TrashRecorder* recorder) {
   if (request.names.Count() == 0) return std::nullopt;
   DeleteReport report;
   report.toTrash = request.disposal == Disposal::kTrash;
@@ -88,8 +96,9 @@ std::optional<DeleteReport> DeleteListedFiles(PassRequest& request, HelperObject
   // the walk starts.
   PassObserver& observer = ObserverOf(request);
   observer.OnDeletionsStarting(matches.size());
+  UnrecordedPass unrecorded;
   std::optional<platform::Trash> trash;
-  if (report.toTrash) trash.emplace(recordMoved);
+  if (report.toTrash) trash.emplace(recorder != nullptr ? *recorder : unrecorded);
   FolderDeletion deletion(helpers.resultList, helpers.directoryLister.Handle(), request.kept,
                           matches, trash ? &*trash : nullptr);
   deletion.Run(observer, report);

@@ -50,9 +50,9 @@ std::vector<size_t> FindListedFiles(PassRequest& request, HelperObjects& helpers
 // deleted when the observer stops the walk; a stop during the deletions ends them after the
 // files in hand. Returns nothing, and does nothing, when the list is empty or `choose` says no.
 // Only the matches it keeps are dealt with, by the same rules; the report counts those. In a
-// pass to the trash `recordMoved` hears of each batch of files as soon as it is there, so that
-// the pass can be taken back however it ends.
+// pass to the trash `recorder` records each batch of files before it moves, so that the pass
+// can be taken back however it ends (see RunRecordedPass); without one nothing is recorded.
 std::optional<DeleteReport> DeleteListedFiles(PassRequest& request, HelperObjects& helpers,
-                                              const platform::MovedToTrash& recordMoved = {});
+                                              platform::TrashRecorder* recorder = nullptr);
 
 }  // namespace tarnwick::engine

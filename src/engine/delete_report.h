@@ -41,6 +41,7 @@ struct DeleteReport {
   bool rootUnreadable = false;         // the root itself could not be searched
   bool rootExcluded = false;           // the root is excluded, or lies in an excluded folder
   bool stopped = false;                // the user stopped the pass
+  bool stoppedUnrecorded = false;      // a pass to the trash stopped: its record failed
   bool toTrash = false;                // "deleted" files went to the trash, not for good
   std::vector<NamedPath> named;        // the first kPathsNamed of all of the above, in order
   std::vector<std::string> excludedNotFound;  // excluded folders that were not there: no failure
@@ -49,7 +50,8 @@ struct DeleteReport {
   // another file system, of the trash or excluded is left alone on purpose: no failure; but a
   // pass whose root is excluded searched nothing at all.
   bool Complete() const {
-    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0 && !rootExcluded;
+    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0 && !rootExcluded &&
+           !stoppedUnrecorded;
   }
   // Keeps a path to name, while fewer than kPathsNamed are kept.
   void Name(std::string_view path, std::error_code error, NamedPath::Kind kind);

@@ -44,6 +44,7 @@ void FolderDeletion::Run(PassObserver& observer, DeleteReport& report) {
         return observer.OnDeleteProgress(report.deleted, report.failed);
       });
   report.stopped = report.stopped || !complete;
+  report.stoppedUnrecorded = trash_ != nullptr && trash_->RecordError();
   Report(observer, report, reported, true);
 }
 
@@ -81,6 +82,8 @@ void FolderDeletion::Dispose(const platform::DirectoryHandle& directory, size_t 
   const std::string folderPath = results_.FolderPath(results_.FolderOf(matches_[begin]));
   const std::vector<std::error_code> errors = trash_->Move(directory, folderPath, toTrash);
   for (size_t i = 0; i < trashed.size(); ++i) outcomes_[trashed[i]].error = errors[i];
+  // Without its record nothing more may go: the pass stops as if asked to.
+  if (trash_->RecordError()) work_.Stop();
 }
 
 void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t& reported,
@@ -91,6 +94,8 @@ void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t
       if (all) continue;
       return;
     }
+    // Left where it is when the record failed: not dealt with, as after a stop.
+    if (outcome.error == platform::TrashError::kNotRecorded) continue;
     const std::string path = results_.List(matches_[reported]);
     if (outcome.error == std::errc::no_such_file_or_directory) {
       observer.OnAlreadyGone(path);

@@ -1,7 +1,6 @@
 #include "engine/recorded_pass.h"
 
 #include <ctime>
-#include <span>
 
 #include "core/trash_history.h"
 
@@ -19,10 +18,12 @@ RecordedPass RunRecordedPass(const core::AppState& state, PassRequest& request,
                              HelperObjects& helpers) {
   core::PassRecorder record(state, request.root, std::time(nullptr));
   RecordedPass pass;
-  pass.report = DeleteListedFiles(request, helpers,
-                                  [&record](std::span<const platform::TrashedEntry> moved) {
-                                    record.Record(moved);
-                                  });
+  pass.recordPath = record.RecordPath();
+  if (request.disposal == Disposal::kTrash && request.names.Count() > 0) {
+    if ((pass.historyError = record.Prepare())) return pass;
+  }
+  pass.report = DeleteListedFiles(request, helpers, &record);
+  record.Finish();
   pass.recordError = record.Error();
   pass.recordPath = record.RecordPath();
   return pass;

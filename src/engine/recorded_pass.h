@@ -15,7 +15,10 @@ namespace tarnwick::engine {
 
 struct RecordedPass {
   std::optional<DeleteReport> report;  // nothing when the pass did nothing (see DeleteListedFiles)
-  std::error_code recordError;  // why files that reached the trash could not all be recorded
+  // The kept passes' folder cannot be trusted (a link, another's, writable by others): a pass to
+  // the trash did not start, as it could not be taken back.
+  std::error_code historyError;
+  std::error_code recordError;  // why the record failed; the pass then stopped moving files
   std::string recordPath;       // the record, or the folder it was to go into
 };
 
@@ -23,7 +26,8 @@ struct RecordedPass {
 // never deals with the program's own files; the caller adds the names and the rest.
 PassRequest PassRequestFor(const core::AppState& state);
 
-// Runs the pass; the request's root is given its trailing separator in place.
+// Runs the pass; the request's root is given its trailing separator in place. A pass to the
+// trash is recorded ahead of its files, and its record reaches the disk before this returns.
 RecordedPass RunRecordedPass(const core::AppState& state, PassRequest& request,
                              HelperObjects& helpers);
 

@@ -18,11 +18,11 @@ struct HeldRecord {
   KeptRecord kept;
 };
 
-void Hold(const core::KeptPass& pass, HeldRecord& held) {
+void Hold(const core::AppState& state, const core::KeptPass& pass, HeldRecord& held) {
   held.kept.number = pass.number;
   held.kept.path = pass.recordPath;
   std::string text;
-  held.kept.error = held.file.Open(pass.recordPath);
+  held.kept.error = core::HoldKeptPass(state, pass, held.file);
   if (!held.kept.error) held.kept.error = held.file.Read(core::kRecordLimit, text);
   if (!held.kept.error) held.parsed = platform::ParseTrashRecord(text);
   held.kept.badLine = held.parsed.badLine;
@@ -81,10 +81,13 @@ TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t>
   TakeBackResult result;
   result.outcome = number ? TakeBackResult::Outcome::kNoSuchPass
                           : TakeBackResult::Outcome::kNothingToTakeBack;
-  for (const core::KeptPass& pass : core::KeptPasses(state)) {
+  const std::vector<core::KeptPass> kept = core::KeptPasses(state, &result.historyError);
+  result.historyFolder = core::HistoryFolder(state);
+  if (result.historyError) result.outcome = TakeBackResult::Outcome::kHistoryUnusable;
+  for (const core::KeptPass& pass : kept) {
     if (number && pass.number != *number) continue;
     HeldRecord held;
-    Hold(pass, held);
+    Hold(state, pass, held);
     result.record = held.kept;
     if (held.kept.Unusable()) {
       result.outcome = TakeBackResult::Outcome::kRecordUnusable;
@@ -110,12 +113,13 @@ TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t>
   return result;
 }
 
-std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state) {
+std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state,
+                                                 std::error_code* historyError) {
   std::vector<KeptPassSummary> summaries;
-  for (const core::KeptPass& pass : core::KeptPasses(state)) {
+  for (const core::KeptPass& pass : core::KeptPasses(state, historyError)) {
     KeptPassSummary summary;
     HeldRecord held;
-    Hold(pass, held);  // a pass that still runs holds its record: it is listed as busy
+    Hold(state, pass, held);  // a pass that still runs holds its record: it is listed as busy
     summary.record = held.kept;
     summary.when = held.parsed.record.when;
     summary.root = held.parsed.record.root;

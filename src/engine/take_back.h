@@ -43,19 +43,24 @@ struct TakeBackResult {
     kNothingToTakeBack,  // no kept pass has files to take back
     kNoSuchPass,         // none of the number asked for is kept
     kRecordUnusable,     // its record cannot be used: nothing moved, the record left as it is
+    kHistoryUnusable,    // the kept passes' folder cannot be trusted: nothing moved
     kTakenBack,          // the report tells what came back
   };
   Outcome outcome = Outcome::kNothingToTakeBack;
   KeptRecord record;
+  std::error_code historyError;  // why the kept passes' folder is not used
+  std::string historyFolder;
   bool lastLineCut = false;  // a last line cut short (a pass ended while writing it) was set aside
   TakeBackReport report;
   std::error_code notSaved;  // the record could not be brought up to date
 
   // Nothing was to be done, or all of the pass came back and its record was whole and kept up
   // to date.
-  bool Complete() const {
-    return outcome != Outcome::kRecordUnusable && outcome != Outcome::kNoSuchPass &&
-           report.Complete() && !notSaved && !lastLineCut;
+  bool Complete() const { return !Refused() && report.Complete() && !notSaved && !lastLineCut; }
+  // Nothing could be done as asked: no such pass, or what it needs cannot be used.
+  bool Refused() const {
+    return outcome == Outcome::kRecordUnusable || outcome == Outcome::kNoSuchPass ||
+           outcome == Outcome::kHistoryUnusable;
   }
 };
 
@@ -72,7 +77,9 @@ struct KeptPassSummary {
   uint64_t toTakeBack = 0;  // files its record still lists
 };
 
-// Every kept pass, newest first.
-std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state);
+// Every kept pass, newest first; `historyError`, when given, says why the kept passes' folder is
+// not used (then only an earlier version's record can be listed).
+std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state,
+                                                 std::error_code* historyError = nullptr);
 
 }  // namespace tarnwick::engine

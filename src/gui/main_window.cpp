@@ -129,7 +129,14 @@ void MainWindow::DeleteClick() {
   }
   state_.SearchRoot = request.root;
   passRunning_ = false;
-  if (!pass.report || closing_) return;
+  if (closing_) return;
+  std::string title;
+  if (pass.historyError) {
+    ShowMessage(*view_, texts::TrashPassNotStarted(core::HistoryFolder(state_), pass.historyError),
+                MessageKind::kWarning, title, state_);
+    return;
+  }
+  if (!pass.report) return;
   const engine::DeleteReport& report = *pass.report;
   std::string text = texts::PassReport(report);
   bool complete = report.Complete();
@@ -140,7 +147,6 @@ void MainWindow::DeleteClick() {
     }
     ShowTakeBack();
   }
-  std::string title;
   ShowMessage(*view_, text, complete ? MessageKind::kInformation : MessageKind::kWarning, title,
               state_);
 }

@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/trash_history.h"
 #include "engine/kept_files.h"
 #include "platform/file/held_file.h"
+#include "platform/file/private_folder.h"
 #include "platform/trash/trash.h"
 #include "texts/texts.h"
 
@@ -57,6 +59,19 @@ const std::vector<KnownReason>& KnownReasons() {
        "der Papierkorb bestätigt nicht, dass sie von dort kam"},
       {own(make_error_code(platform::TrashError::kTrashUnreachable)), "trash_unreachable",
        "ihr Papierkorb ist gerade nicht erreichbar"},
+      {own(make_error_code(platform::TrashError::kTrashNotTrusted)), "trash_not_trusted",
+       "ihr Papierkorb ist keiner, den ein Durchgang verwenden würde (ein Verweis, fremd oder "
+       "ungeschützt)"},
+      {own(make_error_code(platform::TrashError::kNotRecorded)), "not_recorded",
+       "nicht verschoben: der Durchgang ließ sich nicht vermerken"},
+      {own(make_error_code(platform::PrivacyError::kLink)), "link_in_place",
+       "ein Verweis steht an dieser Stelle"},
+      {own(make_error_code(platform::PrivacyError::kOtherOwner)), "other_owner",
+       "gehört einem anderen Benutzer"},
+      {own(make_error_code(platform::PrivacyError::kWritableByOthers)), "writable_by_others",
+       "für andere Benutzer beschreibbar"},
+      {own(core::NoPassNumberLeft()), "no_pass_number_left",
+       "es ist keine Nummer für einen weiteren Durchgang frei"},
       {own(platform::NotARegularFile()), "not_a_file", "keine gewöhnliche Datei"},
       {is(errc::cross_device_link), "other_file_system", "auf einem anderen Datenträger"},
       {is(errc::operation_canceled), "cancelled", "vom System abgebrochen"},

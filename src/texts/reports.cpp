@@ -73,6 +73,10 @@ std::string PassReport(const engine::DeleteReport& report,
     return text + ExcludedNotFoundLines(report, shown) + NamedLines(report.named, 1, shown);
   }
   if (report.stopped) text += "Der Vorgang wurde abgebrochen.\n";
+  if (report.stoppedUnrecorded) {
+    text += "Der Durchgang wurde angehalten: Er ließ sich nicht weiter zum Zurückholen "
+            "vermerken, und ohne Vermerk wird nichts verschoben.\n";
+  }
   text += Join({"Es wurden ", Quoted(report.deleted), " Dateien gefunden und ",
                 report.toTrash ? "in den Papierkorb verschoben.   " : "gelöscht.   "});
   if (report.failed > 0) {
@@ -133,6 +137,9 @@ std::string TakeBackResultText(const engine::TakeBackResult& result,
       }
       return UnusableRecord(result.record, shown) +
              "\nNichts wurde zurückgeholt; die Liste bleibt, wie sie ist.";
+    case Outcome::kHistoryUnusable:
+      return HistoryUnusable(shown(result.historyFolder), result.historyError) +
+             "\nNichts wurde zurückgeholt.";
     case Outcome::kTakenBack: break;
   }
   std::string text = TakeBackReport(result.report, shown);
@@ -152,6 +159,16 @@ std::string KeptPassLine(const engine::KeptPassSummary& pass,
                                           : Join({"vom ", LocalDateTime(pass.when)});
   return Join({"Durchgang ", std::to_string(pass.record.number), " ", when, ": ",
                Quoted(pass.toTakeBack), " Dateien zurückzuholen, aus ", shown(pass.root)});
+}
+
+std::string HistoryUnusable(std::string_view folder, const std::error_code& error) {
+  return Join({"Der Ordner der Durchgänge wird nicht verwendet: ", folder, " (", Reason(error),
+               "). Er bleibt, wie er ist."});
+}
+
+std::string TrashPassNotStarted(std::string_view folder, const std::error_code& error) {
+  return Join({"Es wurde nichts in den Papierkorb verschoben: Der Durchgang ließe sich nicht ",
+               "zurückholen.\n", HistoryUnusable(folder, error)});
 }
 
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error) {

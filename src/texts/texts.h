@@ -72,6 +72,11 @@ std::string KeptPassLine(const engine::KeptPassSummary& pass,
                          const std::function<std::string(std::string_view)>& shown);
 // The record of a pass to the trash could not be written, and why.
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error);
+// The folder of the kept passes is not used, and why (a link, another user's, writable by
+// others); it is left as it is.
+std::string HistoryUnusable(std::string_view folder, const std::error_code& error);
+// A pass to the trash did not start: its record could not be kept in that folder.
+std::string TrashPassNotStarted(std::string_view folder, const std::error_code& error);
 // A setting could not be written, and why.
 std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error);
 // The caption of the folder chooser of an installed copy.

@@ -1,6 +1,8 @@
 #include "platform/dir/relative_open_windows.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include <winioctl.h>
@@ -24,7 +26,7 @@ struct MountPointData {
 }  // namespace
 
 NTSTATUS OpenRelative(HANDLE parent, const std::wstring& name, ACCESS_MASK access, ULONG options,
-                      HANDLE& opened, bool asReparsePoint) {
+                      HANDLE& opened, bool asReparsePoint, ULONG disposition, ULONG share) {
   UNICODE_STRING unicodeName;
   unicodeName.Buffer = const_cast<wchar_t*>(name.data());
   unicodeName.Length = unicodeName.MaximumLength = static_cast<USHORT>(name.size() * sizeof(wchar_t));
@@ -33,8 +35,27 @@ NTSTATUS OpenRelative(HANDLE parent, const std::wstring& name, ACCESS_MASK acces
   IO_STATUS_BLOCK status;
   opened = INVALID_HANDLE_VALUE;
   if (asReparsePoint) options |= FILE_OPEN_REPARSE_POINT;
-  return ::NtCreateFile(&opened, access | SYNCHRONIZE, &attributes, &status, nullptr, 0, kShareAll,
-                        FILE_OPEN, options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+  return ::NtCreateFile(&opened, access | SYNCHRONIZE, &attributes, &status, nullptr,
+                        FILE_ATTRIBUTE_NORMAL, share, disposition,
+                        options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+}
+
+DWORD RenameRelative(HANDLE file, HANDLE folder, const std::wstring& name, bool replace) {
+  // The structure ends in a one-unit name; a longer name extends it, a shorter one does not
+  // shrink it.
+  const size_t nameBytes = name.size() * sizeof(wchar_t);
+  std::vector<std::byte> buffer(std::max(sizeof(FILE_RENAME_INFORMATION),
+                                         offsetof(FILE_RENAME_INFORMATION, FileName) + nameBytes));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+  rename->ReplaceIfExists = replace ? TRUE : FALSE;
+  rename->RootDirectory = folder;
+  rename->FileNameLength = static_cast<ULONG>(nameBytes);
+  std::memcpy(rename->FileName, name.data(), nameBytes);
+  IO_STATUS_BLOCK io{};
+  const NTSTATUS status = ::NtSetInformationFile(file, &io, rename,
+                                                 static_cast<ULONG>(buffer.size()),
+                                                 FileRenameInformation);
+  return status == 0 ? ERROR_SUCCESS : ::RtlNtStatusToDosError(status);
 }
 
 std::error_code AttributesOf(HANDLE handle, FILE_ATTRIBUTE_TAG_INFO& info) {

@@ -26,8 +26,14 @@ inline constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHA
 
 // Opens `name` inside `parent`: the entry itself when it is a reparse point, unless
 // `asReparsePoint` is false and the reparse point's owner is to present what it stands for.
+// `disposition` FILE_CREATE makes a new file instead.
 NTSTATUS OpenRelative(HANDLE parent, const std::wstring& name, ACCESS_MASK access, ULONG options,
-                      HANDLE& opened, bool asReparsePoint = true);
+                      HANDLE& opened, bool asReparsePoint = true, ULONG disposition = FILE_OPEN,
+                      ULONG share = kShareAll);
+
+// Renames the open `file` to `name` in the open `folder`, over a file of that name only when
+// `replace`; the system's error otherwise (ERROR_ALREADY_EXISTS when the name is taken).
+DWORD RenameRelative(HANDLE file, HANDLE folder, const std::wstring& name, bool replace);
 
 std::error_code AttributesOf(HANDLE handle, FILE_ATTRIBUTE_TAG_INFO& info);
 

@@ -1,36 +1,40 @@
 #include "platform/file/held_file.h"
-#include "platform/windows/windows_support.h"  // windows.h before the rest
+#include "platform/dir/relative_open_windows.h"  // windows.h before the rest
+#include "platform/file/private_windows.h"
 
 #include <algorithm>
-
-#include "platform/file/whole_file.h"
 
 namespace tarnwick::platform {
 namespace {
 
 // Being held is being open for writing without sharing that: another writer's open fails with
-// a sharing violation at once. Readers (a listing of the passes) may look meanwhile.
-std::error_code OpenHeld(const std::string& path, DWORD access, DWORD share, DWORD disposition,
-                         intptr_t& handle) {
-  const std::wstring wide = ExtendedPath(path);
-  const HANDLE file = ::CreateFileW(wide.c_str(), access, share, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    const DWORD error = ::GetLastError();
-    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return std::make_error_code(std::errc::is_a_directory);
-    }
-    return WindowsError(error);
+// a sharing violation at once. Readers (a listing of the passes) may look meanwhile; sharing
+// deleting lets the holder replace or remove it.
+constexpr ULONG kHeldShare = FILE_SHARE_READ | FILE_SHARE_DELETE;
+constexpr ACCESS_MASK kHeldAccess = GENERIC_READ | GENERIC_WRITE | READ_CONTROL;
+
+std::error_code OpenError(NTSTATUS status) {
+  const DWORD error = ::RtlNtStatusToDosError(status);
+  if (error == ERROR_ACCESS_DENIED || error == ERROR_DIRECTORY_NOT_SUPPORTED) {
+    // The native API denies a folder opened as a file.
+    return std::make_error_code(std::errc::is_a_directory);
   }
-  handle = reinterpret_cast<intptr_t>(file);
-  FILE_ATTRIBUTE_TAG_INFO info{};
-  if (!::GetFileInformationByHandleEx(file, FileAttributeTagInfo, &info, sizeof info)) {
-    return LastWindowsError();
-  }
-  // A link, a device or a pipe in its place is no record.
-  if ((info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || ::GetFileType(file) != FILE_TYPE_DISK) {
-    return NotARegularFile();
+  return WindowsError(error);
+}
+
+bool SetEnd(HANDLE file, uint64_t size) {
+  FILE_END_OF_FILE_INFO end{};
+  end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+  return ::SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end);
+}
+
+std::error_code WriteWhole(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr)) return LastWindowsError();
+    if (written == 0) return std::make_error_code(std::errc::no_space_on_device);
+    bytes.remove_prefix(written);
   }
   return {};
 }
@@ -44,33 +48,68 @@ void HeldFile::Release() {
   handle_ = -1;
 }
 
-std::error_code HeldFile::Create(const std::string& path) {
-  Release();
-  path_ = path;
-  const std::error_code error =
-      OpenHeld(path, GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, CREATE_NEW, handle_);
-  if (error) Release();
-  return error;
+std::error_code HeldFile::Adopt(const DirectoryHandle& folder, const std::string& name,
+                                intptr_t handle) {
+  handle_ = handle;
+  name_ = name;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(reinterpret_cast<HANDLE>(handle), &size)) return LastWindowsError();
+  size_ = static_cast<uint64_t>(size.QuadPart);
+  return DuplicateDirectory(folder, folder_);
 }
 
-std::error_code HeldFile::Open(const std::string& path) {
+std::error_code HeldFile::Create(const DirectoryHandle& folder, const std::string& name) {
   Release();
-  path_ = path;
-  // Shares deleting, so that it can be replaced or removed while held.
-  const std::error_code error = OpenHeld(path, GENERIC_READ | GENERIC_WRITE,
-                                         FILE_SHARE_READ | FILE_SHARE_DELETE, OPEN_EXISTING, handle_);
-  if (error) Release();
-  return error;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const NTSTATUS status = OpenRelative(NativeOf(folder), Wide(name), kHeldAccess,
+                                       FILE_NON_DIRECTORY_FILE, file, true, FILE_CREATE,
+                                       kHeldShare);
+  if (status != 0) return OpenError(status);
+  return Adopt(folder, name, reinterpret_cast<intptr_t>(file));
+}
+
+std::error_code HeldFile::Open(const DirectoryHandle& folder, const std::string& name) {
+  Release();
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  const NTSTATUS status = OpenRelative(NativeOf(folder), Wide(name), kHeldAccess,
+                                       FILE_NON_DIRECTORY_FILE, opened, true, FILE_OPEN,
+                                       kHeldShare);
+  if (status != 0) return OpenError(status);
+  const auto refuse = [opened](std::error_code error) {
+    ::CloseHandle(opened);
+    return error;
+  };
+  FILE_ATTRIBUTE_TAG_INFO info{};
+  if (!::GetFileInformationByHandleEx(opened, FileAttributeTagInfo, &info, sizeof info)) {
+    return refuse(LastWindowsError());
+  }
+  // A link, a device or a pipe in its place is no record.
+  if ((info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
+      ::GetFileType(opened) != FILE_TYPE_DISK) {
+    return refuse(NotARegularFile());
+  }
+  if (const std::error_code error = WhyNotPrivate(opened)) return refuse(error);
+  return Adopt(folder, name, reinterpret_cast<intptr_t>(opened));
 }
 
 std::error_code HeldFile::Append(std::string_view bytes) {
   const HANDLE file = reinterpret_cast<HANDLE>(handle_);
-  while (!bytes.empty()) {
-    DWORD written = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
-    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr)) return LastWindowsError();
-    bytes.remove_prefix(written);
+  // A read moves the file's position: every write starts at the end of the last whole one.
+  LARGE_INTEGER end{};
+  end.QuadPart = static_cast<LONGLONG>(size_);
+  if (!::SetFilePointerEx(file, end, nullptr, FILE_BEGIN)) return LastWindowsError();
+  if (const std::error_code error = WriteWhole(file, bytes)) {
+    // Cut back to the last whole append; a part of it would glue onto the next.
+    if (!SetEnd(file, size_)) return LastWindowsError();
+    return error;
   }
+  size_ += bytes.size();
+  return {};
+}
+
+std::error_code HeldFile::Sync() {
+  // NTFS journals the folder's entry with the file; the file's bytes need flushing.
+  if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(handle_))) return LastWindowsError();
   return {};
 }
 
@@ -100,15 +139,45 @@ std::error_code HeldFile::Read(size_t limit, std::string& content) const {
 std::error_code HeldFile::Replace(const std::string& content) {
   // Windows renames nothing over a file that is open, however it is shared.
   Release();
-  return ReplaceWholeFile(path_, content);
+  const HANDLE folder = NativeOf(folder_);
+  HANDLE made = INVALID_HANDLE_VALUE;
+  std::wstring temporary;
+  NTSTATUS status = 0;
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    temporary = Wide(name_) + L".neu-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                std::to_wstring(attempt);
+    status = OpenRelative(folder, temporary, GENERIC_WRITE | DELETE, FILE_NON_DIRECTORY_FILE,
+                          made, true, FILE_CREATE, 0);
+    if (::RtlNtStatusToDosError(status) != ERROR_ALREADY_EXISTS) break;
+  }
+  if (status != 0) return OpenError(status);
+  const ScopedHandle file(made);
+  std::error_code error = WriteWhole(file.get(), content);
+  if (!error && !::FlushFileBuffers(file.get())) error = LastWindowsError();
+  if (!error) {
+    if (const DWORD renamed = RenameRelative(file.get(), folder, Wide(name_), true)) {
+      error = WindowsError(renamed);
+    }
+  }
+  if (error) {
+    FILE_DISPOSITION_INFO gone{TRUE};
+    ::SetFileInformationByHandle(file.get(), FileDispositionInfo, &gone, sizeof gone);
+  }
+  return error;
 }
 
 std::error_code HeldFile::Remove() {
-  const std::error_code error = ::DeleteFileW(ExtendedPath(path_).c_str())
-                                    ? std::error_code()
-                                    : LastWindowsError();
   Release();
-  return error;
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  const NTSTATUS status = OpenRelative(NativeOf(folder_), Wide(name_), DELETE,
+                                       FILE_NON_DIRECTORY_FILE, opened);
+  if (status != 0) return OpenError(status);
+  const ScopedHandle file(opened);
+  FILE_DISPOSITION_INFO gone{TRUE};
+  if (!::SetFileInformationByHandle(file.get(), FileDispositionInfo, &gone, sizeof gone)) {
+    return LastWindowsError();
+  }
+  return {};
 }
 
 }  // namespace tarnwick::platform

@@ -6,13 +6,14 @@
 // only then does its $I file go. No shell, so no dialog can ask anything.
 #include "platform/windows/windows_support.h"  // windows.h first
 
-#include <winternl.h>
+#include <sddl.h>
 
 #include <cstddef>
-#include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/dir/directory_handle.h"
+#include "platform/dir/relative_open_windows.h"
 #include "platform/trash/recycle_bin_info.h"
 #include "platform/trash/trash.h"
 
@@ -95,19 +96,8 @@ std::error_code RecordedOrigin(const std::string& path, std::string& origin) {
 
 // Renames the open file into the open folder as `name`, never over another file.
 std::error_code RenameInto(HANDLE file, HANDLE folder, const std::wstring& name) {
-  std::vector<std::byte> buffer(offsetof(FILE_RENAME_INFORMATION, FileName) +
-                                name.size() * sizeof(wchar_t));
-  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
-  rename->ReplaceIfExists = FALSE;
-  rename->RootDirectory = folder;
-  rename->FileNameLength = static_cast<ULONG>(name.size() * sizeof(wchar_t));
-  std::memcpy(rename->FileName, name.data(), rename->FileNameLength);
-  IO_STATUS_BLOCK io{};
-  const NTSTATUS status = ::NtSetInformationFile(file, &io, rename,
-                                                 static_cast<ULONG>(buffer.size()),
-                                                 FileRenameInformation);
-  if (status == 0) return {};
-  const DWORD error = ::RtlNtStatusToDosError(status);
+  const DWORD error = RenameRelative(file, folder, name, false);
+  if (error == ERROR_SUCCESS) return {};
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
     return make_error_code(TrashError::kPlaceTaken);
   }
@@ -115,7 +105,67 @@ std::error_code RenameInto(HANDLE file, HANDLE folder, const std::wstring& name)
   return WindowsError(error);
 }
 
-std::error_code TakeBackOne(const TrashedEntry& entry) {
+// The current user's folder of the Recycle Bin on the volume whose root is `root`.
+std::optional<std::string> UserBinFolder(const std::string& root) {
+  HANDLE handle = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &handle)) return std::nullopt;
+  const ScopedHandle token(handle);
+  DWORD size = 0;
+  ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+  std::vector<std::byte> user(size);
+  wchar_t* sid = nullptr;
+  if (size == 0 || !::GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
+      !::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid)) {
+    return std::nullopt;
+  }
+  std::string folder = root + "$Recycle.Bin\\" + Narrow(sid) + "\\";
+  ::LocalFree(sid);
+  return folder;
+}
+
+// Where the bin keeps a file whose line was written ahead of its move and never completed (the
+// pass ended between the two): the $R file of the user's bin on its volume that is the very
+// file moved. TrashError::kNoLongerInTrash when the bin holds none.
+std::error_code FindInBin(TrashedEntry& entry) {
+  std::string root, below;
+  if (!SplitAtRoot(entry.originalPath, root, below)) return make_error_code(TrashError::kNotVouched);
+  const auto bin = UserBinFolder(root);
+  if (!bin) return LastWindowsError();
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = ::FindFirstFileExW(ExtendedPath(*bin + "$R*").c_str(), FindExInfoBasic,
+                                           &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return make_error_code(TrashError::kNoLongerInTrash);
+    // No bin folder on a volume that is there: the bin holds nothing of the user's.
+    if (error == ERROR_PATH_NOT_FOUND) {
+      return ::GetFileAttributesW(ExtendedPath(root).c_str()) != INVALID_FILE_ATTRIBUTES
+                 ? make_error_code(TrashError::kNoLongerInTrash)
+                 : make_error_code(TrashError::kTrashUnreachable);
+    }
+    return WindowsError(error);
+  }
+  std::error_code outcome = make_error_code(TrashError::kNoLongerInTrash);
+  do {
+    const std::string path = *bin + Narrow(found.cFileName);
+    const ScopedHandle file(OpenBinFile(path, FILE_READ_ATTRIBUTES));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file.IsValid() && ::GetFileInformationByHandle(file.get(), &info) &&
+        info.dwVolumeSerialNumber == entry.volume &&
+        ((uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow) == entry.fileId) {
+      entry.recycledPath = path;
+      outcome.clear();
+      break;
+    }
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return outcome;
+}
+
+std::error_code TakeBackOne(TrashedEntry entry) {
+  if (entry.recycledPath.empty()) {
+    if (const std::error_code error = FindInBin(entry)) return error;
+  }
   const size_t binEnd = entry.recycledPath.rfind('\\');
   const auto infoName = InfoNameOf(entry.recycledPath.substr(binEnd + 1));
   if (!infoName) return make_error_code(TrashError::kNotVouched);

@@ -22,6 +22,8 @@ class TrashErrorCategory : public std::error_category {
       case TrashError::kFolderElsewhere: return "its folder is on another file system now";
       case TrashError::kNotVouched: return "the trash does not vouch for its origin";
       case TrashError::kTrashUnreachable: return "its trash cannot be reached";
+      case TrashError::kTrashNotTrusted: return "its trash is not one the pass would use";
+      case TrashError::kNotRecorded: return "not moved: the record could not take it";
     }
     return "trash error";
   }
@@ -29,10 +31,25 @@ class TrashErrorCategory : public std::error_category {
 
 }  // namespace
 
-void Trash::Moved(std::span<const TrashedEntry> entries) {
-  if (entries.empty() || !moved_) return;
-  const std::lock_guard<std::mutex> lock(movedMutex_);
-  moved_(entries);
+bool Trash::RecordBeforeMove(std::span<const TrashedEntry> entries) {
+  const std::lock_guard<std::mutex> lock(recordMutex_);
+  if (recordError_) return false;
+  if (entries.empty()) return true;
+  recordError_ = recorder_.BeforeMove(entries);
+  return !recordError_;
+}
+
+void Trash::RecordAfterMove(std::span<const TrashedEntry> entries) {
+  if (entries.empty()) return;
+  const std::lock_guard<std::mutex> lock(recordMutex_);
+  if (const std::error_code error = recorder_.AfterMove(entries); error && !recordError_) {
+    recordError_ = error;
+  }
+}
+
+std::error_code Trash::RecordError() const {
+  const std::lock_guard<std::mutex> lock(recordMutex_);
+  return recordError_;
 }
 
 const std::error_category& TrashCategory() {

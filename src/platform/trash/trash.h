@@ -29,6 +29,8 @@ enum class TrashError {
   kFolderElsewhere,   // taking back: its folder lies on another file system now
   kNotVouched,        // taking back: the trash does not say it came from where the record says
   kTrashUnreachable,  // taking back: its trash cannot be found now (a disk not plugged in, say)
+  kTrashNotTrusted,   // taking back: its trash is none the pass would use (another's, a link)
+  kNotRecorded,       // not moved: the pass's record could not take it, and the pass stopped
 };
 const std::error_category& TrashCategory();
 inline std::error_code make_error_code(TrashError error) {
@@ -53,38 +55,52 @@ struct TrashedEntry {
 #endif
 };
 
-// Hears of the files of each batch that reached the trash, as soon as they are there; called
-// from the threads that move them, one call at a time.
-using MovedToTrash = std::function<void(std::span<const TrashedEntry> moved)>;
+// Keeps the record of a pass to the trash, so that every file in the trash has its line. Called
+// from the threads that move the files, one call at a time.
+class TrashRecorder {
+ public:
+  virtual ~TrashRecorder() = default;
+  // The files of a batch, before they move. An error: none of them moves, nor any after them.
+  virtual std::error_code BeforeMove(std::span<const TrashedEntry> entries) = 0;
+  // The files of the batch that reached the trash, where the trash names them only once they
+  // are there (the Recycle Bin): now with their place in it.
+  virtual std::error_code AfterMove(std::span<const TrashedEntry> entries) = 0;
+};
 
 // The user's trash: the freedesktop.org trash on POSIX (the home trash for files on its file
 // system, a volume's own trash for the others), the Recycle Bin on Windows. Nothing is ever
 // deleted for good on the way: an entry that cannot go to the trash stays where it is, and
-// never is it copied from one file system to another. One per pass; several threads may use
-// it at once.
+// never is it copied from one file system to another. Every batch is recorded before it
+// moves; once the record fails, nothing moves any more. One per pass; several threads may
+// use it at once.
 class Trash {
  public:
-  // `moved` hears of the files of each batch as soon as they are in the trash.
-  explicit Trash(MovedToTrash moved);
+  explicit Trash(TrashRecorder& recorder);
   ~Trash();
   Trash(const Trash&) = delete;
   Trash& operator=(const Trash&) = delete;
 
   // Moves the entries `names` of the open folder (files, links, never folders) to the trash,
-  // each to be restored where it was; gives each one's outcome. The folder is reached by its
+  // each to be restored where it was; gives each one's outcome (TrashError::kNotRecorded for
+  // those left where they are because the record failed). The folder is reached by its
   // handle, never by a path that could lead elsewhere meanwhile; `folderPath`, the caller's
   // own path of it, tells the trash where the entries came from.
   std::vector<std::error_code> Move(const DirectoryHandle& folder, const std::string& folderPath,
                                     std::span<const std::string> names);
+  // Why the record failed, after which nothing moves; nothing while it keeps up.
+  std::error_code RecordError() const;
 
  private:
-  // Hands the files of one batch that reached the trash on.
-  void Moved(std::span<const TrashedEntry> entries);
+  // Tells the recorder of a batch about to move, once it has failed no more; false: the
+  // batch stays.
+  bool RecordBeforeMove(std::span<const TrashedEntry> entries);
+  void RecordAfterMove(std::span<const TrashedEntry> entries);
 
   struct Places;  // the trash folders found so far, per file system
   std::unique_ptr<Places> places_;
-  std::mutex movedMutex_;
-  MovedToTrash moved_;
+  mutable std::mutex recordMutex_;
+  TrashRecorder& recorder_;
+  std::error_code recordError_;
 };
 
 // Puts each entry back where it was: only while the trash still holds the very file moved

@@ -1,6 +1,7 @@
-// The freedesktop.org trash: for each file an entry in the trash's info/ folder, made first and
-// exclusively (its name reserves the place), then the file itself moved into files/ under that
-// name. Every step goes from open folder handles.
+// The freedesktop.org trash: for each file of a batch an entry in the trash's info/ folder, made
+// first and exclusively (its name reserves the place); then the batch's lines in the pass's
+// record; then the files themselves moved into files/ under those names. Every step goes from
+// open folder handles.
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -125,17 +126,18 @@ uint64_t ModifiedAt(const struct stat& info) {
          static_cast<uint64_t>(info.st_mtim.tv_nsec);
 }
 
-// Moves one entry; on success `moved` tells where it went.
-std::error_code MoveOne(int folder, const std::string& name, const std::string& originalPath,
-                        TrashFolder& trash, std::time_t now, TrashedEntry& moved) {
-  struct stat entry {};
-  if (::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return LastError();
-  if (S_ISDIR(entry.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+// Reserves the entry's place in the trash: its info file, made exclusively (its name reserves
+// the name in files/ too), telling where it came from. On success `entry` tells where it will
+// be and who it is.
+std::error_code Reserve(int folder, const std::string& name, const std::string& originalPath,
+                        TrashFolder& trash, std::time_t now, TrashedEntry& entry) {
+  struct stat found {};
+  if (::fstatat(folder, name.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0) return LastError();
+  if (S_ISDIR(found.st_mode)) return std::make_error_code(std::errc::is_a_directory);
   const std::string info = TrashInfo(originalPath, now);
   for (int attempt = trash.FirstAttempt(name); attempt < INT_MAX; ++attempt) {
     const std::string entryName = EntryName(name, attempt);
     const std::string infoName = entryName + ".trashinfo";
-    // The info file reserves the name: made exclusively, or another entry has it.
     const UniqueFd infoFile(::openat(trash.info.get(), infoName.c_str(),
                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     trash.Taken(name, attempt);
@@ -143,36 +145,36 @@ std::error_code MoveOne(int folder, const std::string& name, const std::string& 
       if (errno == EEXIST) continue;
       return LastError();
     }
-    const auto dropInfo = [&] { ::unlinkat(trash.info.get(), infoName.c_str(), 0); };
     if (const std::error_code error = WriteAll(infoFile.get(), info)) {
-      dropInfo();
+      ::unlinkat(trash.info.get(), infoName.c_str(), 0);
       return error;
     }
-    if (::renameat2(folder, name.c_str(), trash.files.get(), entryName.c_str(),
-                    RENAME_NOREPLACE) == 0) {
-      moved.trash = trash.path;
-      moved.entryName = entryName;
-      moved.device = static_cast<uint64_t>(entry.st_dev);
-      moved.inode = static_cast<uint64_t>(entry.st_ino);
-      moved.modified = ModifiedAt(entry);
-      return {};
-    }
-    const std::error_code error = LastError();
-    dropInfo();
-    if (error != std::errc::file_exists) return error;  // EXDEV too: never copied across
+    entry.trash = trash.path;
+    entry.entryName = entryName;
+    entry.device = static_cast<uint64_t>(found.st_dev);
+    entry.inode = static_cast<uint64_t>(found.st_ino);
+    entry.modified = ModifiedAt(found);
+    return {};
   }
   return std::make_error_code(std::errc::file_exists);
 }
 
+void DropInfo(const TrashFolder& trash, const TrashedEntry& entry) {
+  ::unlinkat(trash.info.get(), (entry.entryName + ".trashinfo").c_str(), 0);
+}
+
 }  // namespace
 
-Trash::Trash(MovedToTrash moved)
-    : places_(std::make_unique<Places>()), moved_(std::move(moved)) {}
+Trash::Trash(TrashRecorder& recorder)
+    : places_(std::make_unique<Places>()), recorder_(recorder) {}
 Trash::~Trash() = default;
 
 std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
                                          const std::string& folderPath,
                                          std::span<const std::string> names) {
+  if (RecordError()) {
+    return std::vector<std::error_code>(names.size(), make_error_code(TrashError::kNotRecorded));
+  }
   const int fd = static_cast<int>(folder.NativeHandle());
   // The paths the entries record, from the pass's own path of the folder: absolute for the
   // home trash, below the mount point for a volume's own.
@@ -191,16 +193,34 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
     recorded.erase(0, trash.topdir.size());
   }
   std::vector<std::error_code> outcomes(names.size());
-  std::vector<TrashedEntry> moved;
+  std::vector<TrashedEntry> reserved;
+  std::vector<size_t> reservedNames;  // their places in `names`
   const std::time_t now = std::time(nullptr);
   for (size_t i = 0; i < names.size(); ++i) {
     TrashedEntry entry;
-    outcomes[i] = MoveOne(fd, names[i], recorded + names[i], trash, now, entry);
+    outcomes[i] = Reserve(fd, names[i], recorded + names[i], trash, now, entry);
     if (outcomes[i]) continue;
     entry.originalPath = realFolder + names[i];
-    moved.push_back(std::move(entry));
+    reserved.push_back(std::move(entry));
+    reservedNames.push_back(i);
   }
-  Moved(moved);
+  // Every file has its line before it moves; a line whose file stays where it is reads, when
+  // taking back, as a file the trash does not hold.
+  if (!RecordBeforeMove(reserved)) {
+    for (size_t r = 0; r < reserved.size(); ++r) {
+      DropInfo(trash, reserved[r]);
+      outcomes[reservedNames[r]] = make_error_code(TrashError::kNotRecorded);
+    }
+    return outcomes;
+  }
+  for (size_t r = 0; r < reserved.size(); ++r) {
+    const std::string& name = names[reservedNames[r]];
+    if (::renameat2(fd, name.c_str(), trash.files.get(), reserved[r].entryName.c_str(),
+                    RENAME_NOREPLACE) != 0) {
+      outcomes[reservedNames[r]] = LastError();  // EXDEV too: never copied across
+      DropInfo(trash, reserved[r]);
+    }
+  }
   return outcomes;
 }
 

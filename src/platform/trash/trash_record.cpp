@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <unordered_map>
 
 #include "platform/text/percent_encoding.h"
 #include "platform/trash/trash_record_fields.h"
@@ -67,6 +68,7 @@ ParsedTrashRecord ParseTrashRecord(std::string_view text) {
     return parsed;
   }
   text.remove_prefix(kHeading.size());  // both headings are as long
+  std::unordered_map<std::string, size_t> ahead;  // lines written ahead, by their file
   for (size_t number = 2; !text.empty(); ++number) {
     const size_t end = text.find('\n');
     const bool passLine = number == 2 && !earlier;
@@ -96,6 +98,16 @@ ParsedTrashRecord ParseTrashRecord(std::string_view text) {
     if (!entry) {
       parsed.badLine = number;
       return parsed;
+    }
+    if (const auto key = AheadKey(*entry)) {
+      ahead.emplace(*key, parsed.record.entries.size());
+    } else if (!ahead.empty()) {
+      // The file's line once it is there takes the place of the line written ahead of it.
+      if (const auto written = ahead.find(LineKey(*entry)); written != ahead.end()) {
+        parsed.record.entries[written->second] = std::move(*entry);
+        ahead.erase(written);
+        continue;
+      }
     }
     parsed.record.entries.push_back(std::move(*entry));
   }

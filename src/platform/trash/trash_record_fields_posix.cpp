@@ -44,4 +44,8 @@ std::optional<TrashedEntry> EntryOfEarlierFields(std::span<const std::string> f)
   return Entry(f[0], f[1], f[2], f[4], f[5], f[6]);
 }
 
+// The freedesktop.org trash names the place before the move: every line is whole.
+std::optional<std::string> AheadKey(const TrashedEntry&) { return std::nullopt; }
+std::string LineKey(const TrashedEntry& entry) { return entry.trash + '/' + entry.entryName; }
+
 }  // namespace tarnwick::platform

@@ -20,8 +20,21 @@ std::vector<std::string> FieldsOfEntry(const TrashedEntry& entry) {
 std::optional<TrashedEntry> EntryOfFields(std::span<const std::string> f) {
   if (f.size() != 4) return std::nullopt;
   const auto volume = RecordNumber(f[2]), fileId = RecordNumber(f[3]);
-  if (!volume || !fileId || !IsAbsolutePath(f[0]) || !IsAbsolutePath(f[1])) return std::nullopt;
+  // A line written ahead of the move has no place in the bin yet.
+  if (!volume || !fileId || !IsAbsolutePath(f[0]) || (!f[1].empty() && !IsAbsolutePath(f[1]))) {
+    return std::nullopt;
+  }
   return TrashedEntry{f[0], f[1], *volume, *fileId};
+}
+
+std::string LineKey(const TrashedEntry& entry) {
+  return entry.originalPath + '\t' + std::to_string(entry.volume) + '\t' +
+         std::to_string(entry.fileId);
+}
+
+std::optional<std::string> AheadKey(const TrashedEntry& entry) {
+  if (!entry.recycledPath.empty()) return std::nullopt;
+  return LineKey(entry);
 }
 
 // Earlier versions found an item by its place and time in the Recycle Bin's listing, which

@@ -196,7 +196,7 @@ std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
 
 struct Trash::Places {};
 
-Trash::Trash(MovedToTrash moved) : moved_(std::move(moved)) {}
+Trash::Trash(TrashRecorder& recorder) : recorder_(recorder) {}
 Trash::~Trash() = default;
 
 // The shell records the held folder's own path, so that it cannot differ from the handle's.
@@ -208,6 +208,7 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
     for (auto& outcome : outcomes) settled.push_back(outcome.value_or(error));
     return settled;
   };
+  if (RecordError()) return settle(make_error_code(TrashError::kNotRecorded));
   // The shell works by path: the folder is held so that nobody can rename or replace it (or a
   // folder above it) until the batch is done, and the path stays the one it has now.
   const ScopedHandle held(::ReOpenFile(reinterpret_cast<HANDLE>(folder.NativeHandle()),
@@ -218,11 +219,23 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
   if (folderPath.empty()) return settle(LastWindowsError());
   std::vector<std::wstring> paths;
   // Who each file is, taken before it goes: a move within its volume keeps it, so taking back
-  // knows the very file again.
-  std::vector<std::optional<FileIdentity>> identities;
-  for (const std::string& name : names) {
-    paths.push_back(folderPath + L"\\" + Wide(name));
-    identities.push_back(IdentityOfEntry(folder, name));
+  // knows the very file again. One that cannot be told could not be found again: it stays.
+  std::vector<TrashedEntry> pending;
+  std::vector<size_t> pendingPaths;
+  for (size_t i = 0; i < names.size(); ++i) {
+    paths.push_back(folderPath + L"\\" + Wide(names[i]));
+    if (const auto identity = IdentityOfEntry(folder, names[i])) {
+      pending.push_back({Narrow(paths[i]), std::string(), identity->volume, identity->file});
+      pendingPaths.push_back(i);
+    } else {
+      outcomes[i] = std::make_error_code(std::errc::no_such_file_or_directory);
+    }
+  }
+  // Their lines go ahead of them, without the place the bin gives them, which taking back
+  // finds by who the file is should the pass end before it is recorded.
+  if (!RecordBeforeMove(pending)) {
+    for (const size_t i : pendingPaths) outcomes[i] = make_error_code(TrashError::kNotRecorded);
+    return settle({});
   }
   std::vector<std::wstring> recycledPaths(paths.size());
 
@@ -240,16 +253,16 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
       break;
     }
   }
-  // What went, and the file that it is in the Recycle Bin now. One the shell recycled without
-  // naming its file there cannot be found again: it is moved all the same, but not recorded.
+  // What went, and the file that it is in the Recycle Bin now.
   std::vector<TrashedEntry> moved;
-  for (size_t i = 0; i < paths.size(); ++i) {
-    if (outcomes[i] && !*outcomes[i] && identities[i] && !recycledPaths[i].empty()) {
-      moved.push_back({Narrow(paths[i]), Narrow(recycledPaths[i]), identities[i]->volume,
-                       identities[i]->file});
+  for (size_t p = 0; p < pending.size(); ++p) {
+    const size_t i = pendingPaths[p];
+    if (outcomes[i] && !*outcomes[i] && !recycledPaths[i].empty()) {
+      moved.push_back(pending[p]);
+      moved.back().recycledPath = Narrow(recycledPaths[i]);
     }
   }
-  Moved(moved);
+  RecordAfterMove(moved);
   return settle(unsettled);
 }
 

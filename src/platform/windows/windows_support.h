@@ -56,6 +56,12 @@ inline std::error_code WindowsError(DWORD error) {
       return std::make_error_code(std::errc::read_only_file_system);
     case ERROR_DIRECTORY:
       return std::make_error_code(std::errc::not_a_directory);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return std::make_error_code(std::errc::file_exists);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return std::make_error_code(std::errc::no_space_on_device);
     default:
       return {static_cast<int>(error), std::system_category()};
   }

@@ -13,6 +13,7 @@
 #include "platform/trash/trash.h"
 #include "platform/trash/trash_info.h"
 #include "platform/trash/volume_trash.h"
+#include "support/memory_recorder.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -36,7 +37,8 @@ std::vector<std::error_code> MoveToTrash(const std::string& folder,
   if (auto error = OpenDirectory(folder, handle)) {
     return std::vector<std::error_code>(names.size(), error);
   }
-  return Trash(MovedToTrash()).Move(handle, folder + "/", names);
+  testing::MemoryRecorder recorder;
+  return Trash(recorder).Move(handle, folder + "/", names);
 }
 
 TEST(TrashInfo, EscapesThePathAsFileManagersReadIt) {
