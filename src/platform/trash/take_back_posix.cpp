@@ -67,36 +67,52 @@ struct OpenTrash {
   std::string topdir;  // of a volume's own trash, ending in '/'; empty for the home trash
 };
 
-// The trash folder at `trash`, reached without links; refused (kNotVouched) unless the trash
-// rules would use it: the home trash, or .Trash/$uid or .Trash-$uid at the top of a file system.
+// The trash folder at `trash`, reached without links, under the rules a pass uses to choose
+// one; refused (kTrashNotTrusted) unless it is the home trash, or at the top of a file system
+// .Trash/$uid in a real .Trash folder with the sticky bit, or .Trash-$uid; and always a
+// folder of this user's own.
 OpenTrash OpenTrashFolder(const std::string& trash) {
   OpenTrash opened;
   UniqueFd top;
-  if (const std::error_code error = OpenWithoutLinks(trash, top)) {
-    // A trash that is not there may be on a disk that is not plugged in now.
-    opened.error = error == TrashError::kFolderGone || error == TrashError::kFolderIsLink
-                       ? make_error_code(TrashError::kTrashUnreachable)
-                       : error;
-    return opened;
-  }
   std::string realHome;
   const bool home = !RealFolderPath(DataHome() + "/Trash", realHome) && realHome == trash + "/";
-  if (!home) {
-    const std::string uid = std::to_string(::getuid());
+  const std::string uid = std::to_string(::geteuid());
+  if (home) {
+    opened.error = OpenWithoutLinks(trash, top);
+  } else {
+    std::string name;
     for (const std::string& suffix : {"/.Trash/" + uid, "/.Trash-" + uid}) {
-      if (trash.ends_with(suffix)) opened.topdir = trash.substr(0, trash.size() - suffix.size() + 1);
+      if (trash.ends_with(suffix)) {
+        opened.topdir = trash.substr(0, trash.size() - suffix.size() + 1);
+        name = suffix.substr(1);
+      }
+    }
+    if (opened.topdir.empty()) {
+      opened.error = make_error_code(TrashError::kTrashNotTrusted);
+      return opened;
     }
     // Its top must be the top of the file system that holds it.
     UniqueFd volume;
     size_t levels = 1;
-    if (!opened.topdir.empty() && !OpenWithoutLinks(opened.topdir, volume)) {
-      TopOfMount(volume.get(), levels);
-    }
-    if (opened.topdir.empty() || levels != 0) {
-      opened.error = make_error_code(TrashError::kNotVouched);
-      return opened;
-    }
+    opened.error = OpenWithoutLinks(opened.topdir, volume);
+    if (!opened.error) TopOfMount(volume.get(), levels);
+    if (!opened.error && levels != 0) opened.error = make_error_code(TrashError::kTrashNotTrusted);
+    if (!opened.error) opened.error = OpenVolumeTrashAs(volume.get(), name, top);
   }
+  if (opened.error) {
+    // A trash that is not there may be on a disk that is not plugged in now.
+    if (opened.error == TrashError::kFolderGone || opened.error == TrashError::kFolderIsLink) {
+      opened.error = make_error_code(TrashError::kTrashUnreachable);
+    }
+    return opened;
+  }
+  struct stat info {};
+  if (::fstat(top.get(), &info) != 0) {
+    opened.error = LastError();
+  } else if (info.st_uid != ::geteuid()) {
+    opened.error = make_error_code(TrashError::kTrashNotTrusted);
+  }
+  if (opened.error) return opened;
   opened.files = UniqueFd(::openat(top.get(), "files", kFolderFlags));
   opened.info = UniqueFd(::openat(top.get(), "info", kFolderFlags));
   if (!opened.files.IsOpen() || !opened.info.IsOpen()) opened.error = LastError();

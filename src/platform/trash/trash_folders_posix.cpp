@@ -15,10 +15,32 @@
 
 namespace tarnwick::platform {
 
-std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder) {
-  if (::mkdirat(parent, name, 0700) != 0 && errno != EEXIST) return LastError();
+namespace {
+
+// A volume's shared .Trash as the administrator makes it: a real folder with the sticky bit, so
+// that no user can take away another's folder in it.
+UniqueFd OpenSharedTrash(int top) {
+  UniqueFd shared(::openat(top, ".Trash", kFolderFlags));
+  struct stat info {};
+  if (!shared.IsOpen() || ::fstat(shared.get(), &info) != 0 || (info.st_mode & S_ISVTX) == 0) {
+    return UniqueFd();
+  }
+  return shared;
+}
+
+}  // namespace
+
+std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder, bool make) {
+  if (make && ::mkdirat(parent, name, 0700) != 0 && errno != EEXIST) return LastError();
   UniqueFd opened(::openat(parent, name, kFolderFlags));
-  if (!opened.IsOpen()) return LastError();
+  if (!opened.IsOpen()) {
+    const std::error_code error = LastError();
+    struct stat named {};
+    if (::fstatat(parent, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(named.st_mode)) {
+      return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    }
+    return error;
+  }
   struct stat info {};
   if (::fstat(opened.get(), &info) != 0) return LastError();
   if (info.st_uid != ::geteuid()) return std::make_error_code(std::errc::permission_denied);
@@ -94,11 +116,9 @@ std::error_code OpenVolumeTrash(const DirectoryHandle& topdir, DirectoryHandle& 
                                 std::string* name) {
   const int top = static_cast<int>(topdir.NativeHandle());
   const std::string uid = std::to_string(::geteuid());
-  UniqueFd shared(::openat(top, ".Trash", kFolderFlags));
-  struct stat info {};
+  const UniqueFd shared = OpenSharedTrash(top);
   UniqueFd own;
-  if (shared.IsOpen() && ::fstat(shared.get(), &info) == 0 && (info.st_mode & S_ISVTX) != 0 &&
-      !OpenOwnFolder(shared.get(), uid.c_str(), own)) {
+  if (shared.IsOpen() && !OpenOwnFolder(shared.get(), uid.c_str(), own)) {
     trash = DirectoryHandle(own.release());
     if (name != nullptr) *name = ".Trash/" + uid;
     return {};
@@ -109,6 +129,25 @@ std::error_code OpenVolumeTrash(const DirectoryHandle& topdir, DirectoryHandle& 
   trash = DirectoryHandle(own.release());
   if (name != nullptr) *name = ".Trash-" + uid;
   return {};
+}
+
+std::error_code OpenVolumeTrashAs(int top, const std::string& name, UniqueFd& trash) {
+  const std::string uid = std::to_string(::geteuid());
+  std::error_code error = make_error_code(TrashError::kTrashNotTrusted);
+  if (name == ".Trash/" + uid) {
+    if (const UniqueFd shared = OpenSharedTrash(top); shared.IsOpen()) {
+      error = OpenOwnFolder(shared.get(), uid.c_str(), trash, false);
+    }
+  } else if (name == ".Trash-" + uid) {
+    error = OpenOwnFolder(top, name.c_str(), trash, false);
+  }
+  if (error == std::errc::permission_denied || error == std::errc::too_many_symbolic_link_levels) {
+    return make_error_code(TrashError::kTrashNotTrusted);
+  }
+  if (error == std::errc::no_such_file_or_directory) {
+    return make_error_code(TrashError::kTrashUnreachable);
+  }
+  return error;
 }
 
 std::vector<FileIdentity> TrashFolders(const std::string& root) {

@@ -15,9 +15,15 @@ namespace tarnwick::platform {
 
 inline constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-// The folder `name` of `parent`, made (private to this user) when missing. Only a real folder
-// of this user's own is taken: never a link, never someone else's.
-std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder);
+// The folder `name` of `parent`, with `make` made (private to this user) when missing. Only a
+// real folder of this user's own is taken: never a link (std::errc::too_many_symbolic_link_levels),
+// never someone else's (std::errc::permission_denied).
+std::error_code OpenOwnFolder(int parent, const char* name, UniqueFd& folder, bool make = true);
+
+// The volume trash `name` (".Trash/$uid" or ".Trash-$uid") of the file system whose top folder
+// is `top`, as it is: taken only where a pass would choose it (OpenVolumeTrash), never made.
+// TrashError::kTrashNotTrusted for one it would not take.
+std::error_code OpenVolumeTrashAs(int top, const std::string& name, UniqueFd& trash);
 
 // The top folder of the mount that holds `folder`: up through ".." while that stays on it.
 // `levels`: how many steps up that took.
