@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <charconv>
 #include <ostream>
 
 #include "cli/exit_status.h"
@@ -35,6 +37,19 @@ void LabelInGerman(CLI::App& app) {
   formatter->label("Excludes", "schließt aus");
 }
 
+// What --zurueckholen holds when it is given without a number.
+constexpr const char* kNoNumber = "\x01";
+
+// A pass's number as --zurueckholen takes it: decimal digits only, that a kept pass may have.
+std::optional<uint64_t> PassNumber(const std::string& text) {
+  uint64_t number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return number;
+}
+
 // The options whose presence is read after parsing: the trash switch, as CLI11 gives an unused
 // flag a value as well, and taking back, which may come without a number.
 struct CountedOptions {
@@ -43,7 +58,8 @@ struct CountedOptions {
 };
 
 // The option table; the values land in `options` while the command line is parsed.
-CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash) {
+CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash,
+                          std::string& takeBackText) {
   app.option_defaults()->group("Optionen");
   app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)")
       ->type_name("ORDNER");
@@ -64,10 +80,11 @@ CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash) {
   app.add_flag("-0,--null", options.nullEnded,
                "Pfade bei --dry-run und --nur-diese mit NUL statt Zeilenumbruch beenden");
   auto* json = app.add_flag("--json", options.json, "den Bericht als ein JSON-Objekt ausgeben");
-  auto* takeBack = app.add_option("--zurueckholen", options.takeBackPass,
+  auto* takeBack = app.add_option("--zurueckholen", takeBackText,
                                   "die Dateien des letzten Durchgangs in den Papierkorb, der "
                                   "noch welche hat, oder des Durchgangs NR zurückholen")
                       ->expected(0, 1)
+                      ->default_str(kNoNumber)
                       ->type_name("[NR]");
   auto* listPasses = app.add_flag("--durchgaenge", options.listPasses,
                                   "die Durchgänge in den Papierkorb auflisten, die sich "
@@ -121,7 +138,8 @@ std::variant<Options, int> ParseOptions(const std::vector<std::string>& argument
   CLI::App app(texts::kCliDescription, "tarnwick-cli");
   Options options;
   bool toTrash = false;
-  const CountedOptions counted = AddOptions(app, options, toTrash);
+  std::string takeBackText;
+  const CountedOptions counted = AddOptions(app, options, toTrash, takeBackText);
   LabelInGerman(app);
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
@@ -138,6 +156,18 @@ std::variant<Options, int> ParseOptions(const std::vector<std::string>& argument
   }
   if (counted.trash->count() > 0) options.toTrash = toTrash;
   options.takeBack = counted.takeBack->count() > 0;
+  // "--zurueckholen=" reads as no number at all: a script's empty variable must not take back
+  // the newest pass.
+  const bool emptyGiven = std::find(arguments.begin(), arguments.end(), "--zurueckholen=") !=
+                          arguments.end();
+  if (options.takeBack && (emptyGiven || takeBackText != kNoNumber)) {
+    options.takeBackPass = PassNumber(takeBackText);
+    if (!options.takeBackPass) {
+      err << "tarnwick-cli: " << texts::CliBadPassNumber(emptyGiven ? "" : takeBackText) << '\n'
+          << texts::kCliUsageHint << '\n';
+      return kExitUsageOrRoot;
+    }
+  }
   return options;
 }
 

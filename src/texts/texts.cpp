@@ -98,6 +98,11 @@ std::string CliBadUsage(std::string_view detail) {
   return Join({"ungültiger Aufruf (", detail, ")"});
 }
 
+std::string CliBadPassNumber(std::string_view given) {
+  return Join({"--zurueckholen nimmt keine Nummer oder die Nummer eines Durchgangs (1, 2, …; ",
+               "--durchgaenge listet sie), nicht „", given, "“."});
+}
+
 std::string CliWouldDelete(uint64_t count, bool toTrash) {
   if (toTrash) {
     return Join({Quoted(count),

@@ -151,6 +151,8 @@ std::string CliUnexpectedArgument(std::string_view argument);
 std::string CliMissingValue(std::string_view option);
 std::string CliExcludes(std::string_view first, std::string_view second);
 std::string CliBadUsage(std::string_view detail);
+// --zurueckholen was given something that is no pass's number.
+std::string CliBadPassNumber(std::string_view given);
 std::string CliWouldDelete(uint64_t count, bool toTrash);
 std::string CliRootUnreadable(std::string_view root, const std::error_code& error);
 std::string CliNotInList(std::string_view name);

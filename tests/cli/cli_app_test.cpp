@@ -163,6 +163,44 @@ TEST_F(Cli, KeptPassesAreListedAndTakenBackByNumberOrNewestFirst) {
   EXPECT_TRUE(fs::exists(dir_ / "two/Setup.log"));
 }
 
+// Taking back asks for no number or a pass's number: whatever else a script hands over (an
+// unset variable, a typo) takes nothing back and is said in German.
+TEST_F(Cli, TakingBackRefusesWhatIsNoPassNumber) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  WriteFile(dir_ / "tree/Setup.log", "x");
+  ASSERT_EQ(Run({"--root", dir_ / "tree", "--papierkorb"}), kExitDone);
+  const std::vector<std::vector<std::string>> refused = {
+      {"--zurueckholen", ""}, {"--zurueckholen="},   {"--zurueckholen", "1abc"},
+      {"--zurueckholen", "+1"}, {"--zurueckholen=-1"}, {"--zurueckholen", "18446744073709551616"}};
+  for (const auto& arguments : refused) {
+    SCOPED_TRACE(arguments.back());
+    EXPECT_EQ(Run(arguments), kExitUsageOrRoot);
+    EXPECT_TRUE(err_.str().starts_with("tarnwick-cli: --zurueckholen nimmt keine Nummer"))
+        << err_.str();
+    EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
+  }
+}
+
+// A pass to the trash whose record could not be kept where no one else can change it moves
+// nothing: it could not be taken back.
+TEST_F(Cli, APassToTheTrashMovesNothingWhenItsRecordsFolderIsNotPrivate) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  WriteFile(dir_ / "tree/Setup.log", "x");
+  const std::string history = environment_.settingsPath + ".durchgaenge";
+  fs::create_directory(history);
+  fs::permissions(history, fs::perms::all);
+  EXPECT_EQ(Run({"--root", dir_ / "tree", "--papierkorb"}), kExitUsageOrRoot);
+  EXPECT_EQ(err_.str(),
+            "Es wurde nichts in den Papierkorb verschoben: Der Durchgang ließe sich nicht "
+            "zurückholen.\nDer Ordner der Durchgänge wird nicht verwendet: " + history +
+                " (für andere Benutzer beschreibbar). Er bleibt, wie er ist.\n");
+  EXPECT_TRUE(fs::exists(dir_ / "tree/Setup.log"));
+  EXPECT_EQ(fs::status(history).permissions(), fs::perms::all);
+  EXPECT_EQ(Run({"--durchgaenge"}), kExitUsageOrRoot);
+}
+
 TEST_F(Cli, NeverDeletesTheSettingsFileOrTheProgramsThemselves) {
   WriteFile(dir_ / "program/tarnwick-cli", "");
   WriteFile(dir_ / "program/sub/tarnwick.ini", "");  // only a file of the same name
