@@ -13,13 +13,12 @@ namespace {
 constexpr ULONG kHeldShare = FILE_SHARE_READ | FILE_SHARE_DELETE;
 constexpr ACCESS_MASK kHeldAccess = GENERIC_READ | GENERIC_WRITE | READ_CONTROL;
 
+// STATUS_FILE_IS_A_DIRECTORY: a folder opened as a file, which the Win32 errors call a denial.
+constexpr NTSTATUS kFileIsADirectory = static_cast<NTSTATUS>(0xC00000BA);
+
 std::error_code OpenError(NTSTATUS status) {
-  const DWORD error = ::RtlNtStatusToDosError(status);
-  if (error == ERROR_ACCESS_DENIED || error == ERROR_DIRECTORY_NOT_SUPPORTED) {
-    // The native API denies a folder opened as a file.
-    return std::make_error_code(std::errc::is_a_directory);
-  }
-  return WindowsError(error);
+  if (status == kFileIsADirectory) return std::make_error_code(std::errc::is_a_directory);
+  return WindowsError(::RtlNtStatusToDosError(status));
 }
 
 bool SetEnd(HANDLE file, uint64_t size) {

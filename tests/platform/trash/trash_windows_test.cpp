@@ -4,11 +4,15 @@
 
 #include "platform/trash/file_operation_windows.h"  // windows.h before the headers that build on it
 
+#include <sddl.h>
+
+#include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "support/memory_recorder.h"
 #include "support/stand_in_shell_windows.h"
 #include "support/temp_dir.h"
 #include "support/windows_files.h"
@@ -68,7 +72,8 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
     });
     DirectoryHandle handle;
     ASSERT_FALSE(OpenDirectory(folder, handle));
-    const std::vector<std::error_code> outcomes = Trash(MovedToTrash()).Move(handle, folder, names);
+    testing::MemoryRecorder recorder;
+    const std::vector<std::error_code> outcomes = Trash(recorder).Move(handle, folder, names);
     ReplaceFileOperationMaker(shell);
     EXPECT_EQ(outcomes, c.outcomes) << c.what;
     for (size_t i = 0; i < names.size(); ++i) {
@@ -79,14 +84,13 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
 }
 
 // Moves each of `files` ("<folder>\\<n>.log" below `dir`, made here) to the stand-in shell's
-// Recycle Bin in dir\\bin, a folder at a time as a pass does; what the trash recorded.
+// Recycle Bin in dir\\bin, a folder at a time as a pass does; what the trash recorded once the
+// files were there.
 std::vector<TrashedEntry> RecycleWithStandIn(const TempDir& dir,
                                              const std::vector<std::string>& files) {
   MakeDirectory(dir / "bin");
-  std::vector<TrashedEntry> moved;
-  Trash trash([&moved](std::span<const TrashedEntry> batch) {
-    moved.insert(moved.end(), batch.begin(), batch.end());
-  });
+  testing::MemoryRecorder recorder;
+  Trash trash(recorder);
   const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
     *operation = new StandInOperation(std::vector<Fate>(files.size(), Fate::kRecycle), S_OK, -1,
                                       Wide(dir / "bin"));
@@ -102,7 +106,10 @@ std::vector<TrashedEntry> RecycleWithStandIn(const TempDir& dir,
     trash.Move(handle, folder, name);
   }
   ReplaceFileOperationMaker(shell);
-  return moved;
+  // Each line was written ahead of its file, without the place the bin gave it.
+  EXPECT_EQ(recorder.ahead.size(), files.size());
+  for (const TrashedEntry& ahead : recorder.ahead) EXPECT_TRUE(ahead.recycledPath.empty());
+  return recorder.after;
 }
 
 // A pass moves a\0.log and b\1.log to the stand-in's Recycle Bin; then something happens to
@@ -161,6 +168,51 @@ TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
       EXPECT_FALSE(Exists(info));
     }
   }
+}
+
+// A pass that ended between a file's move and the line naming its place in the bin left only
+// the line written ahead: taking back finds the file in the user's bin on its volume by who
+// it is, and a file that never got there is known to be gone.
+TEST(Trash, ALineWrittenAheadFindsItsFileInTheBinByWhoItIs) {
+  TempDir dir;
+  std::string root = dir.path().string();
+  root.resize(3);  // "C:\"
+  HANDLE token = nullptr;
+  ASSERT_TRUE(::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token));
+  DWORD size = 0;
+  ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::vector<BYTE> user(size);
+  ASSERT_TRUE(::GetTokenInformation(token, TokenUser, user.data(), size, &size));
+  ::CloseHandle(token);
+  wchar_t* sid = nullptr;
+  ASSERT_TRUE(::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid));
+  const std::string bin = root + "$Recycle.Bin\\" + Narrow(sid);
+  ::LocalFree(sid);
+  ::CreateDirectoryW(Wide(root + "$Recycle.Bin").c_str(), nullptr);
+  ::CreateDirectoryW(Wide(bin).c_str(), nullptr);
+
+  WriteFile(dir / "tree\\0.log", "0");
+  WriteFile(dir / "tree\\1.log", "1");
+  testing::MemoryRecorder recorder;
+  const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
+    *operation = new StandInOperation({Fate::kRecycle, Fate::kRefuse}, S_OK, -1, Wide(bin));
+    return S_OK;
+  });
+  DirectoryHandle handle;
+  ASSERT_FALSE(OpenDirectory(dir / "tree", handle));
+  const std::string names[] = {"0.log", "1.log"};
+  Trash(recorder).Move(handle, dir / "tree", names);
+  ReplaceFileOperationMaker(shell);
+  handle.Close();
+  ASSERT_EQ(recorder.ahead.size(), 2u);
+  ASSERT_FALSE(Exists(dir / "tree\\0.log"));
+
+  ::DeleteFileW(Wide(dir / "tree\\1.log").c_str());  // refused by the bin, then deleted
+  const std::vector<std::error_code> outcomes = TakeBack(recorder.ahead);
+  EXPECT_EQ(outcomes[0], std::error_code());
+  EXPECT_EQ(ReadFile(dir / "tree\\0.log"), "0");
+  EXPECT_EQ(outcomes[1], TrashError::kNoLongerInTrash);
+  std::filesystem::remove_all(Wide(root + "$Recycle.Bin"));
 }
 
 // A folder of the way that is a link or junction now keeps the file in the bin, where Wine
