@@ -164,7 +164,14 @@ std::error_code TakeBackOne(const TrashedEntry& entry, const OpenTrash& trash,
   struct stat before {};
   if (::fstatat(trash.files.get(), inTrash, &before, AT_SYMLINK_NOFOLLOW) != 0) {
     // Only an entry the open trash no longer has is known to be gone.
-    return errno == ENOENT ? make_error_code(TrashError::kNoLongerInTrash) : LastError();
+    if (errno != ENOENT) return LastError();
+    // A pass that ended between writing a line and moving its file left the info file that
+    // reserved the place: it names nothing now.
+    std::string origin;
+    if (!RecordedOrigin(trash, entry.entryName, origin) && origin == entry.originalPath) {
+      ::unlinkat(trash.info.get(), (entry.entryName + ".trashinfo").c_str(), 0);
+    }
+    return make_error_code(TrashError::kNoLongerInTrash);
   }
   if (!IsTheFileMoved(before, entry)) return make_error_code(TrashError::kNoLongerInTrash);
   std::string origin;
