@@ -399,6 +399,17 @@ TEST_F(MainWindowTest, TheTakeBackItemPutsTheLastTrashPassBackAndIsThenDisabled)
   ASSERT_EQ(toolkit_.messages.size(), 1u);
   EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
   EXPECT_NE(toolkit_.messages[0].prompt.find("beschädigt"), std::string::npos);
+
+  // Where its record could not be kept safe, a pass to the trash moves nothing and warns.
+  fs::remove_all(state_.SettingsPath + ".durchgaenge");
+  fs::create_directory(state_.SettingsPath + ".durchgaenge");
+  fs::permissions(state_.SettingsPath + ".durchgaenge", fs::perms::all);
+  toolkit_.messages.clear();
+  window_.DeleteClick();
+  ASSERT_EQ(toolkit_.messages.size(), 1u);
+  EXPECT_EQ(toolkit_.messages[0].kind, MessageKind::kWarning);
+  EXPECT_TRUE(toolkit_.messages[0].prompt.starts_with("Es wurde nichts in den Papierkorb"));
+  EXPECT_TRUE(fs::exists(dir_ / "root/a/Setup.log"));
 }
 #endif
 
