@@ -33,9 +33,9 @@ int main(int argc, char** argv) {
     environment.settingsFallbackPath = state.SettingsFallbackPath;
   }
   environment.escapeOutput = platform::StandardOutputIsTerminal() || platform::StandardErrorIsTerminal();
-  if (platform::StandardErrorIsTerminal()) {
-    environment.progressColumns = platform::StandardErrorColumns();
-  }
+  environment.errorIsTerminal = platform::StandardErrorIsTerminal();
+  environment.inputIsTerminal = platform::StandardInputIsTerminal();
+  if (environment.errorIsTerminal) environment.progressColumns = platform::StandardErrorColumns();
   platform::CatchInterrupt();
   environment.stopRequested = platform::InterruptRequested;
   platform::UseUtf8Output();

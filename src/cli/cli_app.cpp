@@ -103,11 +103,15 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
       return kExitUsageOrRoot;
     }
   }
-  PrintingObserver printer(options.verbose, state.UseTrash, environment, out, err);
+  PrintingObserver printer(options, state.UseTrash, environment, out, err);
   if (options.takeBack) return RunTakeBack(options, state, printer, out, err);
   if (options.listPasses) return RunListPasses(options, state, printer, out, err);
-  return RunPass(options, state, names, excludedFolders, chosen ? &*chosen : nullptr, printer,
-                 out, err);
+  // Without a folder the program's own is searched, which from a terminal is rarely meant.
+  if (!options.root && environment.errorIsTerminal && !options.quiet) {
+    err << texts::CliSearchesProgramFolder(printer.Shown(state.SearchRoot)) << '\n';
+  }
+  return RunPass(options, state, names, excludedFolders, chosen ? &*chosen : nullptr,
+                 environment, printer, out, err);
 }
 
 }  // namespace tarnwick::cli

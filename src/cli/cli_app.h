@@ -19,8 +19,10 @@ struct CliEnvironment {
   std::string settingsFallbackPath;  // read while settingsPath does not exist yet
   bool escapeOutput = false;     // output goes to a terminal: escape control characters
   size_t progressColumns = 0;    // standard error is a terminal this wide: show progress there
+  bool errorIsTerminal = false;  // standard error goes to a terminal
+  bool inputIsTerminal = false;  // standard input comes from one: someone there can answer
   std::function<bool()> stopRequested;  // asked during a pass; true stops it
-  std::istream* standardInput = nullptr;  // where --nur-diese - reads
+  std::istream* standardInput = nullptr;  // where --only - reads, and the answer to a question
 };
 
 // Runs the command line `arguments` (without the program name) and returns the exit status.

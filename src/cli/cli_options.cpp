@@ -12,35 +12,97 @@
 namespace tarnwick::cli {
 namespace {
 
-// CLI11 words its errors in English; the common ones are said again in German.
-std::string UsageError(const CLI::ParseError& error) {
-  const std::string text = error.what();
-  const size_t colon = text.find(": ");
-  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && colon != std::string::npos) {
-    return texts::CliUnexpectedArgument(text.substr(colon + 2));
+// What the run does: a pass over a folder, or one of the commands on the lists.
+enum class Command {
+  kPass,
+  kList,
+  kAdd,
+  kRemove,
+  kSettingsPath,
+  kUndo,
+  kPasses,
+  kExcludeAdd,
+  kExcludeRemove,
+  kExcluded,
+};
+
+// One option: its names (the English long one first, then a short one and the German
+// spellings of earlier versions), whether it takes one value (and so may stand once), and the
+// commands it goes with; a command's own option names its command.
+struct OptionSpec {
+  const char* names;
+  bool oneValue;
+  std::vector<Command> commands;
+};
+
+const OptionSpec kRootOption{"--root", true, {Command::kPass}};
+const OptionSpec kSettingsOption{"--settings", true,
+                           {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath, Command::kUndo, Command::kPasses,
+                            Command::kExcludeAdd, Command::kExcludeRemove, Command::kExcluded}};
+const OptionSpec kDryRunOption{"--dry-run,-n", false, {Command::kPass}};
+const OptionSpec kVerboseOption{"--verbose,-v", false, {Command::kPass, Command::kUndo}};
+const OptionSpec kQuietOption{"--quiet,-q", false,
+                        {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo, Command::kExcludeAdd, Command::kExcludeRemove}};
+const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
+const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
+const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
+const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass}};
+const OptionSpec kNullOption{"--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
+const OptionSpec kJsonOption{"--json", false, {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
+const OptionSpec kNoPathsOption{"--no-paths", false, {Command::kPass}};
+const OptionSpec kExcludeOption{"--exclude,--ausnehmen", false, {Command::kPass}};
+const OptionSpec kListOption{"--list", false, {Command::kList}};
+const OptionSpec kAddOption{"--add", false, {Command::kAdd}};
+const OptionSpec kRemoveOption{"--remove", false, {Command::kRemove}};
+const OptionSpec kSettingsPathOption{"--settings-path", false, {Command::kSettingsPath}};
+const OptionSpec kUndoOption{"--undo,--zurueckholen", true, {Command::kUndo}};
+const OptionSpec kPassesOption{"--passes,--durchgaenge", false, {Command::kPasses}};
+const OptionSpec kExcludeAddOption{"--exclude-add,--ausnahme-hinzufuegen", true, {Command::kExcludeAdd}};
+const OptionSpec kExcludeRemoveOption{"--exclude-remove,--ausnahme-entfernen", true,
+                                {Command::kExcludeRemove}};
+const OptionSpec kExcludedOption{"--excluded,--ausnahmen", false, {Command::kExcluded}};
+
+const std::vector<const OptionSpec*> kOptions = {
+    &kRootOption, &kSettingsOption, &kDryRunOption, &kVerboseOption, &kQuietOption,  &kYesOption,        &kTrashOption,
+    &kNoTrashOption, &kOnlyOption, &kNullOption, &kJsonOption, &kNoPathsOption, &kExcludeOption, &kListOption, &kAddOption,
+    &kRemoveOption, &kSettingsPathOption, &kUndoOption, &kPassesOption, &kExcludeAddOption, &kExcludeRemoveOption, &kExcludedOption};
+
+// The commands, each with the option that asks for it.
+const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
+    {Command::kList, &kListOption},       {Command::kAdd, &kAddOption},
+    {Command::kRemove, &kRemoveOption},   {Command::kSettingsPath, &kSettingsPathOption},
+    {Command::kUndo, &kUndoOption},       {Command::kPasses, &kPassesOption},
+    {Command::kExcludeAdd, &kExcludeAddOption}, {Command::kExcludeRemove, &kExcludeRemoveOption},
+    {Command::kExcluded, &kExcludedOption}};
+
+std::vector<std::string> NamesOf(const OptionSpec& option) {
+  std::vector<std::string> names;
+  std::string_view rest = option.names;
+  while (!rest.empty()) {
+    const size_t comma = rest.find(',');
+    names.emplace_back(rest.substr(0, comma));
+    rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
   }
-  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && colon != std::string::npos) {
-    return texts::CliMissingValue(text.substr(0, colon));
-  }
-  const size_t excludes = text.find(" excludes ");
-  if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr && excludes != std::string::npos) {
-    return texts::CliExcludes(text.substr(0, excludes), text.substr(excludes + 10));
-  }
-  return texts::CliBadUsage(text);
+  return names;
 }
 
-void LabelInGerman(CLI::App& app) {
-  auto formatter = app.get_formatter();
-  formatter->label("Usage", "Aufruf");
-  formatter->label("OPTIONS", "OPTIONEN");
-  formatter->label("TEXT", "TEXT");
-  formatter->label("Excludes", "schließt aus");
+// The English long name, as the help and the messages call an option.
+std::string MainName(const OptionSpec& option) { return NamesOf(option).front(); }
+
+// Whether the argument names the option: "--root", "--root=x", "-n".
+bool Names(const std::string& argument, const OptionSpec& option) {
+  for (const std::string& name : NamesOf(option)) {
+    if (argument == name || (name.starts_with("--") && argument.starts_with(name + "="))) {
+      return true;
+    }
+  }
+  return false;
 }
 
-// What --zurueckholen holds when it is given without a number.
+// What --undo holds when it is given without a number.
 constexpr const char* kNoNumber = "\x01";
 
-// A pass's number as --zurueckholen takes it: decimal digits only, that a kept pass may have.
+// A pass's number as --undo takes it: decimal digits only, that a kept pass may have.
 std::optional<uint64_t> PassNumber(const std::string& text) {
   uint64_t number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -50,125 +112,224 @@ std::optional<uint64_t> PassNumber(const std::string& text) {
   return number;
 }
 
-// The options whose presence is read after parsing: the trash switch, as CLI11 gives an unused
-// flag a value as well, and taking back, which may come without a number.
-struct CountedOptions {
-  const CLI::Option* trash;
-  const CLI::Option* takeBack;
+size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// The mistakes a command line can hold, said in German; each ends the run with status 2.
+class UsageError {
+ public:
+  explicit UsageError(std::string text) : text_(std::move(text)) {}
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
 };
 
-// The option table; the values land in `options` while the command line is parsed.
-CountedOptions AddOptions(CLI::App& app, Options& options, bool& toTrash,
-                          std::string& takeBackText) {
-  app.option_defaults()->group("Optionen");
-  app.add_option("--root", options.root, "Ordner, der durchsucht wird (Standard: Programmordner)")
-      ->type_name("ORDNER");
-  app.add_option("--settings", options.settings, "Einstellungsdatei mit der Liste")
-      ->type_name("DATEI");
-  auto* dryRun = app.add_flag("--dry-run", options.dryRun,
-                              "nur auflisten, was gelöscht würde; nichts löschen");
-  app.add_flag("--verbose", options.verbose, "jede gelöschte Datei und jeden Fehler ausgeben");
-  auto* trash = app.add_flag("--papierkorb,!--kein-papierkorb", toTrash,
-                               "gefundene Dateien in den Papierkorb verschieben statt löschen "
-                               "(--papierkorb=0 oder --kein-papierkorb: löschen; ohne: wie "
-                               "eingestellt)");
-  auto* onlyThese =
-      app.add_option("--nur-diese", options.onlyThese,
-                     "nur die Dateien aus DATEI behandeln (ein Pfad je Zeile, wie --dry-run sie "
-                     "ausgibt; - liest die Standardeingabe), die die Suche auch selbst findet")
-          ->type_name("DATEI");
-  app.add_flag("-0,--null", options.nullEnded,
-               "Pfade bei --dry-run und --nur-diese mit NUL statt Zeilenumbruch beenden");
-  auto* json = app.add_flag("--json", options.json, "den Bericht als ein JSON-Objekt ausgeben");
-  auto* takeBack = app.add_option("--zurueckholen", takeBackText,
-                                  "die Dateien des letzten Durchgangs in den Papierkorb, der "
-                                  "noch welche hat, oder des Durchgangs NR zurückholen")
-                      ->expected(0, 1)
-                      ->default_str(kNoNumber)
-                      ->type_name("[NR]");
-  auto* listPasses = app.add_flag("--durchgaenge", options.listPasses,
-                                  "die Durchgänge in den Papierkorb auflisten, die sich "
-                                  "zurückholen lassen");
-  auto* exclude = app.add_option("--ausnehmen", options.exclude,
-                                 "ORDNER und alles darin bei diesem Durchgang auslassen, zusätzlich "
-                                 "zu den gespeicherten (mehrfach möglich)")
-                      ->type_name("ORDNER");
-  auto* addExcluded = app.add_option("--ausnahme-hinzufuegen", options.addExcluded,
-                                     "ORDNER dauerhaft ausnehmen: kein Durchgang betritt ihn")
-                          ->type_name("ORDNER");
-  auto* removeExcluded = app.add_option("--ausnahme-entfernen", options.removeExcluded,
-                                        "ORDNER nicht mehr ausnehmen")
-                             ->type_name("ORDNER");
-  auto* listExcluded = app.add_flag("--ausnahmen", options.listExcluded,
-                                    "die ausgenommenen Ordner ausgeben");
-  auto* list = app.add_flag("--list", options.list, "die gespeicherte Liste ausgeben");
-  auto* settingsPath = app.add_flag("--settings-path", options.settingsPath,
-                                    "den Pfad der Einstellungsdatei ausgeben, die die Liste hält");
-  auto* add = app.add_option("--add", options.add, "NAME zur Liste hinzufügen")->type_name("NAME");
-  auto* remove = app.add_option("--remove", options.remove, "jeden Eintrag NAME entfernen")
-                     ->type_name("NAME");
-  app.set_help_flag("-h,--help", "diese Hilfe ausgeben");
-  app.set_version_flag("--version", std::string("tarnwick-cli ") + TARNWICK_VERSION,
-                       "die Version ausgeben");
-  list->excludes(add, remove, dryRun, settingsPath);
-  settingsPath->excludes(add, remove, dryRun);
-  add->excludes(remove, dryRun);
-  remove->excludes(dryRun);
-  trash->excludes(list, settingsPath, add, remove);
-  onlyThese->excludes(list, settingsPath, add, remove, takeBack);
-  json->excludes(list, settingsPath, add, remove);
-  takeBack->excludes(list, settingsPath, add, remove, dryRun, trash);
-  listPasses->excludes(list, settingsPath, add, remove, dryRun, trash, onlyThese, takeBack);
-  // The commands on the excluded folders stand alone, as those on the names do; only the list
-  // of them takes -0 and --json.
-  for (CLI::Option* command : {addExcluded, removeExcluded, listExcluded}) {
-    command->excludes(list, settingsPath, add, remove, dryRun, trash, onlyThese, takeBack,
-                      listPasses, exclude);
+// The values the table's options land in while the command line is parsed.
+struct Parsed {
+  Options options;
+  std::optional<std::string> folder;
+  std::optional<std::string> root;
+  bool trash = false;
+  std::string undo;
+  std::map<const OptionSpec*, CLI::Option*> registered;
+
+  bool Given(const OptionSpec& option) const { return registered.at(&option)->count() > 0; }
+};
+
+void Register(CLI::App& app, Parsed& parsed) {
+  Options& o = parsed.options;
+  auto& r = parsed.registered;
+  r[&kRootOption] = app.add_option(kRootOption.names, parsed.root);
+  r[&kSettingsOption] = app.add_option(kSettingsOption.names, o.settings);
+  r[&kDryRunOption] = app.add_flag(kDryRunOption.names, o.dryRun);
+  r[&kVerboseOption] = app.add_flag(kVerboseOption.names, o.verbose);
+  r[&kQuietOption] = app.add_flag(kQuietOption.names, o.quiet);
+  r[&kYesOption] = app.add_flag(kYesOption.names, o.yes);
+  r[&kTrashOption] = app.add_flag(kTrashOption.names, parsed.trash);
+  r[&kNoTrashOption] = app.add_flag(kNoTrashOption.names);
+  r[&kOnlyOption] = app.add_option(kOnlyOption.names, o.onlyThese);
+  r[&kNullOption] = app.add_flag(kNullOption.names, o.nullEnded);
+  r[&kJsonOption] = app.add_flag(kJsonOption.names, o.json);
+  r[&kNoPathsOption] = app.add_flag(kNoPathsOption.names, o.noPaths);
+  r[&kExcludeOption] = app.add_option(kExcludeOption.names, o.exclude)->expected(1)->multi_option_policy(
+      CLI::MultiOptionPolicy::TakeAll);
+  r[&kListOption] = app.add_flag(kListOption.names, o.list);
+  r[&kAddOption] = app.add_option(kAddOption.names, o.add)->expected(1, -1);
+  r[&kRemoveOption] = app.add_option(kRemoveOption.names, o.remove)->expected(1, -1);
+  r[&kSettingsPathOption] = app.add_flag(kSettingsPathOption.names, o.settingsPath);
+  r[&kUndoOption] = app.add_option(kUndoOption.names, parsed.undo)->expected(0, 1)->default_str(kNoNumber);
+  r[&kPassesOption] = app.add_flag(kPassesOption.names, o.listPasses);
+  r[&kExcludeAddOption] = app.add_option(kExcludeAddOption.names, o.addExcluded);
+  r[&kExcludeRemoveOption] = app.add_option(kExcludeRemoveOption.names, o.removeExcluded);
+  r[&kExcludedOption] = app.add_flag(kExcludedOption.names, o.listExcluded);
+  app.add_option("folder", parsed.folder);
+}
+
+// An option of one value given twice would leave one of them unheeded.
+void RefuseRepeats(const std::vector<std::string>& arguments) {
+  for (const OptionSpec* option : kOptions) {
+    if (!option->oneValue) continue;
+    const auto given = std::count_if(arguments.begin(), arguments.end(),
+                                     [option](const std::string& a) { return Names(a, *option); });
+    if (given > 1) throw UsageError(texts::CliGivenTwice(MainName(*option)));
   }
-  addExcluded->excludes(removeExcluded, listExcluded, json);
-  removeExcluded->excludes(listExcluded, json);
-  exclude->excludes(list, settingsPath, add, remove, takeBack, listPasses);
-  return {trash, takeBack};
+}
+
+// CLI11 words its errors in English; each is said again in German.
+UsageError InGerman(const CLI::ParseError& error, const std::vector<std::string>& arguments) {
+  const std::string text = error.what();
+  for (const OptionSpec* option : kOptions) {
+    for (const std::string& name : NamesOf(*option)) {
+      if (text.starts_with(name + ":") || text.find(" " + name + " ") != std::string::npos ||
+          text.ends_with(" " + name)) {
+        if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+          const auto given = std::find_if(arguments.begin(), arguments.end(),
+                                          [&](const std::string& a) { return Names(a, *option); });
+          const size_t equals = given == arguments.end() ? std::string::npos : given->find('=');
+          return UsageError(texts::CliBadValue(
+              MainName(*option), equals == std::string::npos ? "" : given->substr(equals + 1)));
+        }
+        return UsageError(texts::CliMissingValue(MainName(*option)));
+      }
+    }
+  }
+  return UsageError(texts::kCliBadUsage);
+}
+
+// What CLI11 did not take: an option that does not exist (perhaps a near miss) or a second
+// folder.
+void RefuseExtras(const std::vector<std::string>& extras) {
+  for (const std::string& extra : extras) {
+    if (extra.starts_with("-") && extra != "-") {
+      const std::string option = extra.substr(0, extra.find('='));
+      throw UsageError(texts::CliUnknownOption(option, NearestOption(option).value_or("")));
+    }
+    throw UsageError(texts::CliUnexpectedArgument(extra));
+  }
+}
+
+Command CommandOf(const Parsed& parsed) {
+  std::optional<std::pair<Command, const OptionSpec*>> chosen;
+  for (const auto& command : kCommands) {
+    if (!parsed.Given(*command.second)) continue;
+    if (chosen) {
+      throw UsageError(texts::CliTogether(MainName(*chosen->second), MainName(*command.second)));
+    }
+    chosen = command;
+  }
+  return chosen ? chosen->first : Command::kPass;
+}
+
+// Every option given must go with the command; a folder only with a pass.
+void RefuseStrangers(const Parsed& parsed, Command command) {
+  const OptionSpec* commandOption = nullptr;
+  for (const auto& [each, option] : kCommands) {
+    if (each == command) commandOption = option;
+  }
+  // A pass takes every option but the commands', which make the run a command.
+  for (const OptionSpec* option : kOptions) {
+    if (commandOption == nullptr) break;
+    if (!parsed.Given(*option) || std::ranges::count(option->commands, command) > 0) continue;
+    throw UsageError(texts::CliTogether(MainName(*commandOption), MainName(*option)));
+  }
+  if (parsed.folder && command != Command::kPass) {
+    throw UsageError(texts::CliUnexpectedArgument(*parsed.folder));
+  }
+}
+
+Options Finish(Parsed& parsed, const std::vector<std::string>& arguments) {
+  const Command command = CommandOf(parsed);
+  RefuseStrangers(parsed, command);
+  Options options = std::move(parsed.options);
+  if (parsed.folder && parsed.root) throw UsageError(texts::kCliFolderTwice);
+  options.root = parsed.folder ? parsed.folder : parsed.root;
+  if (parsed.Given(kTrashOption) && parsed.Given(kNoTrashOption)) {
+    throw UsageError(texts::CliTogether(MainName(kTrashOption), MainName(kNoTrashOption)));
+  }
+  if (parsed.Given(kTrashOption)) options.toTrash = parsed.trash;
+  if (parsed.Given(kNoTrashOption)) options.toTrash = false;
+  options.takeBack = command == Command::kUndo;
+  // "--undo=" reads as no number at all: a script's empty variable must not take back the
+  // newest pass.
+  const bool emptyGiven = std::ranges::any_of(arguments, [](const std::string& a) {
+    return Names(a, kUndoOption) && a.ends_with("=");
+  });
+  if (options.takeBack && (emptyGiven || parsed.undo != kNoNumber)) {
+    options.takeBackPass = PassNumber(parsed.undo);
+    if (!options.takeBackPass) throw UsageError(texts::CliBadPassNumber(emptyGiven ? "" : parsed.undo));
+  }
+  return options;
+}
+
+Options Parse(const std::vector<std::string>& arguments) {
+  RefuseRepeats(arguments);
+  CLI::App app;
+  app.allow_extras();
+  app.set_help_flag();
+  Parsed parsed;
+  Register(app, parsed);
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // as CLI11 takes them
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    throw InGerman(error, arguments);
+  }
+  RefuseExtras(app.remaining());
+  return Finish(parsed, arguments);
 }
 
 }  // namespace
 
-std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
-                                        std::ostream& out, std::ostream& err) {
-  CLI::App app(texts::kCliDescription, "tarnwick-cli");
-  Options options;
-  bool toTrash = false;
-  std::string takeBackText;
-  const CountedOptions counted = AddOptions(app, options, toTrash, takeBackText);
-  LabelInGerman(app);
-  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return kExitDone;
-  } catch (const CLI::CallForVersion&) {
-    out << app.version() << '\n';
-    return kExitDone;
-  } catch (const CLI::ParseError& error) {
-    err << "tarnwick-cli: " << UsageError(error) << '\n' << texts::kCliUsageHint << '\n';
-    return kExitUsageOrRoot;
-  }
-  if (counted.trash->count() > 0) options.toTrash = toTrash;
-  options.takeBack = counted.takeBack->count() > 0;
-  // "--zurueckholen=" reads as no number at all: a script's empty variable must not take back
-  // the newest pass.
-  const bool emptyGiven = std::find(arguments.begin(), arguments.end(), "--zurueckholen=") !=
-                          arguments.end();
-  if (options.takeBack && (emptyGiven || takeBackText != kNoNumber)) {
-    options.takeBackPass = PassNumber(takeBackText);
-    if (!options.takeBackPass) {
-      err << "tarnwick-cli: " << texts::CliBadPassNumber(emptyGiven ? "" : takeBackText) << '\n'
-          << texts::kCliUsageHint << '\n';
-      return kExitUsageOrRoot;
+std::optional<std::string> NearestOption(const std::string& typed) {
+  std::optional<std::string> nearest;
+  size_t best = 3;  // more than two edits away is no near miss
+  for (const OptionSpec* option : kOptions) {
+    for (const std::string& name : NamesOf(*option)) {
+      if (!name.starts_with("--")) continue;
+      const size_t distance = typed.size() > 3 && name.starts_with(typed)
+                                  ? 1  // an abbreviation
+                                  : EditDistance(typed, name);
+      if (distance < best) {
+        best = distance;
+        nearest = name;
+      }
     }
   }
-  return options;
+  return nearest;
+}
+
+std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
+                                        std::ostream& out, std::ostream& err) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--") break;
+    if (argument == "-h" || argument == "--help" || argument == "--hilfe") {
+      out << texts::kCliHelp;
+      return kExitDone;
+    }
+    if (argument == "-V" || argument == "--version") {
+      out << "tarnwick-cli " << TARNWICK_VERSION << '\n';
+      return kExitDone;
+    }
+  }
+  try {
+    return Parse(arguments);
+  } catch (const UsageError& error) {
+    err << "tarnwick-cli: " << error.text() << '\n' << texts::kCliUsageHint << '\n';
+    return kExitUsageOrRoot;
+  }
 }
 
 }  // namespace tarnwick::cli

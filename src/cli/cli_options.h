@@ -1,5 +1,6 @@
 // tarnwick-cli's option table: what the command line asks for, parsed, with every mistake said
-// in German.
+// in German. English long options as every Linux tool has them; the German spellings of
+// earlier versions stay as aliases, so that scripts keep working.
 #pragma once
 
 #include <cstdint>
@@ -13,18 +14,21 @@ namespace tarnwick::cli {
 
 // What the command line asks for; an option that was not given is empty.
 struct Options {
-  std::optional<std::string> root;
+  std::optional<std::string> root;  // the folder argument, or --root
   std::string settings;
   bool dryRun = false;
   bool verbose = false;
+  bool quiet = false;  // only what went wrong is printed
+  bool yes = false;    // a permanent pass on a terminal asks nothing
   bool list = false;
   bool settingsPath = false;
-  std::optional<std::string> add;
-  std::optional<std::string> remove;
+  std::vector<std::string> add;     // names to append
+  std::vector<std::string> remove;  // names whose every entry goes
   std::optional<bool> toTrash;  // for this run; when empty, as the settings file says
   std::optional<std::string> onlyThese;  // a file of the paths to deal with, "-" for stdin
   bool nullEnded = false;  // paths are ended by NUL, not by a line break, in and out
-  bool json = false;       // the report as one JSON object
+  bool json = false;       // the output as one JSON object
+  bool noPaths = false;    // --json without the list of paths dealt with
   bool takeBack = false;   // the files of a pass to the trash go back: ...
   std::optional<uint64_t> takeBackPass;  // ... of this kept pass, else of the newest with any
   bool listPasses = false;  // the kept passes to the trash
@@ -33,9 +37,9 @@ struct Options {
   std::optional<std::string> removeExcluded;  // a stored excluded folder to forget
   bool listExcluded = false;                  // the stored excluded folders
 
-  // Whether this run is a pass over a folder rather than a command on the list.
+  // Whether this run is a pass over a folder rather than a command on the lists.
   bool Passes() const {
-    return !list && !settingsPath && !add && !remove && !takeBack && !listPasses &&
+    return !list && !settingsPath && add.empty() && remove.empty() && !takeBack && !listPasses &&
            !addExcluded && !removeExcluded && !listExcluded;
   }
 };
@@ -44,5 +48,9 @@ struct Options {
 // version printed to `out`, or a German usage error to `err`.
 std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
                                         std::ostream& out, std::ostream& err);
+
+// The option a mistyped one was most likely meant to be ("--roo": "--root"); nothing when none
+// is near enough.
+std::optional<std::string> NearestOption(const std::string& typed);
 
 }  // namespace tarnwick::cli

@@ -55,23 +55,23 @@ const char* KindCode(engine::NamedPath::Kind kind) {
   return "unknown";
 }
 
-// A path, and its exact bytes where JSON cannot hold it.
-json PathEntry(const std::string& path) {
-  json entry = {{"path", path}};
-  if (auto bytes = BytesOfNonText(path)) entry["path_bytes"] = std::move(*bytes);
+// A text as `field`, and its exact bytes as `field`_bytes where JSON cannot hold it.
+json Entry(const char* field, const std::string& text) {
+  json entry = {{field, text}};
+  if (auto bytes = BytesOfNonText(text)) entry[std::string(field) + "_bytes"] = std::move(*bytes);
   return entry;
 }
 
-json PathEntries(const std::vector<std::string>& paths) {
+json Entries(const char* field, const std::vector<std::string>& texts) {
   json entries = json::array();
-  for (const std::string& path : paths) entries.push_back(PathEntry(path));
+  for (const std::string& text : texts) entries.push_back(Entry(field, text));
   return entries;
 }
 
 json Named(const std::vector<engine::NamedPath>& paths) {
   json named = json::array();
   for (const engine::NamedPath& path : paths) {
-    json entry = PathEntry(path.path);
+    json entry = Entry("path", path.path);
     entry["kind"] = KindCode(path.kind);
     if (path.error) {
       entry["reason"] = texts::Reason(path.error);
@@ -82,7 +82,7 @@ json Named(const std::vector<engine::NamedPath>& paths) {
   return named;
 }
 
-json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChosenFound) {
+json Common(const engine::DeleteReport& report, const std::vector<std::string>* notChosenFound) {
   json object = {
       {"to_trash", report.toTrash},
       {"stopped", report.stopped},
@@ -93,11 +93,28 @@ json Common(const engine::DeleteReport& report, std::optional<uint64_t> notChose
       {"trash_folders", report.trashFolders},
       {"excluded_folders", report.excludedFolders},
       {"root_excluded", report.rootExcluded},
-      {"excluded_not_found", PathEntries(report.excludedNotFound)},
+      {"excluded_not_found", Entries("path", report.excludedNotFound)},
   };
-  if (notChosenFound) object["chosen_not_found"] = *notChosenFound;
+  if (notChosenFound != nullptr) {
+    object["chosen_not_found"] = notChosenFound->size();
+    object["chosen_not_found_paths"] = Entries("path", *notChosenFound);
+  }
   object["named"] = Named(report.named);
   return object;
+}
+
+// The paths as "paths"; beside them, in the same order, the bytes of each that JSON cannot hold
+// exactly, null for the others, only when there is such a path.
+void PutPaths(const std::vector<std::string>& paths, json& object) {
+  object["paths"] = paths;
+  json bytes = json::array();
+  bool anyBytes = false;
+  for (const std::string& path : paths) {
+    auto exact = BytesOfNonText(path);
+    anyBytes = anyBytes || exact.has_value();
+    bytes.push_back(exact ? json(std::move(*exact)) : json(nullptr));
+  }
+  if (anyBytes) object["paths_bytes"] = std::move(bytes);
 }
 
 // A kept pass's record: its path, and why it cannot be used, if so.
@@ -120,29 +137,21 @@ std::string Dump(const json& object) {
 }  // namespace
 
 std::string JsonPassReport(const engine::DeleteReport& report,
-                           std::optional<uint64_t> notChosenFound) {
+                           const std::vector<std::string>* notChosenFound,
+                           const std::vector<std::string>* dealtWith) {
   json object = Common(report, notChosenFound);
   object["dealt_with"] = report.deleted;
+  if (dealtWith != nullptr) PutPaths(*dealtWith, object);
   return Dump(object);
 }
 
 std::string JsonDryRunReport(const engine::DeleteReport& report,
                              const std::vector<std::string>& wouldGo,
-                             std::optional<uint64_t> notChosenFound) {
+                             const std::vector<std::string>* notChosenFound) {
   json object = Common(report, notChosenFound);
   object["dry_run"] = true;
   object["would_deal_with"] = wouldGo.size();
-  object["paths"] = wouldGo;
-  // Beside the paths, in the same order: the bytes of each that JSON cannot hold exactly,
-  // null for the others; only when there is such a path.
-  json bytes = json::array();
-  bool anyBytes = false;
-  for (const std::string& path : wouldGo) {
-    auto exact = BytesOfNonText(path);
-    anyBytes = anyBytes || exact.has_value();
-    bytes.push_back(exact ? json(std::move(*exact)) : json(nullptr));
-  }
-  if (anyBytes) object["paths_bytes"] = std::move(bytes);
+  PutPaths(wouldGo, object);
   return Dump(object);
 }
 
@@ -193,8 +202,8 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
   return Dump(object);
 }
 
-std::string JsonExcludedFolders(const std::vector<std::string>& folders) {
-  return Dump({{"excluded_folders", PathEntries(folders)}});
+std::string JsonList(const char* key, const char* field, const std::vector<std::string>& entries) {
+  return Dump({{key, Entries(field, entries)}});
 }
 
 }  // namespace tarnwick::cli

@@ -2,9 +2,8 @@
 // folders, each as one object with the keys of the man page.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "engine/delete_report.h"
@@ -14,14 +13,16 @@ namespace tarnwick::cli {
 
 // The report of a pass as one JSON object, for scripts: the counts, and every path the report
 // names with its kind and its reason, both in German and as a stable code. The keys are those
-// of the man page. `notChosenFound`: with --nur-diese, the chosen paths the pass did not find.
+// of the man page. `notChosenFound`: with --only, the chosen paths the pass did not find;
+// `dealtWith`: the paths it deleted or moved to the trash (none with --no-paths).
 std::string JsonPassReport(const engine::DeleteReport& report,
-                           std::optional<uint64_t> notChosenFound);
+                           const std::vector<std::string>* notChosenFound,
+                           const std::vector<std::string>* dealtWith);
 
 // The same for a look without deleting: the paths that would go, then as above.
 std::string JsonDryRunReport(const engine::DeleteReport& report,
                              const std::vector<std::string>& wouldGo,
-                             std::optional<uint64_t> notChosenFound);
+                             const std::vector<std::string>* notChosenFound);
 
 // What taking a kept pass back did: which pass, the counts and the paths not back, as above;
 // or why its record could not be used.
@@ -31,7 +32,8 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result);
 std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
                            const std::error_code& historyError = {});
 
-// The stored excluded folders, in the order of the list.
-std::string JsonExcludedFolders(const std::vector<std::string>& folders);
+// A list of entries under `key` (the names, the excluded folders), each an object with the entry
+// as `field` and its bytes beside it where JSON cannot hold them.
+std::string JsonList(const char* key, const char* field, const std::vector<std::string>& entries);
 
 }  // namespace tarnwick::cli

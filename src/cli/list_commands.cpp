@@ -1,5 +1,6 @@
 #include "cli/list_commands.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/exit_status.h"
@@ -7,6 +8,8 @@
 #include "cli/terminal_text.h"
 #include "core/folder_entries.h"
 #include "core/name_list_store.h"
+#include "platform/path/file_name_limit.h"
+#include "platform/text/text_case.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
@@ -44,27 +47,85 @@ int AddExcludedFolder(const std::string& path, const core::AppState& state,
   return Save(state, folders, err);
 }
 
+// The entries one a line, or ended by NUL, or as JSON: a list `key` of objects, each with the
+// entry as `field`.
+void PrintEntries(const Options& options, const std::vector<std::string>& entries,
+                  const char* key, const char* field, bool escape, std::ostream& out) {
+  if (options.json) {
+    out << JsonList(key, field, entries) << '\n';
+    return;
+  }
+  for (const auto& entry : entries) {
+    out << Printable(entry, escape) << (options.nullEnded ? '\0' : '\n');
+  }
+}
+
+// The listed entry the same files would match as `name`, when there is one.
+const std::string* AlreadyListed(const core::NameList& names, const std::string& name) {
+  const std::string upper = platform::ToUpperCase(name);
+  const auto& entries = names.Entries();
+  const auto same = std::find_if(entries.begin(), entries.end(), [&upper](const std::string& e) {
+    return platform::ToUpperCase(e) == upper;
+  });
+  return same == entries.end() ? nullptr : &*same;
+}
+
+// Appends the names, each once; none when one of them can never be a file's name or the list
+// could not hold it, as half a command is worse than none.
+int AddNames(const Options& options, const core::AppState& state, core::NameList& names,
+             bool escape, std::ostream& out, std::ostream& err) {
+  bool refused = false;
+  for (const std::string& name : options.add) {
+    if (const auto fault = platform::FaultOfFileName(name)) {
+      err << texts::NotAFileName(Printable(name, escape), *fault) << '\n';
+      refused = true;
+    } else if (const auto refusal = names.WhyRefused(name)) {
+      err << texts::NameRefused(*refusal) << '\n';
+      refused = true;
+    }
+  }
+  if (refused) return kExitUsageOrRoot;
+  bool changed = false;
+  for (const std::string& name : options.add) {
+    if (const std::string* listed = AlreadyListed(names, name)) {
+      if (!options.quiet) out << texts::AlreadyListed(Printable(*listed, escape)) << '\n';
+      continue;
+    }
+    if (name.find_first_of("*?") != std::string::npos) {
+      err << texts::NameIsNoPattern(Printable(name, escape)) << '\n';
+    }
+    names.Append(name);
+    changed = true;
+  }
+  return changed ? Save(state, names, err) : kExitDone;
+}
+
+int RemoveNames(const Options& options, const core::AppState& state, core::NameList& names,
+                bool escape, std::ostream& err) {
+  bool changed = false;
+  for (const std::string& name : options.remove) {
+    if (names.RemoveEvery(name) == 0) {
+      err << texts::CliNotInList(Printable(name, escape)) << '\n';
+    } else {
+      changed = true;
+    }
+  }
+  return changed ? Save(state, names, err) : kExitDone;
+}
+
 }  // namespace
 
 std::optional<int> RunExcludedFolderCommand(const Options& options, const core::AppState& state,
                                             core::NameList& folders, bool escape,
                                             std::ostream& out, std::ostream& err) {
-  if (!options.listExcluded && !options.addExcluded && !options.removeExcluded) {
-    return std::nullopt;
-  }
   if (options.listExcluded) {
-    if (options.json) {
-      out << JsonExcludedFolders(folders.Entries()) << '\n';
-      return kExitDone;
-    }
-    for (const auto& folder : folders.Entries()) {
-      out << Printable(folder, escape) << (options.nullEnded ? '\0' : '\n');
-    }
+    PrintEntries(options, folders.Entries(), "excluded_folders", "path", escape, out);
     return kExitDone;
   }
   if (options.addExcluded) {
     return AddExcludedFolder(*options.addExcluded, state, folders, escape, out, err);
   }
+  if (!options.removeExcluded) return std::nullopt;
   const auto index = core::FindFolderEntry(folders, *options.removeExcluded);
   if (!index) {
     err << texts::CliNotExcluded(Printable(*options.removeExcluded, escape)) << '\n';
@@ -82,24 +143,11 @@ std::optional<int> RunListCommand(const Options& options, const core::AppState& 
     return kExitDone;
   }
   if (options.list) {
-    for (const auto& name : names.Entries()) out << Printable(name, escape) << '\n';
+    PrintEntries(options, names.Entries(), "names", "name", escape, out);
     return kExitDone;
   }
-  if (options.add) {
-    if (const auto refusal = names.WhyRefused(*options.add)) {
-      err << texts::NameRefused(*refusal) << '\n';
-      return kExitUsageOrRoot;
-    }
-    names.Append(*options.add);
-    return Save(state, names, err);
-  }
-  if (options.remove) {
-    if (names.RemoveEvery(*options.remove) == 0) {
-      err << texts::CliNotInList(Printable(*options.remove, escape)) << '\n';
-      return kExitDone;
-    }
-    return Save(state, names, err);
-  }
+  if (!options.add.empty()) return AddNames(options, state, names, escape, out, err);
+  if (!options.remove.empty()) return RemoveNames(options, state, names, escape, err);
   return std::nullopt;
 }
 

@@ -1,9 +1,11 @@
 #include "cli/pass_command.h"
 
+#include <istream>
 #include <ostream>
 
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
+#include "core/folder_entries.h"
 #include "core/trash_history.h"
 #include "engine/recorded_pass.h"
 #include "texts/texts.h"
@@ -11,46 +13,64 @@
 namespace tarnwick::cli {
 namespace {
 
-int RootUnreadable(const std::string& root, const engine::DeleteReport& report,
-                   PrintingObserver& observer, std::ostream& err) {
+// How many of the chosen paths a pass did not find are named in the text; all are in the JSON.
+constexpr size_t kNotFoundNamed = 10;
+
+// The report of a pass that dealt with nothing, or could not: JSON or German.
+void PrintReport(const Options& options, const engine::DeleteReport& report,
+                 const ChosenPaths* chosen, const std::vector<std::string>* dealtWith,
+                 PrintingObserver& observer, std::ostream& out, std::ostream& text) {
+  if (options.json) {
+    const std::vector<std::string> notFound = chosen ? chosen->NotFound() : std::vector<std::string>();
+    out << JsonPassReport(report, chosen ? &notFound : nullptr, dealtWith) << '\n';
+    return;
+  }
+  observer.Line(text) << texts::PassReport(report, [&observer](std::string_view path) {
+    return observer.Shown(path);
+  }) << '\n';
+}
+
+int RootUnreadable(const Options& options, const std::string& root,
+                   const engine::DeleteReport& report, PrintingObserver& observer,
+                   std::ostream& out, std::ostream& err) {
+  if (options.json) out << JsonPassReport(report, nullptr, nullptr) << '\n';
   // The root's failure is the first, and only, path the report names.
   observer.Line(err) << texts::CliRootUnreadable(observer.Shown(root), report.named.front().error)
                      << '\n';
   return kExitUsageOrRoot;
 }
 
-// A pass over a root that is excluded, or lies in an excluded folder, searches nothing: a
-// root that the options and the list contradict.
-int RootExcluded(const Options& options, const engine::DeleteReport& report,
-                 PrintingObserver& observer, std::ostream& out, std::ostream& err) {
-  if (options.json) {
-    out << JsonPassReport(report, std::nullopt) << '\n';
-  } else {
-    observer.Line(err) << texts::PassReport(report, [&observer](std::string_view path) {
-      return observer.Shown(path);
-    }) << '\n';
-  }
-  return kExitUsageOrRoot;
-}
-
-// The folders the pass leaves alone: the stored ones and those of --ausnehmen.
-std::vector<std::string> ExcludedFolders(const Options& options, const core::NameList& stored) {
+// The folders the pass leaves alone: the stored ones and those of --exclude, which must name
+// folders: a typo would let the pass into the folder meant.
+std::variant<std::vector<std::string>, int> ExcludedFolders(const Options& options,
+                                                            const core::NameList& stored,
+                                                            PrintingObserver& observer,
+                                                            std::ostream& err) {
   std::vector<std::string> folders = stored.Entries();
-  folders.insert(folders.end(), options.exclude.begin(), options.exclude.end());
+  for (const std::string& folder : options.exclude) {
+    if (const std::error_code error = core::WhyNoFolder(folder)) {
+      observer.Line(err) << "tarnwick-cli: "
+                         << texts::FolderCannotBeExcluded(observer.Shown(folder), error) << '\n';
+      return kExitUsageOrRoot;
+    }
+    folders.push_back(folder);
+  }
   return folders;
 }
 
-// With --nur-diese: how many chosen paths the pass did not find, and with --verbose which.
-std::optional<uint64_t> TellNotFound(const Options& options, const ChosenPaths* chosen,
-                                     PrintingObserver& observer, std::ostream& err) {
-  if (chosen == nullptr) return std::nullopt;
-  if (options.verbose) {
-    for (const std::string& path : chosen->NotFound()) {
-      observer.Line(err) << texts::CliChosenNotFoundPath(observer.Shown(path)) << '\n';
-    }
-  }
-  if (chosen->NotFoundCount() > 0 && !options.json) {
+// With --only: the chosen paths the pass did not find, named on standard error.
+uint64_t TellNotFound(const Options& options, const ChosenPaths* chosen,
+                      PrintingObserver& observer, std::ostream& err) {
+  if (chosen == nullptr || chosen->NotFoundCount() == 0) return 0;
+  if (!options.json) {
     observer.Line(err) << texts::CliChosenNotFound(chosen->NotFoundCount()) << '\n';
+    const std::vector<std::string> notFound = chosen->NotFound();
+    for (size_t i = 0; i < notFound.size() && (options.verbose || i < kNotFoundNamed); ++i) {
+      err << texts::CliChosenNotFoundPath(observer.Shown(notFound[i])) << '\n';
+    }
+    if (!options.verbose && notFound.size() > kNotFoundNamed) {
+      err << texts::AndMore(notFound.size() - kNotFoundNamed) << '\n';
+    }
   }
   return chosen->NotFoundCount();
 }
@@ -62,57 +82,86 @@ int ListMatches(const Options& options, engine::PassRequest& request, ChosenPath
   // A look at what a pass to the trash would move.
   report.toTrash = request.disposal == engine::Disposal::kTrash;
   auto matches = engine::FindListedFiles(request, helpers, report);
-  if (report.rootUnreadable) return RootUnreadable(request.root, report, observer, err);
-  if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
+  if (report.rootUnreadable) {
+    return RootUnreadable(options, request.root, report, observer, out, err);
+  }
+  if (report.rootExcluded) {
+    PrintReport(options, report, nullptr, nullptr, observer, out, err);
+    return kExitUsageOrRoot;
+  }
   if (report.stopped) {
-    observer.Line(out) << texts::kCliStoppedNothingDeleted << '\n';
+    if (options.json) out << JsonDryRunReport(report, {}, nullptr) << '\n';
+    observer.Line(err) << texts::kCliStoppedNothingDeleted << '\n';
     return kExitStopped;
   }
   if (chosen != nullptr) chosen->Keep(helpers.resultList, matches);
   observer.Line(out);
-  const auto notFound = TellNotFound(options, chosen, observer, err);
+  const uint64_t notFound = TellNotFound(options, chosen, observer, err);
+  std::vector<std::string> paths;
+  for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
   if (options.json) {
-    std::vector<std::string> paths;
-    for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
-    out << JsonDryRunReport(report, paths, notFound) << '\n';
+    const std::vector<std::string> missing = chosen ? chosen->NotFound() : std::vector<std::string>();
+    out << JsonDryRunReport(report, paths, chosen ? &missing : nullptr) << '\n';
   } else {
     // The paths alone on standard output, for a script or an editor to take up again.
-    for (const size_t index : matches) {
-      out << observer.Shown(helpers.resultList.List(index)) << (options.nullEnded ? '\0' : '\n');
+    for (const std::string& path : paths) {
+      out << observer.Shown(path) << (options.nullEnded ? '\0' : '\n');
     }
-    observer.Line(err) << texts::CliWouldDelete(matches.size(), report.toTrash) << '\n';
-    if (report.excludedFolders > 0) {
-      observer.Line(err) << texts::ExcludedFoldersSkipped(report.excludedFolders) << '\n';
+    if (!options.quiet) {
+      observer.Line(err) << texts::CliWouldDelete(matches.size(), report.toTrash) << '\n';
+      if (report.excludedFolders > 0) {
+        observer.Line(err) << texts::ExcludedFoldersSkipped(report.excludedFolders) << '\n';
+      }
     }
     for (const std::string& folder : report.excludedNotFound) {
       observer.Line(err) << texts::ExcludedFolderNotFound(observer.Shown(folder)) << '\n';
     }
   }
-  return report.unreadableDirectories > 0 || notFound.value_or(0) > 0 ? kExitIncomplete
-                                                                       : kExitDone;
+  return report.unreadableDirectories > 0 || notFound > 0 ? kExitIncomplete : kExitDone;
+}
+
+// Asks on the terminal before deleting for good, as rm -I does: true for j, J, y or Y.
+bool AskBeforeDeleting(size_t count, const CliEnvironment& environment,
+                       PrintingObserver& observer, std::ostream& err) {
+  observer.Line(err) << texts::CliDeleteForGoodQuestion(count) << std::flush;
+  std::string answer;
+  if (environment.standardInput == nullptr || !std::getline(*environment.standardInput, answer)) {
+    err << '\n';
+    return false;
+  }
+  return answer == "j" || answer == "J" || answer == "y" || answer == "Y";
 }
 
 }  // namespace
 
-int RunPass(const Options& options, core::AppState& state, const core::NameList& names,
+int RunPass(const Options& options, const core::AppState& state, const core::NameList& names,
             const core::NameList& excludedFolders, ChosenPaths* chosen,
-            PrintingObserver& observer, std::ostream& out, std::ostream& err) {
+            const CliEnvironment& environment, PrintingObserver& observer, std::ostream& out,
+            std::ostream& err) {
   if (names.Count() == 0) {
-    out << texts::kCliEmptyList << '\n';
+    (options.json ? err : out) << texts::kCliEmptyList << '\n';
     return kExitDone;
   }
   engine::PassRequest request = engine::PassRequestFor(state);
   request.names = names;
-  request.excludedFolders = ExcludedFolders(options, excludedFolders);
+  auto leftAlone = ExcludedFolders(options, excludedFolders, observer, err);
+  if (const int* status = std::get_if<int>(&leftAlone)) return *status;
+  request.excludedFolders = std::move(std::get<std::vector<std::string>>(leftAlone));
   request.observer = &observer;
   if (options.dryRun) return ListMatches(options, request, chosen, observer, out, err);
 
-  if (chosen != nullptr) {
-    request.choose = [chosen](const engine::ResultList& results, std::vector<size_t>& matches) {
-      chosen->Keep(results, matches);
-      return true;
-    };
-  }
+  // A pass that deletes for good asks first, when someone at a terminal can answer; a script's
+  // is as it always was, and a pass to the trash can be taken back.
+  const bool ask = environment.inputIsTerminal && environment.errorIsTerminal && !options.yes &&
+                   request.disposal == engine::Disposal::kDelete;
+  bool declined = false;
+  request.choose = [&](const engine::ResultList& results, std::vector<size_t>& matches) {
+    if (chosen != nullptr) chosen->Keep(results, matches);
+    if (!ask || matches.empty()) return true;
+    declined = !AskBeforeDeleting(matches.size(), environment, observer, err);
+    return !declined;
+  };
+  observer.CollectDealtWith(options.json && !options.noPaths);
   const engine::RecordedPass pass =
       engine::RunRecordedPass(state, request, engine::BindHelperObjects());
   if (pass.historyError) {
@@ -121,24 +170,29 @@ int RunPass(const Options& options, core::AppState& state, const core::NameList&
                        << '\n';
     return kExitUsageOrRoot;
   }
+  if (!pass.report) {  // the question answered no
+    (options.json ? err : out) << texts::kCliNothingDeleted << '\n';
+    return kExitDone;
+  }
   const engine::DeleteReport& report = *pass.report;
-  if (report.rootUnreadable) return RootUnreadable(request.root, report, observer, err);
-  if (report.rootExcluded) return RootExcluded(options, report, observer, out, err);
-  if (options.json) {
-    out << JsonPassReport(report, chosen ? std::optional(chosen->NotFoundCount()) : std::nullopt)
-        << '\n';
-  } else {
-    observer.Line(out) << texts::PassReport(report, [&observer](std::string_view path) {
-      return observer.Shown(path);
-    }) << '\n';
+  if (report.rootUnreadable) {
+    return RootUnreadable(options, request.root, report, observer, out, err);
+  }
+  if (report.rootExcluded) {
+    PrintReport(options, report, nullptr, nullptr, observer, out, err);
+    return kExitUsageOrRoot;
+  }
+  const uint64_t notFound = report.stopped ? 0 : TellNotFound(options, chosen, observer, err);
+  const bool complete = report.Complete() && notFound == 0 && !pass.recordError;
+  if (!options.quiet || !complete || options.json) {
+    PrintReport(options, report, chosen, options.noPaths ? nullptr : &observer.DealtWith(),
+                observer, out, out);
   }
   if (pass.recordError) {
     observer.Line(err) << texts::TrashRecordNotSaved(pass.recordPath, pass.recordError) << '\n';
   }
-  const auto notFound = report.stopped ? std::nullopt : TellNotFound(options, chosen, observer, err);
   if (report.stopped) return kExitStopped;
-  return report.Complete() && notFound.value_or(0) == 0 && !pass.recordError ? kExitDone
-                                                                             : kExitIncomplete;
+  return complete ? kExitDone : kExitIncomplete;
 }
 
 }  // namespace tarnwick::cli

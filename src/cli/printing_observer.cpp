@@ -7,11 +7,12 @@
 
 namespace tarnwick::cli {
 
-PrintingObserver::PrintingObserver(bool verbose, bool toTrash, const CliEnvironment& environment,
-                                   std::ostream& out, std::ostream& err)
-    : verbose_(verbose), toTrash_(toTrash), escape_(environment.escapeOutput),
-      stopRequested_(environment.stopRequested), out_(out), err_(err) {
-  if (environment.progressColumns > 0) {
+PrintingObserver::PrintingObserver(const Options& options, bool toTrash,
+                                   const CliEnvironment& environment, std::ostream& out,
+                                   std::ostream& err)
+    : verbose_(options.verbose), toTrash_(toTrash), escape_(environment.escapeOutput),
+      stopRequested_(environment.stopRequested), out_(options.json ? err : out), err_(err) {
+  if (environment.progressColumns > 0 && !options.quiet) {
     progress_.emplace(err, environment.progressColumns, toTrash);
   }
 }
@@ -33,6 +34,7 @@ bool PrintingObserver::OnDeleteProgress(uint64_t deleted, uint64_t failed) {
 }
 
 void PrintingObserver::OnDeleted(std::string_view path) {
+  if (collect_) dealtWith_.emplace_back(path);
   if (verbose_) Line(out_) << texts::CliDeleted(Shown(path), toTrash_) << '\n';
 }
 

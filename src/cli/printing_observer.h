@@ -7,18 +7,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/cli_options.h"
 #include "cli/terminal_progress.h"
 #include "engine/pass_observer.h"
 
 namespace tarnwick::cli {
 
-// Tells the user on the console what a pass does: a progress line on a terminal, and with
-// `verbose` every file dealt with and every failure as it happens.
+// Tells the user on the console what a pass does: a progress line on a terminal (not with
+// --quiet), and with --verbose every file dealt with (on standard error with --json, whose
+// standard output holds one JSON object) and every failure as it happens.
 class PrintingObserver : public engine::PassObserver {
  public:
-  PrintingObserver(bool verbose, bool toTrash, const CliEnvironment& environment,
+  PrintingObserver(const Options& options, bool toTrash, const CliEnvironment& environment,
                    std::ostream& out, std::ostream& err);
 
   bool OnWalkProgress(const engine::WalkProgress& walk) override;
@@ -34,6 +37,9 @@ class PrintingObserver : public engine::PassObserver {
 
   // `text` as it may be printed here.
   std::string Shown(std::string_view text) const;
+  // Keeps the path of every file dealt with, for a report that lists them.
+  void CollectDealtWith(bool collect) { collect_ = collect; }
+  const std::vector<std::string>& DealtWith() const { return dealtWith_; }
   // The stream, with the progress line taken away first so the text starts on a clean line.
   std::ostream& Line(std::ostream& stream);
 
@@ -42,6 +48,8 @@ class PrintingObserver : public engine::PassObserver {
 
   bool verbose_;
   bool toTrash_;
+  bool collect_ = false;
+  std::vector<std::string> dealtWith_;
   bool escape_;
   const std::function<bool()>& stopRequested_;
   std::ostream& out_;

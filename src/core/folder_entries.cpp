@@ -4,16 +4,12 @@
 #include "platform/path/full_path.h"
 
 namespace tarnwick::core {
-namespace {
 
-// Why `path` names no folder now; nothing when it does.
 std::error_code WhyNoFolder(const std::string& path) {
   if (platform::IdentityOfFolder(path)) return {};
   return platform::IdentityOf(path) ? std::make_error_code(std::errc::not_a_directory)
                                     : std::make_error_code(std::errc::no_such_file_or_directory);
 }
-
-}  // namespace
 
 std::string FolderEntryFor(const std::string& path) { return platform::AbsolutePath(path); }
 

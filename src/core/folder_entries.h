@@ -19,6 +19,10 @@ std::string FolderEntryFor(const std::string& path);
 // same folder by identity (another spelling, a link to it).
 std::optional<int16_t> FindFolderEntry(const NameList& folders, const std::string& path);
 
+// Why `path` names no folder now (std::errc::not_a_directory, no_such_file_or_directory);
+// nothing when it does.
+std::error_code WhyNoFolder(const std::string& path);
+
 // What came of adding a folder to the excluded ones.
 struct FolderAddition {
   enum class Outcome {

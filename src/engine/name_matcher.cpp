@@ -3,18 +3,11 @@
 #include <algorithm>
 
 #include "platform/text/composed_form.h"
-#include "platform/path/path_separator.h"
+#include "platform/path/file_name_limit.h"
 #include "platform/text/text_case.h"
 
 namespace tarnwick::engine {
 namespace {
-
-// '/' separates paths everywhere, the backslash only on Windows: on POSIX it is an ordinary
-// character of a file name.
-bool CanNameAFile(const std::string& name) {
-  return !name.empty() && name.find_first_of("/*?") == std::string::npos &&
-         name.find(platform::kPathSeparator) == std::string::npos;
-}
 
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
@@ -32,7 +25,7 @@ std::string MatchingKey(std::string_view name) {
 
 NameMatcher::NameMatcher(const std::vector<std::string>& names) {
   for (const auto& name : names) {
-    if (!CanNameAFile(name)) continue;
+    if (platform::FaultOfFileName(name)) continue;  // no file has such a name
     std::string key = MatchingKey(name);
     if (key.size() >= keyLengths_.size()) keyLengths_.resize(key.size() + 1);
     keyLengths_[key.size()] = true;

@@ -11,9 +11,10 @@
 namespace tarnwick::engine {
 
 // Decides whether a file name equals one of the listed names, without regard to letter case
-// and to how Unicode composes its letters. The listed names are prepared once. An empty name,
-// or one holding a path separator or a wildcard character, matches nothing: it cannot be a
-// file's own name, or (a wildcard) it would stand for many. Safe to use from several threads.
+// and to how Unicode composes its letters. The listed names are prepared once. A name that no
+// file can have (empty, holding a path separator, on Windows one with * or ?) matches nothing;
+// '*' and '?' are no patterns: one entry never stands for many files. Safe to use from
+// several threads.
 class NameMatcher {
  public:
   explicit NameMatcher(const std::vector<std::string>& names);

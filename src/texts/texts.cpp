@@ -82,27 +82,6 @@ std::string ProgressDeleted(uint64_t deleted, bool toTrash) {
       {toTrash ? "In den Papierkorb verschoben: " : "Gelöscht: ", std::to_string(deleted)});
 }
 
-std::string CliUnexpectedArgument(std::string_view argument) {
-  return Join({"unerwartetes Argument: ", argument});
-}
-
-std::string CliMissingValue(std::string_view option) {
-  return Join({option, " braucht einen Wert."});
-}
-
-std::string CliExcludes(std::string_view first, std::string_view second) {
-  return Join({first, " und ", second, " gehen nicht zusammen."});
-}
-
-std::string CliBadUsage(std::string_view detail) {
-  return Join({"ungültiger Aufruf (", detail, ")"});
-}
-
-std::string CliBadPassNumber(std::string_view given) {
-  return Join({"--zurueckholen nimmt keine Nummer oder die Nummer eines Durchgangs (1, 2, …; ",
-               "--durchgaenge listet sie), nicht „", given, "“."});
-}
-
 std::string CliWouldDelete(uint64_t count, bool toTrash) {
   if (toTrash) {
     return Join({Quoted(count),

@@ -14,6 +14,7 @@
 #include "core/name_list.h"
 #include "engine/delete_report.h"
 #include "engine/take_back.h"
+#include "platform/path/file_name_limit.h"
 
 namespace tarnwick::texts {
 
@@ -135,24 +136,41 @@ std::string ProgressCounts(uint64_t folders, uint64_t files);
 std::string ProgressDeleted(uint64_t deleted, bool toTrash);
 
 // tarnwick-cli.
-inline constexpr const char* kCliDescription =
-    "Löscht Dateien mit gelisteten Namen in einem Ordnerbaum.";
+// tarnwick-cli's help, one screen.
+extern const char* const kCliHelp;
 inline constexpr const char* kCliEmptyList = "Die Liste ist leer; es wurde nichts gesucht.";
 inline constexpr const char* kCliStoppedNothingDeleted =
     "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.";
-inline constexpr const char* kCliUsageHint = "(--help zeigt die Aufrufform)";
-inline constexpr const char* kCliEmptyRoot = "--root braucht einen Ordner.";
+inline constexpr const char* kCliUsageHint = "(tarnwick-cli --help zeigt die Aufrufform)";
+inline constexpr const char* kCliEmptyRoot = "Ein leerer Ordnername nennt keinen Ordner.";
 inline constexpr const char* kCliRootNeeded =
-    "Ein installiertes tarnwick-cli durchsucht nur einen genannten Ordner: --root ORDNER.";
+    "Ein installiertes tarnwick-cli durchsucht nur einen genannten Ordner: tarnwick-cli ORDNER.";
 inline constexpr const char* kCliProgramFolderUnknown =
     "Der Ordner des Programms ist nicht bekannt; tarnwick-cli durchsucht nur einen genannten "
-    "Ordner: --root ORDNER.";
+    "Ordner: tarnwick-cli ORDNER.";
+// The mistakes of a command line.
+inline constexpr const char* kCliBadUsage = "ungültiger Aufruf.";
+inline constexpr const char* kCliFolderTwice =
+    "Der Ordner steht zweimal da: als Argument und mit --root.";
 std::string CliUnexpectedArgument(std::string_view argument);
+std::string CliUnknownOption(std::string_view option, std::string_view nearest);
 std::string CliMissingValue(std::string_view option);
-std::string CliExcludes(std::string_view first, std::string_view second);
-std::string CliBadUsage(std::string_view detail);
-// --zurueckholen was given something that is no pass's number.
+std::string CliBadValue(std::string_view option, std::string_view value);
+std::string CliGivenTwice(std::string_view option);
+std::string CliTogether(std::string_view first, std::string_view second);
+// --undo was given something that is no pass's number.
 std::string CliBadPassNumber(std::string_view given);
+// The question before a pass deletes for good on a terminal, and what declining it leaves.
+std::string CliDeleteForGoodQuestion(uint64_t count);
+inline constexpr const char* kCliNothingDeleted = "Es wurde nichts gelöscht.";
+// A name that --add refuses or warns about, and one that is listed already.
+std::string NotAFileName(std::string_view name, platform::NameFault fault);
+std::string NameIsNoPattern(std::string_view name);
+std::string AlreadyListed(std::string_view listed);
+// How many more there were than are named.
+std::string AndMore(uint64_t count);
+// Without a folder a pass searches the program's own, which a terminal user is told first.
+std::string CliSearchesProgramFolder(std::string_view folder);
 std::string CliWouldDelete(uint64_t count, bool toTrash);
 std::string CliRootUnreadable(std::string_view root, const std::error_code& error);
 std::string CliNotInList(std::string_view name);

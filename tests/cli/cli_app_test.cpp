@@ -44,21 +44,33 @@ class Cli : public ::testing::Test {
   std::ostringstream err_;
 };
 
-TEST_F(Cli, EditsTheStoredListWithTheMainWindowsRules) {
-  EXPECT_EQ(Run({"--add", "Mscreate.dir"}), kExitDone);
-  EXPECT_EQ(Run({"--add", "b"}), kExitDone);
-  EXPECT_EQ(Run({"--add", "b"}), kExitDone);
-  EXPECT_EQ(Run({"--add", "B"}), kExitDone);
-  EXPECT_EQ(Run({"--remove", "b"}), kExitDone);
-  EXPECT_EQ(Run({"--list"}), kExitDone);
-  EXPECT_EQ(out_.str(), "Mscreate.dir\nB\n");
-  EXPECT_EQ(ReadFile(environment_.settingsPath),
-            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=Mscreate.dir\nEintrag1=B\nEintrag2=b\n"
-            "Eintrag3=B\n");
-
-  EXPECT_EQ(Run({"--add", "two\nlines"}), kExitUsageOrRoot);
-  EXPECT_EQ(Run({"--remove", "absent"}), kExitDone);
+// --add takes several names, each once: one the list has (in any letter case) is said and not
+// added again; --remove takes several too, and removes every entry of exactly that text.
+TEST_F(Cli, EditsTheStoredListNameByName) {
+  EXPECT_EQ(Run({"--add", "Mscreate.dir", "b"}), kExitDone);
+  EXPECT_EQ(Run({"--add", "b", "B", "Setup.log"}), kExitDone);
+  EXPECT_EQ(out_.str(), "Schon in der Liste, nichts geändert: b\n"
+                        "Schon in der Liste, nichts geändert: b\n");
+  EXPECT_EQ(Run({"--remove", "b", "absent"}), kExitDone);
   EXPECT_NE(err_.str().find("absent"), std::string::npos);
+  EXPECT_EQ(Run({"--list"}), kExitDone);
+  EXPECT_EQ(out_.str(), "Mscreate.dir\nSetup.log\n");
+  // A key beyond the count stays, as the main window leaves it.
+  EXPECT_EQ(ReadFile(environment_.settingsPath),
+            "[Kelvane Tarnwick]\nFiles=2\nEintrag0=Mscreate.dir\nEintrag1=Setup.log\n"
+            "Eintrag2=Setup.log\n");
+  EXPECT_EQ(Run({"--list", "--json"}), kExitDone);
+  EXPECT_EQ(nlohmann::json::parse(out_.str())["names"][1]["name"], "Setup.log");
+
+  // A name no file can have is refused, and none of the names of that call is added.
+  EXPECT_EQ(Run({"--add", "ok.txt", "sub/x", "two\nlines"}), kExitUsageOrRoot);
+  EXPECT_NE(err_.str().find("Kein Dateiname, nicht hinzugefügt: „sub/x“"), std::string::npos);
+  EXPECT_EQ(Run({"--list", "-0"}), kExitDone);
+  EXPECT_EQ(out_.str(), std::string("Mscreate.dir\0Setup.log\0", 23));
+#ifndef _WIN32
+  EXPECT_EQ(Run({"--add", "*.tmp"}), kExitDone);  // a name a file may have here, no pattern
+  EXPECT_NE(err_.str().find("keine Platzhalter"), std::string::npos);
+#endif
 }
 
 TEST_F(Cli, ExcludedFoldersAreStoredOnceAsFullPathsAndLeftAloneByEveryPass) {
@@ -176,7 +188,7 @@ TEST_F(Cli, TakingBackRefusesWhatIsNoPassNumber) {
   for (const auto& arguments : refused) {
     SCOPED_TRACE(arguments.back());
     EXPECT_EQ(Run(arguments), kExitUsageOrRoot);
-    EXPECT_TRUE(err_.str().starts_with("tarnwick-cli: --zurueckholen nimmt keine Nummer"))
+    EXPECT_TRUE(err_.str().starts_with("tarnwick-cli: --undo nimmt keine Nummer"))
         << err_.str();
     EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
   }
@@ -233,8 +245,77 @@ TEST_F(Cli, DryRunListsAndDeletesNothing) {
   EXPECT_FALSE(fs::exists(environment_.settingsPath));
 }
 
-// --nur-diese deals only with what is both chosen and found by the pass itself; whatever else
-// the choice names is left alone and counted.
+// On a terminal, a pass that deletes for good finds first and then asks; only j, J, y or Y
+// delete. --yes answers for the user, a pass to the trash and a script are never asked.
+TEST_F(Cli, APermanentPassOnATerminalAsksFirst) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  environment_.inputIsTerminal = environment_.errorIsTerminal = true;
+  const struct {
+    std::vector<std::string> options;
+    std::string answer;
+    bool asked, deleted;
+  } cases[] = {
+      {{}, "n\n", true, false}, {{}, "\n", true, false}, {{}, "", true, false},
+      {{}, "ja\n", true, false}, {{}, "j\n", true, true}, {{}, "Y\n", true, true},
+      {{"--yes"}, "", false, true}, {{"--trash"}, "", false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    WriteFile(dir_ / "tree/Setup.log", "x");
+    std::istringstream answer(c.answer);
+    environment_.standardInput = &answer;
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(dir_ / "tree");
+    EXPECT_EQ(Run(arguments), kExitDone);
+    EXPECT_EQ(err_.str().find("'1' Dateien endgültig löschen? [j/N] ") != std::string::npos,
+              c.asked);
+    EXPECT_EQ(fs::exists(dir_ / "tree/Setup.log"), !c.deleted);
+    if (!c.deleted) {
+      EXPECT_EQ(out_.str(), "Es wurde nichts gelöscht.\n");
+    }
+  }
+  // Without a folder the program's own is searched, and a terminal user is told so first.
+  environment_.standardInput = nullptr;
+  EXPECT_EQ(Run({"--dry-run"}), kExitDone);
+  EXPECT_TRUE(err_.str().starts_with("Kein Ordner angegeben: durchsucht wird der Ordner des "
+                                     "Programms, " + environment_.programDirectory + "\n"));
+}
+
+// --json gives one JSON object on standard output whatever else is asked; verbose lines go to
+// standard error.
+TEST_F(Cli, JsonIsAlwaysOneObject) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  Run({"--add", "Setup.log"});
+  Run({"--exclude-add", dir_ / "program"});
+  const std::string tree = dir_ / "tree";
+  const std::vector<std::vector<std::string>> runs = {
+      {"--json", "--dry-run", "--verbose", tree},
+      {"--json", "--verbose", "--trash", tree},
+      {"--json", "--passes"},
+      {"--json", "--undo"},
+      {"--json", "--undo"},  // nothing left to take back
+      {"--json", "--verbose", "--no-paths", tree},
+      {"--json", "--list"},
+      {"--json", "--excluded"},
+      {"--json", dir_ / "missing"},
+  };
+  for (const auto& arguments : runs) {
+    SCOPED_TRACE(arguments[1]);
+    WriteFile(dir_ / "tree/a/Setup.log", "x");
+    Run(arguments);
+    const auto object = nlohmann::json::parse(out_.str());  // throws when it is no JSON
+    EXPECT_TRUE(object.is_object());
+  }
+  WriteFile(dir_ / "tree/a/Setup.log", "x");
+  Run({"--json", "--verbose", tree});
+  const auto report = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(report["paths"], nlohmann::json::array({dir_ / "tree/a/Setup.log"}));
+  EXPECT_NE(err_.str().find("gelöscht: " + (dir_ / "tree/a/Setup.log")), std::string::npos);
+}
+
+// --only deals only with what is both chosen and found by the pass itself; whatever else
+// the choice names is left alone and named. A path is the same file however it is written.
 TEST_F(Cli, OnlyTheChosenFilesThatThePassFindsAreDealtWith) {
   WriteFile(dir_ / "tree/a/Setup.log", "");
   WriteFile(dir_ / "tree/b/Setup.log", "");
@@ -264,10 +345,26 @@ TEST_F(Cli, OnlyTheChosenFilesThatThePassFindsAreDealtWith) {
     for (const auto& c : chosen) EXPECT_EQ(fs::exists(c.path), c.thereAfter) << c.path;
     EXPECT_TRUE(fs::exists(dir_ / "tree/b/Setup.log"));  // found, but not chosen
     EXPECT_EQ(out_.str(), "Es wurden '1' Dateien gefunden und gelöscht.   \n");
+    // The link names the file outside: the same file, named once.
     EXPECT_EQ(err_.str(),
-              "'4' Pfade der Auswahl wurden bei der Suche nicht gefunden; sie bleiben unberührt.\n");
+              "'3' Pfade der Auswahl wurden bei der Suche nicht gefunden; sie bleiben unberührt.\n"
+              "nicht gefunden, unberührt: " + chosen[1].path + "\n"
+              "nicht gefunden, unberührt: " + chosen[2].path + "\n"
+              "nicht gefunden, unberührt: " + chosen[3].path + "\n");
   }
   EXPECT_EQ(Run({"--nur-diese", dir_ / "missing"}), kExitUsageOrRoot);
+
+  // A list made from the tree's own folder, used with the tree's absolute path.
+  WriteFile(dir_ / "tree/a/Setup.log", "");
+  const fs::path before = fs::current_path();
+  fs::current_path(dir_ / "tree");
+  std::istringstream relative("a/Setup.log\n./b/../b/Setup.log\n");
+  environment_.standardInput = &relative;
+  const int status = Run({"--only", "-", dir_ / "tree"});
+  fs::current_path(before);
+  EXPECT_EQ(status, kExitDone);
+  EXPECT_FALSE(fs::exists(dir_ / "tree/a/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "tree/b/Setup.log"));
 }
 
 TEST_F(Cli, DryRunWithNulAndTheReportAsJson) {
@@ -333,20 +430,44 @@ TEST_F(Cli, JsonPathsNameTheirFilesExactly) {
   }
 }
 
+// Every mistake of a command line is said in German, naming the option, ends with status 2,
+// and touches nothing.
 TEST_F(Cli, UsageErrorsAndUnreadableRootsExitWithTwo) {
+  Run({"--add", "x"});
+  WriteFile(dir_ / "tree/x", "");
+  WriteFile(dir_ / "tree/keep/x", "");
+  const std::string tree = dir_ / "tree";
   const struct {
     std::vector<std::string> arguments;
-    const char* said;
+    std::string said;
   } usageErrors[] = {
-      {{"--bogus"}, "tarnwick-cli: unerwartetes Argument: --bogus\n"},
-      {{"--list", "--add", "x"}, "tarnwick-cli: --list und --add gehen nicht zusammen.\n"},
-      {{"--add"}, "tarnwick-cli: --add braucht einen Wert.\n"},
+      {{"--bogus"}, "unbekannte Option: --bogus."},
+      {{"--roo", tree}, "unbekannte Option: --roo. Meinten Sie --root?"},
+      {{"--dryrun", tree}, "unbekannte Option: --dryrun. Meinten Sie --dry-run?"},
+      {{"--papierkorp", tree}, "unbekannte Option: --papierkorp. Meinten Sie --papierkorb?"},
+      {{tree, "other"}, "unerwartetes Argument: „other“."},
+      {{"--root", tree, tree}, "Der Ordner steht zweimal da: als Argument und mit --root."},
+      {{"--root", tree, "--root", tree}, "--root darf nur einmal dastehen."},
+      {{"--list", "--add", "x"}, "--list und --add passen nicht zusammen."},
+      {{"--list", "--dry-run"}, "--list und --dry-run passen nicht zusammen."},
+      {{"--undo", "--trash"}, "--undo und --trash passen nicht zusammen."},
+      {{"--trash", "--no-trash", tree}, "--trash und --no-trash passen nicht zusammen."},
+      {{"--add"}, "--add braucht einen Wert."},
+      {{tree, "--root"}, "--root braucht einen Wert."},
+      {{"--trash=vielleicht", tree}, "--trash: „vielleicht“ ist kein gültiger Wert."},
+      {{"--undo", "x"}, "--undo nimmt keine Nummer oder die Nummer eines Durchgangs (1, 2, …; "
+                        "--passes listet sie), nicht „x“."},
+      {{"--exclude", tree + "/kep", tree},
+       "Der Ordner kann nicht ausgenommen werden: " + tree + "/kep (nicht vorhanden)"},
   };
   for (const auto& c : usageErrors) {
+    SCOPED_TRACE(c.said);
     EXPECT_EQ(Run(c.arguments), kExitUsageOrRoot);
-    EXPECT_EQ(err_.str(), std::string(c.said) + "(--help zeigt die Aufrufform)\n");
+    EXPECT_TRUE(err_.str().starts_with("tarnwick-cli: " + c.said + "\n")) << err_.str();
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_TRUE(fs::exists(dir_ / "tree/x"));
+    EXPECT_TRUE(fs::exists(dir_ / "tree/keep/x"));
   }
-  Run({"--add", "x"});
   EXPECT_EQ(Run({"--root", dir_ / "missing"}), kExitUsageOrRoot);
   EXPECT_NE(err_.str().find("missing"), std::string::npos);
   WriteFile(dir_ / "program/x", "");  // where an empty root would search
@@ -414,7 +535,7 @@ TEST_F(Cli, AStoppedPassSaysSoAndExitsWith130) {
   };
   const Case cases[] = {
       {{}, "Der Vorgang wurde abgebrochen.\nEs wurden '0' Dateien gefunden und gelöscht.   \n"},
-      {{"--dry-run"}, "Der Vorgang wurde abgebrochen; es wurde nichts gelöscht.\n"},
+      {{"--dry-run"}, ""},  // its standard output holds only paths
   };
   WriteFile(dir_ / "program/sub/Mscreate.dir", "");
   Run({"--add", "Mscreate.dir"});

@@ -4,28 +4,24 @@
 #include "platform/windows/windows_support.h"
 
 namespace tarnwick::platform {
-namespace {
 
-// Windows compares names without regard to case, in its own upper case.
-std::string CaseFolded(const std::string& text) {
+std::string WindowsUpperCase(const std::string& text) {
   std::wstring wide = Wide(text);
   ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
   return Narrow(wide);
 }
 
-}  // namespace
-
 std::string FileKey(const std::string& path) {
   if (const auto identity = IdentityOf(path)) {
     return std::to_string(identity->volume) + "-" + std::to_string(identity->file);
   }
-  return CaseFolded(path);
+  return WindowsUpperCase(path);
 }
 
 std::string FolderEntryKey(const std::string& path) {
   const size_t separator = path.find_last_of("\\/");
-  if (separator == std::string::npos) return CaseFolded(path);
-  return FileKey(path.substr(0, separator + 1)) + "\\" + CaseFolded(path.substr(separator + 1));
+  if (separator == std::string::npos) return WindowsUpperCase(path);
+  return FileKey(path.substr(0, separator + 1)) + "\\" + WindowsUpperCase(path.substr(separator + 1));
 }
 
 }  // namespace tarnwick::platform

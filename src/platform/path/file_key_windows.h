@@ -13,4 +13,7 @@ std::string FileKey(const std::string& path);
 // replaced meanwhile: the folder's key and the name in Windows' upper case.
 std::string FolderEntryKey(const std::string& path);
 
+// The text in Windows' own upper case, as it compares names.
+std::string WindowsUpperCase(const std::string& text);
+
 }  // namespace tarnwick::platform

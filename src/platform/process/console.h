@@ -9,6 +9,8 @@ namespace tarnwick::platform {
 // line can be rewritten in place.
 bool StandardOutputIsTerminal();
 bool StandardErrorIsTerminal();
+// Whether standard input comes from a terminal, where someone can answer a question.
+bool StandardInputIsTerminal();
 // The width of that terminal in columns; 80 when it cannot be told.
 size_t StandardErrorColumns();
 

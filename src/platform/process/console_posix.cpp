@@ -18,6 +18,7 @@ void OnInterrupt(int) { interruptRequested.store(true); }
 
 bool StandardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) != 0; }
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
 
 size_t StandardErrorColumns() {
   winsize size{};

@@ -21,6 +21,7 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
 
 bool StandardOutputIsTerminal() { return ::_isatty(::_fileno(stdout)) != 0; }
 bool StandardErrorIsTerminal() { return ::_isatty(::_fileno(stderr)) != 0; }
+bool StandardInputIsTerminal() { return ::_isatty(::_fileno(stdin)) != 0; }
 
 size_t StandardErrorColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info{};
