@@ -1,7 +1,6 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <charconv>
 #include <ostream>
@@ -36,19 +35,28 @@ struct OptionSpec {
 };
 
 const OptionSpec kRootOption{"--root", true, {Command::kPass}};
-const OptionSpec kSettingsOption{"--settings", true,
-                           {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath, Command::kUndo, Command::kPasses,
-                            Command::kExcludeAdd, Command::kExcludeRemove, Command::kExcluded}};
+const OptionSpec kSettingsOption{
+    "--settings",
+    true,
+    {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath,
+     Command::kUndo, Command::kPasses, Command::kExcludeAdd, Command::kExcludeRemove,
+     Command::kExcluded}};
 const OptionSpec kDryRunOption{"--dry-run,-n", false, {Command::kPass}};
 const OptionSpec kVerboseOption{"--verbose,-v", false, {Command::kPass, Command::kUndo}};
-const OptionSpec kQuietOption{"--quiet,-q", false,
-                        {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo, Command::kExcludeAdd, Command::kExcludeRemove}};
+const OptionSpec kQuietOption{"--quiet,-q",
+                              false,
+                              {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo,
+                               Command::kExcludeAdd, Command::kExcludeRemove}};
 const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
 const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
 const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
 const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass}};
-const OptionSpec kNullOption{"--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
-const OptionSpec kJsonOption{"--json", false, {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
+const OptionSpec kNullOption{
+    "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
+const OptionSpec kJsonOption{
+    "--json",
+    false,
+    {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
 const OptionSpec kNoPathsOption{"--no-paths", false, {Command::kPass}};
 const OptionSpec kExcludeOption{"--exclude,--ausnehmen", false, {Command::kPass}};
 const OptionSpec kListOption{"--list", false, {Command::kList}};
@@ -57,22 +65,30 @@ const OptionSpec kRemoveOption{"--remove", false, {Command::kRemove}};
 const OptionSpec kSettingsPathOption{"--settings-path", false, {Command::kSettingsPath}};
 const OptionSpec kUndoOption{"--undo,--zurueckholen", true, {Command::kUndo}};
 const OptionSpec kPassesOption{"--passes,--durchgaenge", false, {Command::kPasses}};
-const OptionSpec kExcludeAddOption{"--exclude-add,--ausnahme-hinzufuegen", true, {Command::kExcludeAdd}};
-const OptionSpec kExcludeRemoveOption{"--exclude-remove,--ausnahme-entfernen", true,
-                                {Command::kExcludeRemove}};
+const OptionSpec kExcludeAddOption{
+    "--exclude-add,--ausnahme-hinzufuegen", true, {Command::kExcludeAdd}};
+const OptionSpec kExcludeRemoveOption{
+    "--exclude-remove,--ausnahme-entfernen", true, {Command::kExcludeRemove}};
 const OptionSpec kExcludedOption{"--excluded,--ausnahmen", false, {Command::kExcluded}};
 
 const std::vector<const OptionSpec*> kOptions = {
-    &kRootOption, &kSettingsOption, &kDryRunOption, &kVerboseOption, &kQuietOption,  &kYesOption,        &kTrashOption,
-    &kNoTrashOption, &kOnlyOption, &kNullOption, &kJsonOption, &kNoPathsOption, &kExcludeOption, &kListOption, &kAddOption,
-    &kRemoveOption, &kSettingsPathOption, &kUndoOption, &kPassesOption, &kExcludeAddOption, &kExcludeRemoveOption, &kExcludedOption};
+    &kRootOption,          &kSettingsOption, &kDryRunOption, &kVerboseOption,
+    &kQuietOption,         &kYesOption,      &kTrashOption,  &kNoTrashOption,
+    &kOnlyOption,          &kNullOption,     &kJsonOption,   &kNoPathsOption,
+    &kExcludeOption,       &kListOption,     &kAddOption,    &kRemoveOption,
+    &kSettingsPathOption,  &kUndoOption,     &kPassesOption, &kExcludeAddOption,
+    &kExcludeRemoveOption, &kExcludedOption};
 
 // The commands, each with the option that asks for it.
 const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
-    {Command::kList, &kListOption},       {Command::kAdd, &kAddOption},
-    {Command::kRemove, &kRemoveOption},   {Command::kSettingsPath, &kSettingsPathOption},
-    {Command::kUndo, &kUndoOption},       {Command::kPasses, &kPassesOption},
-    {Command::kExcludeAdd, &kExcludeAddOption}, {Command::kExcludeRemove, &kExcludeRemoveOption},
+    {Command::kList, &kListOption},
+    {Command::kAdd, &kAddOption},
+    {Command::kRemove, &kRemoveOption},
+    {Command::kSettingsPath, &kSettingsPathOption},
+    {Command::kUndo, &kUndoOption},
+    {Command::kPasses, &kPassesOption},
+    {Command::kExcludeAdd, &kExcludeAddOption},
+    {Command::kExcludeRemove, &kExcludeRemoveOption},
     {Command::kExcluded, &kExcludedOption}};
 
 std::vector<std::string> NamesOf(const OptionSpec& option) {
@@ -164,13 +180,15 @@ void Register(CLI::App& app, Parsed& parsed) {
   r[&kNullOption] = app.add_flag(kNullOption.names, o.nullEnded);
   r[&kJsonOption] = app.add_flag(kJsonOption.names, o.json);
   r[&kNoPathsOption] = app.add_flag(kNoPathsOption.names, o.noPaths);
-  r[&kExcludeOption] = app.add_option(kExcludeOption.names, o.exclude)->expected(1)->multi_option_policy(
-      CLI::MultiOptionPolicy::TakeAll);
+  r[&kExcludeOption] = app.add_option(kExcludeOption.names, o.exclude)
+                           ->expected(1)
+                           ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   r[&kListOption] = app.add_flag(kListOption.names, o.list);
   r[&kAddOption] = app.add_option(kAddOption.names, o.add)->expected(1, -1);
   r[&kRemoveOption] = app.add_option(kRemoveOption.names, o.remove)->expected(1, -1);
   r[&kSettingsPathOption] = app.add_flag(kSettingsPathOption.names, o.settingsPath);
-  r[&kUndoOption] = app.add_option(kUndoOption.names, parsed.undo)->expected(0, 1)->default_str(kNoNumber);
+  r[&kUndoOption] =
+      app.add_option(kUndoOption.names, parsed.undo)->expected(0, 1)->default_str(kNoNumber);
   r[&kPassesOption] = app.add_flag(kPassesOption.names, o.listPasses);
   r[&kExcludeAddOption] = app.add_option(kExcludeAddOption.names, o.addExcluded);
   r[&kExcludeRemoveOption] = app.add_option(kExcludeRemoveOption.names, o.removeExcluded);
@@ -264,12 +282,12 @@ Options Finish(Parsed& parsed, const std::vector<std::string>& arguments) {
   options.takeBack = command == Command::kUndo;
   // "--undo=" reads as no number at all: a script's empty variable must not take back the
   // newest pass.
-  const bool emptyGiven = std::ranges::any_of(arguments, [](const std::string& a) {
-    return Names(a, kUndoOption) && a.ends_with("=");
-  });
+  const bool emptyGiven = std::ranges::any_of(
+      arguments, [](const std::string& a) { return Names(a, kUndoOption) && a.ends_with("="); });
   if (options.takeBack && (emptyGiven || parsed.undo != kNoNumber)) {
     options.takeBackPass = PassNumber(parsed.undo);
-    if (!options.takeBackPass) throw UsageError(texts::CliBadPassNumber(emptyGiven ? "" : parsed.undo));
+    if (!options.takeBackPass)
+      throw UsageError(texts::CliBadPassNumber(emptyGiven ? "" : parsed.undo));
   }
   return options;
 }

@@ -22,17 +22,17 @@ struct Options {
   bool yes = false;    // a permanent pass on a terminal asks nothing
   bool list = false;
   bool settingsPath = false;
-  std::vector<std::string> add;     // names to append
-  std::vector<std::string> remove;  // names whose every entry goes
-  std::optional<bool> toTrash;  // for this run; when empty, as the settings file says
+  std::vector<std::string> add;          // names to append
+  std::vector<std::string> remove;       // names whose every entry goes
+  std::optional<bool> toTrash;           // for this run; when empty, as the settings file says
   std::optional<std::string> onlyThese;  // a file of the paths to deal with, "-" for stdin
-  bool nullEnded = false;  // paths are ended by NUL, not by a line break, in and out
-  bool json = false;       // the output as one JSON object
-  bool noPaths = false;    // --json without the list of paths dealt with
-  bool takeBack = false;   // the files of a pass to the trash go back: ...
+  bool nullEnded = false;                // paths are ended by NUL, not by a line break, in and out
+  bool json = false;                     // the output as one JSON object
+  bool noPaths = false;                  // --json without the list of paths dealt with
+  bool takeBack = false;                 // the files of a pass to the trash go back: ...
   std::optional<uint64_t> takeBackPass;  // ... of this kept pass, else of the newest with any
-  bool listPasses = false;  // the kept passes to the trash
-  std::vector<std::string> exclude;  // folders this pass leaves alone, besides the stored ones
+  bool listPasses = false;               // the kept passes to the trash
+  std::vector<std::string> exclude;      // folders this pass leaves alone, besides the stored ones
   std::optional<std::string> addExcluded;     // a folder to store among the excluded ones
   std::optional<std::string> removeExcluded;  // a stored excluded folder to forget
   bool listExcluded = false;                  // the stored excluded folders

@@ -26,9 +26,8 @@ int Save(const core::AppState& state, const core::NameList& names, std::ostream&
   return kExitDone;
 }
 
-int AddExcludedFolder(const std::string& path, const core::AppState& state,
-                      core::NameList& folders, bool escape, std::ostream& out,
-                      std::ostream& err) {
+int AddExcludedFolder(const std::string& path, const core::AppState& state, core::NameList& folders,
+                      bool escape, std::ostream& out, std::ostream& err) {
   using Outcome = core::FolderAddition::Outcome;
   const core::FolderAddition addition = core::AddExcludedFolder(folders, path);
   switch (addition.outcome) {
@@ -49,8 +48,8 @@ int AddExcludedFolder(const std::string& path, const core::AppState& state,
 
 // The entries one a line, or ended by NUL, or as JSON: a list `key` of objects, each with the
 // entry as `field`.
-void PrintEntries(const Options& options, const std::vector<std::string>& entries,
-                  const char* key, const char* field, bool escape, std::ostream& out) {
+void PrintEntries(const Options& options, const std::vector<std::string>& entries, const char* key,
+                  const char* field, bool escape, std::ostream& out) {
   if (options.json) {
     out << JsonList(key, field, entries) << '\n';
     return;
@@ -116,8 +115,8 @@ int RemoveNames(const Options& options, const core::AppState& state, core::NameL
 }  // namespace
 
 std::optional<int> RunExcludedFolderCommand(const Options& options, const core::AppState& state,
-                                            core::NameList& folders, bool escape,
-                                            std::ostream& out, std::ostream& err) {
+                                            core::NameList& folders, bool escape, std::ostream& out,
+                                            std::ostream& err) {
   if (options.listExcluded) {
     PrintEntries(options, folders.Entries(), "excluded_folders", "path", escape, out);
     return kExitDone;

@@ -21,7 +21,8 @@ void PrintReport(const Options& options, const engine::DeleteReport& report,
                  const ChosenPaths* chosen, const std::vector<std::string>* dealtWith,
                  PrintingObserver& observer, std::ostream& out, std::ostream& text) {
   if (options.json) {
-    const std::vector<std::string> notFound = chosen ? chosen->NotFound() : std::vector<std::string>();
+    const std::vector<std::string> notFound =
+        chosen ? chosen->NotFound() : std::vector<std::string>();
     out << JsonPassReport(report, chosen ? &notFound : nullptr, dealtWith) << '\n';
     return;
   }
@@ -59,8 +60,8 @@ std::variant<std::vector<std::string>, int> ExcludedFolders(const Options& optio
 }
 
 // With --only: the chosen paths the pass did not find, named on standard error.
-uint64_t TellNotFound(const Options& options, const ChosenPaths* chosen,
-                      PrintingObserver& observer, std::ostream& err) {
+uint64_t TellNotFound(const Options& options, const ChosenPaths* chosen, PrintingObserver& observer,
+                      std::ostream& err) {
   if (chosen == nullptr || chosen->NotFoundCount() == 0) return 0;
   if (!options.json) {
     observer.Line(err) << texts::CliChosenNotFound(chosen->NotFoundCount()) << '\n';
@@ -100,7 +101,8 @@ int ListMatches(const Options& options, engine::PassRequest& request, ChosenPath
   std::vector<std::string> paths;
   for (const size_t index : matches) paths.push_back(helpers.resultList.List(index));
   if (options.json) {
-    const std::vector<std::string> missing = chosen ? chosen->NotFound() : std::vector<std::string>();
+    const std::vector<std::string> missing =
+        chosen ? chosen->NotFound() : std::vector<std::string>();
     out << JsonDryRunReport(report, paths, chosen ? &missing : nullptr) << '\n';
   } else {
     // The paths alone on standard output, for a script or an editor to take up again.
@@ -121,8 +123,8 @@ int ListMatches(const Options& options, engine::PassRequest& request, ChosenPath
 }
 
 // Asks on the terminal before deleting for good, as rm -I does: true for j, J, y or Y.
-bool AskBeforeDeleting(size_t count, const CliEnvironment& environment,
-                       PrintingObserver& observer, std::ostream& err) {
+bool AskBeforeDeleting(size_t count, const CliEnvironment& environment, PrintingObserver& observer,
+                       std::ostream& err) {
   observer.Line(err) << texts::CliDeleteForGoodQuestion(count) << std::flush;
   std::string answer;
   if (environment.standardInput == nullptr || !std::getline(*environment.standardInput, answer)) {

@@ -21,7 +21,7 @@ class MemoryRecorder : public platform::TrashRecorder {
     return {};
   }
 
-  std::error_code refuse;  // what BeforeMove answers; nothing: it records
+  std::error_code refuse;                     // what BeforeMove answers; nothing: it records
   std::vector<platform::TrashedEntry> ahead;  // the lines written before their files moved
   std::vector<platform::TrashedEntry> after;  // and those written once the trash named them
 };

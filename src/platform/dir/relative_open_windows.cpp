@@ -1,11 +1,11 @@
 #include "platform/dir/relative_open_windows.h"
 
+#include <winioctl.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <vector>
-
-#include <winioctl.h>
 
 namespace tarnwick::platform {
 namespace {
@@ -29,7 +29,8 @@ NTSTATUS OpenRelative(HANDLE parent, const std::wstring& name, ACCESS_MASK acces
                       HANDLE& opened, bool asReparsePoint, ULONG disposition, ULONG share) {
   UNICODE_STRING unicodeName;
   unicodeName.Buffer = const_cast<wchar_t*>(name.data());
-  unicodeName.Length = unicodeName.MaximumLength = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+  unicodeName.Length = unicodeName.MaximumLength =
+      static_cast<USHORT>(name.size() * sizeof(wchar_t));
   OBJECT_ATTRIBUTES attributes;
   InitializeObjectAttributes(&attributes, &unicodeName, OBJ_CASE_INSENSITIVE, parent, nullptr);
   IO_STATUS_BLOCK status;
@@ -52,9 +53,8 @@ DWORD RenameRelative(HANDLE file, HANDLE folder, const std::wstring& name, bool 
   rename->FileNameLength = static_cast<ULONG>(nameBytes);
   std::memcpy(rename->FileName, name.data(), nameBytes);
   IO_STATUS_BLOCK io{};
-  const NTSTATUS status = ::NtSetInformationFile(file, &io, rename,
-                                                 static_cast<ULONG>(buffer.size()),
-                                                 FileRenameInformation);
+  const NTSTATUS status = ::NtSetInformationFile(
+      file, &io, rename, static_cast<ULONG>(buffer.size()), FileRenameInformation);
   return status == 0 ? ERROR_SUCCESS : ::RtlNtStatusToDosError(status);
 }
 

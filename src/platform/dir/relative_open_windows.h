@@ -3,14 +3,14 @@
 // a mount point holds a volume.
 #pragma once
 
+#include <winternl.h>
+
 #include <optional>
 #include <string>
 #include <system_error>
 
 #include "platform/dir/directory_handle.h"
 #include "platform/windows/windows_support.h"  // windows.h before the headers that build on it
-
-#include <winternl.h>
 
 namespace tarnwick::platform {
 

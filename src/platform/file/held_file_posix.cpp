@@ -44,8 +44,8 @@ std::error_code HeldFile::Adopt(const DirectoryHandle& folder, const std::string
 
 std::error_code HeldFile::Create(const DirectoryHandle& folder, const std::string& name) {
   Release();
-  UniqueFd file(::openat(Fd(folder), name.c_str(),
-                         O_RDWR | O_CREAT | O_EXCL | O_APPEND | kFlags, 0600));
+  UniqueFd file(
+      ::openat(Fd(folder), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_APPEND | kFlags, 0600));
   if (!file.IsOpen()) return LastError();
   if (const std::error_code error = Hold(file.get())) return error;
   return Adopt(folder, name, file.release());
@@ -99,8 +99,8 @@ std::error_code HeldFile::Read(size_t limit, std::string& content) const {
   content.assign(static_cast<size_t>(info.st_size), '\0');
   size_t done = 0;
   while (done < content.size()) {
-    const ssize_t n = ::pread(fd, content.data() + done, content.size() - done,
-                              static_cast<off_t>(done));
+    const ssize_t n =
+        ::pread(fd, content.data() + done, content.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return LastError();
     if (n == 0) break;

@@ -1,8 +1,8 @@
-#include "platform/file/held_file.h"
-#include "platform/dir/relative_open_windows.h"  // windows.h before the rest
-#include "platform/file/private_windows.h"
-
 #include <algorithm>
+
+#include "platform/dir/relative_open_windows.h"  // windows.h before the rest
+#include "platform/file/held_file.h"
+#include "platform/file/private_windows.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -60,9 +60,9 @@ std::error_code HeldFile::Adopt(const DirectoryHandle& folder, const std::string
 std::error_code HeldFile::Create(const DirectoryHandle& folder, const std::string& name) {
   Release();
   HANDLE file = INVALID_HANDLE_VALUE;
-  const NTSTATUS status = OpenRelative(NativeOf(folder), Wide(name), kHeldAccess,
-                                       FILE_NON_DIRECTORY_FILE, file, true, FILE_CREATE,
-                                       kHeldShare);
+  const NTSTATUS status =
+      OpenRelative(NativeOf(folder), Wide(name), kHeldAccess, FILE_NON_DIRECTORY_FILE, file, true,
+                   FILE_CREATE, kHeldShare);
   if (status != 0) return OpenError(status);
   return Adopt(folder, name, reinterpret_cast<intptr_t>(file));
 }
@@ -70,9 +70,9 @@ std::error_code HeldFile::Create(const DirectoryHandle& folder, const std::strin
 std::error_code HeldFile::Open(const DirectoryHandle& folder, const std::string& name) {
   Release();
   HANDLE opened = INVALID_HANDLE_VALUE;
-  const NTSTATUS status = OpenRelative(NativeOf(folder), Wide(name), kHeldAccess,
-                                       FILE_NON_DIRECTORY_FILE, opened, true, FILE_OPEN,
-                                       kHeldShare);
+  const NTSTATUS status =
+      OpenRelative(NativeOf(folder), Wide(name), kHeldAccess, FILE_NON_DIRECTORY_FILE, opened, true,
+                   FILE_OPEN, kHeldShare);
   if (status != 0) return OpenError(status);
   const auto refuse = [opened](std::error_code error) {
     ::CloseHandle(opened);
@@ -145,8 +145,8 @@ std::error_code HeldFile::Replace(const std::string& content) {
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     temporary = Wide(name_) + L".neu-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
                 std::to_wstring(attempt);
-    status = OpenRelative(folder, temporary, GENERIC_WRITE | DELETE, FILE_NON_DIRECTORY_FILE,
-                          made, true, FILE_CREATE, 0);
+    status = OpenRelative(folder, temporary, GENERIC_WRITE | DELETE, FILE_NON_DIRECTORY_FILE, made,
+                          true, FILE_CREATE, 0);
     if (::RtlNtStatusToDosError(status) != ERROR_ALREADY_EXISTS) break;
   }
   if (status != 0) return OpenError(status);
@@ -168,8 +168,8 @@ std::error_code HeldFile::Replace(const std::string& content) {
 std::error_code HeldFile::Remove() {
   Release();
   HANDLE opened = INVALID_HANDLE_VALUE;
-  const NTSTATUS status = OpenRelative(NativeOf(folder_), Wide(name_), DELETE,
-                                       FILE_NON_DIRECTORY_FILE, opened);
+  const NTSTATUS status =
+      OpenRelative(NativeOf(folder_), Wide(name_), DELETE, FILE_NON_DIRECTORY_FILE, opened);
   if (status != 0) return OpenError(status);
   const ScopedHandle file(opened);
   FILE_DISPOSITION_INFO gone{TRUE};

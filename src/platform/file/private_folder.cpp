@@ -8,9 +8,12 @@ class PrivacyErrorCategory : public std::error_category {
   const char* name() const noexcept override { return "tarnwick.privacy"; }
   std::string message(int error) const override {
     switch (static_cast<PrivacyError>(error)) {
-      case PrivacyError::kLink: return "a link in its place";
-      case PrivacyError::kOtherOwner: return "owned by another user";
-      case PrivacyError::kWritableByOthers: return "writable by others";
+      case PrivacyError::kLink:
+        return "a link in its place";
+      case PrivacyError::kOtherOwner:
+        return "owned by another user";
+      case PrivacyError::kWritableByOthers:
+        return "writable by others";
     }
     return "not private";
   }

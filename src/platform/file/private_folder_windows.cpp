@@ -1,13 +1,13 @@
 // Windows keeps a file's owner in its security descriptor. Only the owner is checked: a file or
 // folder the user made in their own settings folder takes that folder's permissions, which
 // the user's profile keeps to the user, the system and the administrators.
-#include "platform/file/private_folder.h"
-#include "platform/file/private_windows.h"  // windows.h before the headers that build on it
-
 #include <aclapi.h>
 
 #include <cstddef>
 #include <vector>
+
+#include "platform/file/private_folder.h"
+#include "platform/file/private_windows.h"  // windows.h before the headers that build on it
 
 namespace tarnwick::platform {
 namespace {
@@ -47,8 +47,8 @@ std::error_code WhyNotPrivate(HANDLE handle) {
   }
   PSID owner = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  const DWORD result = ::GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION,
-                                         &owner, nullptr, nullptr, nullptr, &descriptor);
+  const DWORD result = ::GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                                         nullptr, nullptr, nullptr, &descriptor);
   if (result != ERROR_SUCCESS) return WindowsError(result);
   const bool own = owner != nullptr && IsOwnedByUser(owner);
   ::LocalFree(descriptor);

@@ -1,9 +1,9 @@
 // Windows: the test both private folders and held files pass: owned by the user.
 #pragma once
 
-#include "platform/windows/windows_support.h"
-
 #include <system_error>
+
+#include "platform/windows/windows_support.h"
 
 namespace tarnwick::platform {
 

@@ -1,7 +1,7 @@
+#include <string>
+
 #include "platform/path/file_name_limit.h"
 #include "platform/text/unicode_text.h"
-
-#include <string>
 
 namespace tarnwick::platform {
 
@@ -27,8 +27,8 @@ std::optional<NameFault> FaultOfNameOnThisSystem(std::string_view name) {
   for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
     if (stem == device) return NameFault::kDeviceName;
   }
-  if (stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
-      stem[3] >= '1' && stem[3] <= '9') {
+  if (stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+      stem[3] <= '9') {
     return NameFault::kDeviceName;
   }
   return std::nullopt;
