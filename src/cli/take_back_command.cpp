@@ -16,7 +16,7 @@ int RunTakeBack(const Options& options, const core::AppState& state, PrintingObs
   const bool unusable = result.Refused();
   if (options.json) {
     out << JsonTakeBackResult(result) << '\n';
-  } else {
+  } else if (!options.quiet || !result.Complete()) {
     (unusable ? err : out) << texts::TakeBackResultText(result, [&printer](std::string_view path) {
       return printer.Shown(path);
     }) << '\n';

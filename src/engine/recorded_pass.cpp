@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "core/trash_history.h"
+#include "platform/path/full_path.h"
 
 namespace tarnwick::engine {
 
@@ -16,7 +17,8 @@ PassRequest PassRequestFor(const core::AppState& state) {
 
 RecordedPass RunRecordedPass(const core::AppState& state, PassRequest& request,
                              HelperObjects& helpers) {
-  core::PassRecorder record(state, request.root, std::time(nullptr));
+  // The record names the folder from the top, so that a listing of kept passes says where.
+  core::PassRecorder record(state, platform::AbsolutePath(request.root), std::time(nullptr));
   RecordedPass pass;
   pass.recordPath = record.RecordPath();
   if (request.disposal == Disposal::kTrash && request.names.Count() > 0) {

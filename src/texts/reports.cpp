@@ -22,7 +22,7 @@ std::string NamedLines(const std::vector<engine::NamedPath>& named, uint64_t tot
     }
     text += Join({"\n", shown(path.path), ": ", why});
   }
-  if (total > named.size()) text += "\n" + AndMore(total - named.size());
+  if (total > named.size()) text += Join({"\n", AndMore(total - named.size())});
   return text;
 }
 
