@@ -7,6 +7,7 @@
 #include "engine/work_sharing.h"
 #include "platform/file/held_file.h"
 #include "platform/trash/trash_record.h"
+#include "platform/trash/trash_record_fields.h"
 
 namespace tarnwick::engine {
 namespace {
@@ -65,6 +66,7 @@ TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
     if (report.named.size() < DeleteReport::kPathsNamed) {
       report.named.push_back({entries[i].originalPath, outcome, NamedPath::Kind::kFileNotDeleted});
     }
+    report.notBack.emplace_back(entries[i].originalPath, outcome);
     // Only a known loss is forgotten; whatever else kept a file in the trash keeps its way back.
     if (outcome == platform::TrashError::kNoLongerInTrash) {
       ++report.notInTrash;
@@ -77,7 +79,8 @@ TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
   return report;
 }
 
-TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number) {
+TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number,
+                            const EntryChooser& chosen) {
   TakeBackResult result;
   result.outcome = number ? TakeBackResult::Outcome::kNoSuchPass
                           : TakeBackResult::Outcome::kNothingToTakeBack;
@@ -105,12 +108,45 @@ TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t>
       continue;
     }
     result.outcome = TakeBackResult::Outcome::kTakenBack;
-    result.report = TakeBackFromTrash(record.entries);
+    // The chosen files go back; the record keeps, in its order, what stays and every line that
+    // was not chosen.
+    std::vector<platform::TrashedEntry> taken;
+    std::vector<bool> isChosen;
+    for (const platform::TrashedEntry& entry : record.entries) {
+      isChosen.push_back(!chosen || chosen(entry));
+      if (isChosen.back()) taken.push_back(entry);
+    }
+    result.report = TakeBackFromTrash(taken);  // leaves those that stayed, in order
+    std::vector<platform::TrashedEntry> kept;
+    auto stayed = taken.begin();
+    for (size_t i = 0; i < record.entries.size(); ++i) {
+      const bool stays = stayed != taken.end() &&
+                         platform::LineKey(*stayed) == platform::LineKey(record.entries[i]);
+      if (isChosen[i] && !stays) continue;
+      if (isChosen[i]) ++stayed;
+      kept.push_back(std::move(record.entries[i]));
+    }
+    record.entries = std::move(kept);
     result.notSaved = record.entries.empty() ? held.file.Remove()
                                              : held.file.Replace(platform::FormatTrashRecord(record));
     return result;
   }
   return result;
+}
+
+KeptPassFiles FilesOfKeptPass(const core::AppState& state, uint64_t number) {
+  KeptPassFiles files;
+  for (const core::KeptPass& pass : core::KeptPasses(state)) {
+    if (pass.number != number) continue;
+    HeldRecord held;
+    Hold(state, pass, held);  // held only while it is read: a take-back may follow at once
+    files.found = true;
+    files.record = held.kept;
+    for (const platform::TrashedEntry& entry : held.parsed.record.entries) {
+      files.files.push_back(entry.originalPath);
+    }
+  }
+  return files;
 }
 
 std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state,

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <system_error>
 #include <vector>
 
@@ -19,6 +21,8 @@ struct TakeBackReport {
   uint64_t stayed = 0;      // still in the trash, and still recorded: their place taken, ...
   uint64_t notInTrash = 0;  // known to be no longer in the trash as the pass left them: forgotten
   std::vector<NamedPath> named;  // the first DeleteReport::kPathsNamed of those not back
+  // Every file not back, where it was, and why.
+  std::vector<std::pair<std::string, std::error_code>> notBack;
 
   bool Complete() const { return stayed == 0 && notInTrash == 0; }
 };
@@ -26,6 +30,9 @@ struct TakeBackReport {
 // Puts the files of `entries` back; afterwards `entries` holds only those that stayed in the
 // trash, so that taking back again finishes the job and never moves a file twice.
 TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries);
+
+// Which files of a pass to take back; all when there is none.
+using EntryChooser = std::function<bool(const platform::TrashedEntry& entry)>;
 
 // A kept pass's record as taking back or listing found it.
 struct KeptRecord {
@@ -65,9 +72,20 @@ struct TakeBackResult {
 };
 
 // Takes back the kept pass numbered `number`, or without one the newest kept pass that has
-// files to take back; using it again walks back through the earlier passes. A record that is
-// no use is never guessed at: it moves nothing and stays exactly as it is.
-TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number);
+// files to take back; using it again walks back through the earlier passes. With `chosen`
+// only the files it chooses: the record keeps every other line, to be taken back later. A
+// record that is no use is never guessed at: it moves nothing and stays exactly as it is.
+TakeBackResult TakeBackPass(const core::AppState& state, std::optional<uint64_t> number,
+                            const EntryChooser& chosen = {});
+
+// The files a kept pass's record still lists, where they were, in its order; nothing useful
+// when the record cannot be used (`record` says why) or no pass of that number is kept.
+struct KeptPassFiles {
+  bool found = false;
+  KeptRecord record;
+  std::vector<std::string> files;
+};
+KeptPassFiles FilesOfKeptPass(const core::AppState& state, uint64_t number);
 
 // A kept pass as a listing shows it; the rest is known only when its record can be used.
 struct KeptPassSummary {

@@ -9,6 +9,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 
 #include "core/trash_history.h"
@@ -149,6 +150,62 @@ TEST_F(TakeBack, OnlyWhatTheTrashVouchesForGoesBackAndOnlyAKnownLossIsForgotten)
       EXPECT_EQ(ReadFile(dir / "tree/b/Setup.log"), c.b);
     }
   }
+}
+
+// File by file: only the chosen files come back; the record keeps every other line, and a chosen
+// file that could not come back, for a later take-back.
+TEST_F(TakeBack, FileByFileOnlyTheChosenComeBackAndTheRestStayRecorded) {
+  for (const char* folder : {"a", "b", "c"}) {
+    WriteFile(dir_ / ("tree/" + std::string(folder) + "/Setup.log"), folder);
+  }
+  PassToTrash(dir_ / "tree");
+  const auto path = [this](const char* folder) {
+    return dir_ / ("tree/" + std::string(folder) + "/Setup.log");
+  };
+  const auto choosing = [&](std::vector<std::string> paths) {
+    return [paths](const platform::TrashedEntry& entry) {
+      return std::find(paths.begin(), paths.end(), entry.originalPath) != paths.end();
+    };
+  };
+  const uint64_t pass = core::KeptPasses(state_).front().number;
+  const auto stillListed = [&] {
+    std::vector<std::string> files = FilesOfKeptPass(state_, pass).files;
+    std::sort(files.begin(), files.end());
+    return files;
+  };
+  const struct {
+    const char* what;
+    std::function<void()> meanwhile;
+    std::vector<std::string> chosen;  // nothing: all
+    uint64_t restored, stayed;
+    std::vector<std::string> listedAfter;
+  } steps[] = {
+      {"one of three", [] {}, {path("b")}, 1, 0, {path("a"), path("c")}},
+      {"two, one of them with its place taken", [&] { WriteFile(path("c"), "new"); },
+       {path("a"), path("c")}, 1, 1, {path("c")}},
+      {"the rest, once the place is free", [&] { fs::remove(path("c")); }, {}, 1, 0, {}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.meanwhile();
+    const TakeBackResult result = TakeBackPass(
+        state_, pass, step.chosen.empty() ? EntryChooser() : choosing(step.chosen));
+    EXPECT_EQ(result.report.restored, step.restored);
+    EXPECT_EQ(result.report.stayed, step.stayed);
+    EXPECT_EQ(stillListed(), step.listedAfter);
+  }
+  for (const char* folder : {"a", "b", "c"}) EXPECT_EQ(ReadFile(path(folder)), folder);
+  EXPECT_TRUE(core::KeptPasses(state_).empty());
+
+  // A damaged record lists nothing to choose from and moves nothing, chosen or not.
+  WriteFile(path("a"), "again");
+  PassToTrash(dir_ / "tree");
+  const core::KeptPass damaged = core::KeptPasses(state_).front();
+  WriteFile(damaged.recordPath, "Tarnwick-Papierkorb 2\nx\n");
+  EXPECT_TRUE(FilesOfKeptPass(state_, damaged.number).record.Unusable());
+  EXPECT_EQ(TakeBackPass(state_, damaged.number, choosing({path("a")})).outcome,
+            TakeBackResult::Outcome::kRecordUnusable);
+  EXPECT_FALSE(fs::exists(path("a")));
 }
 
 // The record points, the trash vouches: a record edited to send a file elsewhere moves nothing.
