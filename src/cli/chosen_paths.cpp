@@ -35,6 +35,13 @@ void ChosenPaths::Keep(const engine::ResultList& results, std::vector<size_t>& m
   matches.resize(kept);
 }
 
+bool ChosenPaths::Take(const std::string& path) {
+  const auto chosen = byKey_.find(platform::EntryKey(path));
+  if (chosen == byKey_.end()) return false;
+  found_[chosen->second] = true;
+  return true;
+}
+
 uint64_t ChosenPaths::NotFoundCount() const {
   return static_cast<uint64_t>(std::count(found_.begin(), found_.end(), false));
 }

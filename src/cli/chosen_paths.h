@@ -25,6 +25,8 @@ class ChosenPaths {
   // Keeps in `matches` only the chosen ones; the rest of the chosen paths are the ones the
   // pass did not find.
   void Keep(const engine::ResultList& results, std::vector<size_t>& matches);
+  // Whether `path` is one of the chosen, which then counts as found.
+  bool Take(const std::string& path);
   uint64_t NotFoundCount() const;
   // The chosen paths the pass did not find, in the order they were read.
   std::vector<std::string> NotFound() const;

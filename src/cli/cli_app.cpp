@@ -104,7 +104,9 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     }
   }
   PrintingObserver printer(options, state.UseTrash, environment, out, err);
-  if (options.takeBack) return RunTakeBack(options, state, printer, out, err);
+  if (options.takeBack) {
+    return RunTakeBack(options, state, chosen ? &*chosen : nullptr, printer, out, err);
+  }
   if (options.listPasses) return RunListPasses(options, state, printer, out, err);
   // Without a folder the program's own is searched, which from a terminal is rarely meant.
   if (!options.root && environment.errorIsTerminal && !options.quiet) {

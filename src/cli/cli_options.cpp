@@ -50,7 +50,7 @@ const OptionSpec kQuietOption{"--quiet,-q",
 const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
 const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
 const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
-const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass}};
+const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass, Command::kUndo}};
 const OptionSpec kNullOption{
     "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
 const OptionSpec kJsonOption{

@@ -10,9 +10,15 @@
 
 namespace tarnwick::cli {
 
-int RunTakeBack(const Options& options, const core::AppState& state, PrintingObserver& printer,
-                std::ostream& out, std::ostream& err) {
-  const engine::TakeBackResult result = engine::TakeBackPass(state, options.takeBackPass);
+int RunTakeBack(const Options& options, const core::AppState& state, ChosenPaths* chosen,
+                PrintingObserver& printer, std::ostream& out, std::ostream& err) {
+  engine::EntryChooser choose;
+  if (chosen != nullptr) {
+    choose = [chosen](const platform::TrashedEntry& entry) {
+      return chosen->Take(entry.originalPath);
+    };
+  }
+  const engine::TakeBackResult result = engine::TakeBackPass(state, options.takeBackPass, choose);
   const bool unusable = result.Refused();
   if (options.json) {
     out << JsonTakeBackResult(result) << '\n';
@@ -22,7 +28,14 @@ int RunTakeBack(const Options& options, const core::AppState& state, PrintingObs
     }) << '\n';
   }
   if (unusable) return kExitUsageOrRoot;
-  return result.Complete() ? kExitDone : kExitIncomplete;
+  const uint64_t notInPass = chosen != nullptr ? chosen->NotFoundCount() : 0;
+  if (notInPass > 0) {
+    err << texts::CliChosenNotInPass(notInPass) << '\n';
+    for (const std::string& path : chosen->NotFound()) {
+      err << texts::CliChosenNotFoundPath(printer.Shown(path)) << '\n';
+    }
+  }
+  return result.Complete() && notInPass == 0 ? kExitDone : kExitIncomplete;
 }
 
 int RunListPasses(const Options& options, const core::AppState& state, PrintingObserver& printer,

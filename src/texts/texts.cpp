@@ -123,6 +123,11 @@ std::string CliChosenNotFound(uint64_t count) {
                " Pfade der Auswahl wurden bei der Suche nicht gefunden; sie bleiben unberührt."});
 }
 
+std::string CliChosenNotInPass(uint64_t count) {
+  return Join({Quoted(count), " Pfade der Auswahl gehören nicht zu diesem Durchgang; nichts von ",
+               "ihnen wurde zurückgeholt."});
+}
+
 std::string CliChosenNotFoundPath(std::string_view path) {
   return Join({"nicht gefunden, unberührt: ", path});
 }

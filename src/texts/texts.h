@@ -185,6 +185,7 @@ std::string FolderCannotBeExcluded(std::string_view folder, const std::error_cod
 // --nur-diese: the file of chosen paths cannot be read; chosen paths the pass did not find.
 std::string CliChosenUnreadable(std::string_view file, const std::error_code& error);
 std::string CliChosenNotFound(uint64_t count);
+std::string CliChosenNotInPass(uint64_t count);
 std::string CliChosenNotFoundPath(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);

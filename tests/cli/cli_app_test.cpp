@@ -173,6 +173,20 @@ TEST_F(Cli, KeptPassesAreListedAndTakenBackByNumberOrNewestFirst) {
   EXPECT_EQ(ReadFile(three), damaged);
   EXPECT_EQ(Run({"--zurueckholen", "2"}), kExitDone);
   EXPECT_TRUE(fs::exists(dir_ / "two/Setup.log"));
+
+  // File by file: only the chosen file of a pass comes back; one that is none of its files is
+  // named.
+  WriteFile(dir_ / "one/a/Setup.log", "a");
+  WriteFile(dir_ / "one/b/Setup.log", "b");
+  ASSERT_EQ(Run({"--trash", dir_ / "one"}), kExitDone);
+  std::istringstream chosen((dir_ / "one/b/Setup.log") + "\n" + (dir_ / "elsewhere") + "\n");
+  environment_.standardInput = &chosen;
+  EXPECT_EQ(Run({"--undo", "4", "--only", "-"}), kExitIncomplete);
+  EXPECT_TRUE(fs::exists(dir_ / "one/b/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "one/a/Setup.log"));
+  EXPECT_NE(err_.str().find("gehören nicht zu diesem Durchgang"), std::string::npos);
+  EXPECT_EQ(Run({"--undo", "4"}), kExitDone);
+  EXPECT_TRUE(fs::exists(dir_ / "one/a/Setup.log"));
 }
 
 // Taking back asks for no number or a pass's number: whatever else a script hands over (an
