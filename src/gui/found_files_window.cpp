@@ -11,8 +11,8 @@ FoundFilesWindow::FoundFilesWindow(Toolkit& toolkit, MainWindowView& owner,
     : toolkit_(toolkit),
       results_(results),
       matches_(matches),
-      ticked_(matches.size(), true),
       view_(toolkit.CreateFoundFilesWindow(*this, owner)) {
+  ticked_.assign(matches.size(), true);
   view_->SetFoundLine(texts::FoundFilesLine(matches.size()));
   view_->SetDealCaption(texts::DealButton(toTrash));
   view_->SetRowCount(matches.size());
@@ -34,11 +34,7 @@ bool FoundFilesWindow::Choose(std::vector<size_t>& matches) {
   return true;
 }
 
-std::string FoundFilesWindow::PathAt(size_t row) const { return results_.List(matches_.at(row)); }
-
-void FoundFilesWindow::ToggleRow(size_t row) {
-  if (row < ticked_.size()) ticked_[row] = !ticked_[row];
-}
+std::string FoundFilesWindow::TextAt(size_t row) const { return results_.List(matches_.at(row)); }
 
 void FoundFilesWindow::AllClick() { TickAll(true); }
 void FoundFilesWindow::NoneClick() { TickAll(false); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/result_list.h"
+#include "gui/tickable_rows.h"
 #include "gui/toolkit.h"
 
 namespace tarnwick::gui {
@@ -17,13 +18,13 @@ class FoundFilesView : public WindowView {
  public:
   virtual void SetFoundLine(const std::string& text) = 0;
   virtual void SetDealCaption(const std::string& caption) = 0;
-  // The list has `rows` rows; each is read with PathAt and IsTicked when it is shown.
+  // The list has `rows` rows; each is read from the rules (TickableRows) when it is shown.
   virtual void SetRowCount(size_t rows) = 0;
   // Ticks of many rows have changed.
   virtual void RefreshRows() = 0;
 };
 
-class FoundFilesWindow {
+class FoundFilesWindow : public TickableRows {
  public:
   // `matches`: result-list indices of the found files.
   FoundFilesWindow(Toolkit& toolkit, MainWindowView& owner, const engine::ResultList& results,
@@ -35,11 +36,9 @@ class FoundFilesWindow {
   // ends.
   bool Choose(std::vector<size_t>& matches);
 
-  size_t RowCount() const { return ticked_.size(); }
-  std::string PathAt(size_t row) const;
-  bool IsTicked(size_t row) const { return ticked_.at(row); }
+  size_t RowCount() const override { return ticked_.size(); }
+  std::string TextAt(size_t row) const override;  // the file's full path
 
-  void ToggleRow(size_t row);  // a click on the row's check box, or Space on it
   void AllClick();
   void NoneClick();
   void DealClick();    // "Löschen", or "In den Papierkorb verschieben"
@@ -55,7 +54,6 @@ class FoundFilesWindow {
   Toolkit& toolkit_;
   const engine::ResultList& results_;
   const std::vector<size_t>& matches_;
-  std::vector<bool> ticked_;  // one per match: a bit each, whatever the number found
   Outcome outcome_ = Outcome::kOpen;
   std::unique_ptr<FoundFilesView> view_;
 };

@@ -33,7 +33,6 @@ inline constexpr TwipsRect kProgressDeleted{120, 990, 5760, 255};
 inline constexpr TwipsRect kProgressBar{120, 1380, 4080, 255};
 inline constexpr TwipsRect kProgressCancel{4320, 1320, 1560, 375};
 
-// Font sizes in points.
 // The window that shows what a pass found (not in the original program: laid out here).
 inline constexpr TwipsRect kFoundFilesWindow{0, 0, 9000, 5895};
 inline constexpr TwipsRect kFoundLine{120, 120, 8760, 255};
@@ -50,6 +49,15 @@ inline constexpr TwipsRect kExcludedAdd{120, 3000, 2040, 375};
 inline constexpr TwipsRect kExcludedRemove{2280, 3000, 1440, 375};
 inline constexpr TwipsRect kExcludedClose{4440, 3000, 1440, 375};
 
+// The window of the kept passes; the window of one pass's files is laid out as the window of
+// the found files.
+inline constexpr TwipsRect kPassesWindow{0, 0, 9000, 4215};
+inline constexpr TwipsRect kPassesList{120, 120, 8760, 3480};
+inline constexpr TwipsRect kPassesTakeBack{120, 3720, 1560, 375};
+inline constexpr TwipsRect kPassesFiles{1800, 3720, 1560, 375};
+inline constexpr TwipsRect kPassesClose{7320, 3720, 1560, 375};
+
+// Font sizes in points.
 inline constexpr double kNormalPoints = 8.25;
 inline constexpr double kLargePoints = 9.75;
 

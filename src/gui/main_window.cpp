@@ -11,6 +11,7 @@
 #include "gui/found_files_window.h"
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
+#include "gui/passes_window.h"
 #include "gui/window_helpers.h"
 #include "platform/process/user_folders.h"
 #include "texts/texts.h"
@@ -33,12 +34,14 @@ void MainWindow::ShowNames() {
 
 void MainWindow::ShowSearchRoot() {
   if (state_.AskForSearchRoot) {
-    view_->SetDeleteButtonTip(texts::AsksForFolderTip(state_.UseTrash));
+    view_->SetDeleteButtonTip(texts::AsksForFolderTip(state_.UseTrash, state_.LookFirst));
   } else if (engine::ExcludedFolders(excludedFolders_.Entries()).ExcludesRoot(state_.SearchRoot)) {
     view_->SetDeleteButtonTip(texts::SearchesNothingTip(state_.SearchRoot));
   } else {
-    view_->SetDeleteButtonTip(texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash));
+    view_->SetDeleteButtonTip(
+        texts::SearchesFolderTip(state_.SearchRoot, state_.UseTrash, state_.LookFirst));
   }
+  view_->SetDeleteButtonCaption(texts::DeleteButton(state_.UseTrash));
   view_->SetItemChecked(MenuItem::kTrash, state_.UseTrash);
   view_->SetItemChecked(MenuItem::kLookFirst, state_.LookFirst);
 }
@@ -145,6 +148,7 @@ void MainWindow::DeleteClick() {
       text += "\n\n" + texts::TrashRecordNotSaved(pass.recordPath, pass.recordError);
       complete = false;
     }
+    if (report.deleted > 0) text += std::string("\n\n") + texts::kTakeBackHint;
     ShowTakeBack();
   }
   ShowMessage(*view_, text, complete ? MessageKind::kInformation : MessageKind::kWarning, title,
@@ -177,7 +181,17 @@ void MainWindow::MenuItemClick(MenuItem item) {
     case MenuItem::kLookFirst: LookFirstItemClick(); return;
     case MenuItem::kTakeBack: TakeBackItemClick(); return;
     case MenuItem::kExcludedFolders: ExcludedFoldersItemClick(); return;
+    case MenuItem::kPasses: PassesItemClick(); return;
   }
+}
+
+void MainWindow::PassesItemClick() {
+  if (passRunning_ || passesOpen_) return;
+  passesOpen_ = true;
+  PassesWindow window(state_, toolkit_, *view_);
+  window.ShowModal();
+  passesOpen_ = false;
+  if (!closing_) ShowTakeBack();
 }
 
 void MainWindow::TrashItemClick() { FlipSwitch(state_.UseTrash, core::kTrashKey); }

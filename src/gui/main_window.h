@@ -24,6 +24,7 @@ class MainWindowView : public WindowView {
   virtual std::optional<int> SelectedIndex() const = 0;
   virtual void EnableRemoveButton(bool enabled) = 0;  // "Dateiname entfernen..."
   virtual void EnableDeleteButton(bool enabled) = 0;  // the big button of the delete pass
+  virtual void SetDeleteButtonCaption(const std::string& caption) = 0;
   virtual void SetDeleteButtonTip(const std::string& tip) = 0;
   // The state of an item of the menus (main_window_menu.h), in every menu that shows it.
   virtual void SetItemChecked(MenuItem item, bool checked) = 0;
@@ -47,9 +48,9 @@ class MainWindow {
   void ShowNames();
   // The folders no pass enters, stored with the names.
   core::NameList& excludedFolders() { return excludedFolders_; }
-  // Tells, in the delete button's tip, which folder a pass searches and whether it deletes
-  // or moves to the trash, or that it searches nothing, the folder being excluded; call when
-  // any of them changes.
+  // Tells, in the delete button's caption, whether a pass deletes or moves to the trash, and in
+  // its tip which folder it searches and whether it shows what it found first, or that it
+  // searches nothing, the folder being excluded; call when any of them changes.
   void ShowSearchRoot();
   // Enables the take-back item while the last pass to the trash left something to take back.
   void ShowTakeBack();
@@ -74,6 +75,8 @@ class MainWindow {
   // "Letzten Durchgang aus dem Papierkorb zurückholen": the files of the last pass to the
   // trash go back where they were, and the report says what stayed.
   void TakeBackItemClick();
+  // "Durchgänge...": the window of the kept passes, each taken back whole or file by file.
+  void PassesItemClick();
   // "Ausgenommene Ordner...": the window that lists the folders no pass enters, to add and
   // remove them.
   void ExcludedFoldersItemClick();
@@ -99,6 +102,7 @@ class MainWindow {
   std::chrono::milliseconds progressDelay_{1000};
   bool addRunning_ = false;
   bool excludedFoldersOpen_ = false;
+  bool passesOpen_ = false;
   NameEntryDialog* nameEntry_ = nullptr;  // the open dialog of the running add action
   bool passRunning_ = false;
   bool closing_ = false;

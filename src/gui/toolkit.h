@@ -20,6 +20,10 @@ class MainWindow;
 class MainWindowView;
 class NameEntryDialog;
 class NameEntryDialogView;
+class PassFilesView;
+class PassFilesWindow;
+class PassesView;
+class PassesWindow;
 class PassProgress;
 class ProgressView;
 
@@ -70,6 +74,13 @@ class Toolkit {
   // A modal window over `owner` that lists the folders no pass enters.
   virtual std::unique_ptr<ExcludedFoldersView> CreateExcludedFoldersWindow(
       ExcludedFoldersWindow& rules, MainWindowView& owner) = 0;
+
+  // A modal window over `owner` that lists the kept passes to the trash.
+  virtual std::unique_ptr<PassesView> CreatePassesWindow(PassesWindow& rules,
+                                                         WindowView& owner) = 0;
+  // A modal window over `owner` that lists the files of one kept pass.
+  virtual std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
+                                                               WindowView& owner) = 0;
 
   // Handles the events that are pending, once, and returns.
   virtual void ProcessPendingEvents() = 0;

@@ -171,6 +171,24 @@ std::string TrashPassNotStarted(std::string_view folder, const std::error_code& 
                "zurückholen.\n", HistoryUnusable(folder, error)});
 }
 
+std::vector<std::string> PassRow(const engine::KeptPassSummary& pass) {
+  const auto asIs = [](std::string_view path) { return std::string(path); };
+  if (pass.record.Unusable()) {
+    return {std::to_string(pass.record.number), "", UnusableRecord(pass.record, asIs), ""};
+  }
+  return {std::to_string(pass.record.number),
+          pass.when == 0 ? std::string("frühere Version") : LocalDateTime(pass.when), pass.root,
+          std::to_string(pass.toTakeBack)};
+}
+
+std::string PassFilesCaption(uint64_t number) {
+  return Join({"Dateien des Durchgangs ", std::to_string(number)});
+}
+
+std::string StayedInTrash(const std::error_code& error) {
+  return Join({"blieb im Papierkorb: ", Reason(error)});
+}
+
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error) {
   return Join({"Der Durchgang konnte nicht zum Zurückholen vermerkt werden: ", recordPath, " (",
                Reason(error), ")"});

@@ -4,16 +4,33 @@
 
 namespace tarnwick::texts {
 
-std::string SearchesFolderTip(std::string_view folder, bool toTrash) {
-  return Join({"Durchsucht ", folder, " und alle Unterordner und ",
-               toTrash ? "verschiebt die gelisteten Dateinamen in den Papierkorb."
-                       : "löscht die gelisteten Dateinamen."});
+namespace {
+
+// What the tip says of the found files: where they go, and whether they are shown first.
+std::string WhatBecomesOfThem(bool toTrash, bool lookFirst) {
+  std::string text = toTrash ? "verschiebt die gefundenen Dateien in den Papierkorb "
+                               "(zurückholen: Verlauf > Durchgänge)."
+                             : "löscht die gefundenen Dateien endgültig.";
+  if (lookFirst) text += " Die gefundenen Dateien werden zuerst gezeigt.";
+  return text;
 }
 
-std::string AsksForFolderTip(bool toTrash) {
+}  // namespace
+
+const char* DeleteButton(bool toTrash) {
+  return toTrash ? "Jetzt rekursiv nach den gelisteten Dateinamen suchen und in den Papierkorb "
+                   "verschieben"
+                 : kDeleteButton;
+}
+
+std::string SearchesFolderTip(std::string_view folder, bool toTrash, bool lookFirst) {
+  return Join({"Durchsucht ", folder, " und alle Unterordner und ",
+               WhatBecomesOfThem(toTrash, lookFirst)});
+}
+
+std::string AsksForFolderTip(bool toTrash, bool lookFirst) {
   return Join({"Fragt zuerst, welcher Ordner durchsucht wird, und ",
-               toTrash ? "verschiebt dort die gelisteten Dateinamen in den Papierkorb."
-                       : "löscht dort die gelisteten Dateinamen."});
+               WhatBecomesOfThem(toTrash, lookFirst)});
 }
 
 std::string SettingNotSaved(std::string_view settingsPath, const std::error_code& error) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "core/name_list.h"
 #include "engine/delete_report.h"
@@ -39,14 +40,23 @@ inline constexpr const char* kNoButton = "Nein";
 inline constexpr const char* kNameListAccessibleName = "Dateinamen";
 inline constexpr const char* kProgressBarAccessibleName = "Fortschritt";
 
-// The delete button's tip: the folder it searches, or that it asks for one, and whether the
-// files it finds are deleted or go to the trash.
-std::string SearchesFolderTip(std::string_view folder, bool toTrash);
-std::string AsksForFolderTip(bool toTrash);
+// The big button's caption, which says where the found files go.
+const char* DeleteButton(bool toTrash);
+// The delete button's tip: the folder it searches, or that it asks for one, whether the files
+// it finds are deleted or go to the trash, and whether they are shown first.
+std::string SearchesFolderTip(std::string_view folder, bool toTrash, bool lookFirst);
+std::string AsksForFolderTip(bool toTrash, bool lookFirst);
+// The main window's menu bar ('&' marks each mnemonic) and its items beside those below.
+inline constexpr const char* kOptionsMenu = "&Optionen";
+inline constexpr const char* kHistoryMenu = "&Verlauf";
+inline constexpr const char* kPassesMenuItem = "&Durchgänge...";
+// The last line of the window's report of a pass to the trash: how to take it back.
+inline constexpr const char* kTakeBackHint = "Zurückholen: Verlauf > Durchgänge";
+inline constexpr const char* kCliTakeBackHint = "Zurückholen: tarnwick-cli --undo";
 // The checkable item of the main window's menus that sends found files to the trash.
-inline constexpr const char* kTrashMenuItem = "In den Papierkorb verschieben statt löschen";
+inline constexpr const char* kTrashMenuItem = "In den &Papierkorb verschieben statt löschen";
 // The checkable item that shows what a pass found before it deals with any of it.
-inline constexpr const char* kLookFirstMenuItem = "Vor dem Löschen zeigen, was gefunden wurde";
+inline constexpr const char* kLookFirstMenuItem = "&Erst ansehen, dann löschen";
 // The window that shows it.
 inline constexpr const char* kFoundFilesCaption = "Gefundene Dateien";
 inline constexpr const char* kTickAllButton = "Alle";
@@ -56,7 +66,7 @@ std::string FoundFilesLine(uint64_t found);
 // Its button that deals with the ticked files.
 const char* DealButton(bool toTrash);
 // The item that takes the last pass to the trash back, and what taking back did.
-inline constexpr const char* kTakeBackMenuItem = "Letzten Durchgang aus dem Papierkorb zurückholen";
+inline constexpr const char* kTakeBackMenuItem = "&Letzten Durchgang aus dem Papierkorb zurückholen";
 inline constexpr const char* kNothingToTakeBack =
     "Es gibt keinen Durchgang, der aus dem Papierkorb zurückgeholt werden könnte.";
 std::string TakeBackReport(const engine::TakeBackReport& report,
@@ -71,6 +81,23 @@ std::string TakeBackResultText(const engine::TakeBackResult& result,
 // are still to take back, and the folder it searched.
 std::string KeptPassLine(const engine::KeptPassSummary& pass,
                          const std::function<std::string(std::string_view)>& shown);
+// The window of the kept passes: one row each, newest first, in its columns (number, when,
+// folder, files still to take back; for a record that cannot be used its reason in place of
+// the folder), and its buttons.
+inline constexpr const char* kPassesCaption = "Durchgänge";
+inline constexpr const char* kPassesAccessibleName = "Durchgänge, die sich zurückholen lassen";
+inline constexpr const char* kPassesColumns[] = {"Nr.", "Zeit", "Ordner", "Zurückzuholen"};
+inline constexpr const char* kTakeBackButton = "Zurückholen";
+inline constexpr const char* kFilesButton = "Dateien...";
+std::vector<std::string> PassRow(const engine::KeptPassSummary& pass);
+// The window of one kept pass's files: each with a check box, and the reason why one stayed
+// in the trash when it was to come back.
+std::string PassFilesCaption(uint64_t number);
+inline constexpr const char* kPassFilesLine =
+    "Die angehakten Dateien kommen zurück; die übrigen bleiben im Papierkorb und vermerkt.";
+inline constexpr const char* kPassFilesAccessibleName =
+    "Dateien des Durchgangs, zum Zurückholen angehakt";
+std::string StayedInTrash(const std::error_code& error);
 // The record of a pass to the trash could not be written, and why.
 std::string TrashRecordNotSaved(std::string_view recordPath, const std::error_code& error);
 // The folder of the kept passes is not used, and why (a link, another user's, writable by
@@ -85,7 +112,7 @@ inline constexpr const char* kChooseFolderCaption = "Ordner zum Durchsuchen wäh
 
 // The folders a pass never enters: the main window's menu item, the window that lists them,
 // and the delete button's tip while the folder it searches is one of them or lies in one.
-inline constexpr const char* kExcludedFoldersMenuItem = "Ausgenommene Ordner...";
+inline constexpr const char* kExcludedFoldersMenuItem = "&Ausgenommene Ordner...";
 inline constexpr const char* kExcludedFoldersCaption = "Ausgenommene Ordner";
 inline constexpr const char* kAddFolderButton = "Ordner hinzufügen...";
 inline constexpr const char* kRemoveFolderButton = "Entfernen";

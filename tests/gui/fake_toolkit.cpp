@@ -52,6 +52,22 @@ std::unique_ptr<gui::ExcludedFoldersView> FakeToolkit::CreateExcludedFoldersWind
   return view;
 }
 
+std::unique_ptr<gui::PassesView> FakeToolkit::CreatePassesWindow(gui::PassesWindow& rules,
+                                                                  gui::WindowView&) {
+  auto view = std::make_unique<FakePassesWindow>(*this);
+  passes = &rules;
+  passesWindow = view.get();
+  return view;
+}
+
+std::unique_ptr<gui::PassFilesView> FakeToolkit::CreatePassFilesWindow(
+    gui::PassFilesWindow& rules, gui::WindowView&) {
+  auto view = std::make_unique<FakePassFilesWindow>(*this);
+  passFiles = &rules;
+  passFilesWindow = view.get();
+  return view;
+}
+
 void FakeToolkit::ProcessPendingEvents() { onEvents(); }
 
 void FakeToolkit::WaitUntil(const std::function<bool()>& done) {

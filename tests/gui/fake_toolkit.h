@@ -15,7 +15,9 @@
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
 #include "gui/name_entry_dialog.h"
+#include "gui/pass_files_window.h"
 #include "gui/pass_progress.h"
+#include "gui/passes_window.h"
 
 namespace tarnwick::testing {
 
@@ -62,6 +64,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   std::optional<int> SelectedIndex() const override { return selected; }
   void EnableRemoveButton(bool enabled) override { removeEnabled = enabled; }
   void EnableDeleteButton(bool enabled) override { deleteEnabled = enabled; }
+  void SetDeleteButtonCaption(const std::string& caption) override { deleteCaption = caption; }
   void SetDeleteButtonTip(const std::string& tip) override { deleteTip = tip; }
   void SetItemChecked(gui::MenuItem item, bool value) override { checked[item] = value; }
   void EnableItem(gui::MenuItem item, bool value) override { enabled[item] = value; }
@@ -76,7 +79,7 @@ class FakeMainWindow : public FakeWindow<gui::MainWindowView> {
   std::optional<int> selected;
   bool removeEnabled = true;
   bool deleteEnabled = true;
-  std::string deleteTip;
+  std::string deleteCaption, deleteTip;
   std::map<gui::MenuItem, bool> checked;  // the menu items' check marks and states
   std::map<gui::MenuItem, bool> enabled;
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
@@ -152,6 +155,36 @@ class FakeExcludedFoldersWindow : public FakeWindow<gui::ExcludedFoldersView> {
   std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
 };
 
+class FakePassesWindow : public FakeWindow<gui::PassesView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetRows(const std::vector<std::vector<std::string>>& list,
+               std::optional<int> row) override {
+    rows = list;
+    selected = row;
+  }
+  std::optional<int> SelectedIndex() const override { return selected; }
+  void EnableTakeBackButton(bool enabled) override { takeBackEnabled = enabled; }
+  void EnableFilesButton(bool enabled) override { filesEnabled = enabled; }
+
+  std::vector<std::vector<std::string>> rows;
+  std::optional<int> selected;
+  bool takeBackEnabled = true;
+  bool filesEnabled = true;
+};
+
+class FakePassFilesWindow : public FakeWindow<gui::PassFilesView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetCaption(const std::string& text) override { caption = text; }
+  void SetRowCount(size_t count) override { rows = count; }
+  void RefreshRows() override { ++refreshes; }
+
+  std::string caption;
+  size_t rows = 0;
+  int refreshes = 0;
+};
+
 class FakeToolkit : public gui::Toolkit {
  public:
   std::unique_ptr<gui::MainWindowView> CreateMainWindow(gui::MainWindow& rules) override;
@@ -165,6 +198,10 @@ class FakeToolkit : public gui::Toolkit {
                                                               gui::MainWindowView& owner) override;
   std::unique_ptr<gui::ExcludedFoldersView> CreateExcludedFoldersWindow(
       gui::ExcludedFoldersWindow& rules, gui::MainWindowView& owner) override;
+  std::unique_ptr<gui::PassesView> CreatePassesWindow(gui::PassesWindow& rules,
+                                                      gui::WindowView& owner) override;
+  std::unique_ptr<gui::PassFilesView> CreatePassFilesWindow(gui::PassFilesWindow& rules,
+                                                            gui::WindowView& owner) override;
 
   // Runs `onEvents` once.
   void ProcessPendingEvents() override;
@@ -194,6 +231,10 @@ class FakeToolkit : public gui::Toolkit {
   FakeFoundFilesWindow* foundFilesWindow = nullptr;
   gui::ExcludedFoldersWindow* excludedFolders = nullptr;
   FakeExcludedFoldersWindow* excludedFoldersWindow = nullptr;
+  gui::PassesWindow* passes = nullptr;
+  FakePassesWindow* passesWindow = nullptr;
+  gui::PassFilesWindow* passFiles = nullptr;
+  FakePassFilesWindow* passFilesWindow = nullptr;
   std::string progressTitle;
 };
 

@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, APassLeavesExcludedFoldersAloneAndTheTipSaysWhenItWouldSe
   EXPECT_NE(toolkit_.messages[0].prompt.find(texts::ExcludedFoldersSkipped(1)), std::string::npos);
 
   window_.ShowSearchRoot();
-  EXPECT_EQ(view().deleteTip, texts::SearchesFolderTip(state_.SearchRoot, false));
+  EXPECT_EQ(view().deleteTip, texts::SearchesFolderTip(state_.SearchRoot, false, false));
   window_.excludedFolders().Append(NativePath(dir_ / "root"));
   window_.ShowSearchRoot();
   EXPECT_EQ(view().deleteTip, texts::SearchesNothingTip(state_.SearchRoot));
@@ -266,8 +266,8 @@ TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
   state_.AskForSearchRoot = true;
   window_.ShowSearchRoot();
   EXPECT_EQ(view().deleteTip,
-            "Fragt zuerst, welcher Ordner durchsucht wird, und löscht dort die gelisteten "
-            "Dateinamen.");
+            "Fragt zuerst, welcher Ordner durchsucht wird, und löscht die gefundenen Dateien "
+            "endgültig.");
 
   window_.DeleteClick();  // cancelled: nothing is searched, nothing shown
   EXPECT_EQ(view().chooserCaption, "Ordner zum Durchsuchen wählen");
@@ -281,19 +281,31 @@ TEST_F(MainWindowTest, AnInstalledCopyAsksForTheFolderToSearchEachTime) {
   EXPECT_EQ(state_.SearchRoot, NativePath(dir_ / "chosen/"));
 }
 
+// The mode is seen: the item's check mark, the big button's caption and its tip say where the
+// found files go, and whether they are shown first.
 TEST_F(MainWindowTest, TheTrashItemSwitchesTheModeAndIsRemembered) {
   window_.ShowSearchRoot();
   EXPECT_FALSE(view().checked[gui::MenuItem::kTrash]);
+  EXPECT_EQ(view().deleteCaption,
+            "Jetzt rekursiv nach den gelisteten Dateinamen suchen und löschen");
   window_.TrashItemClick();
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(view().checked[gui::MenuItem::kTrash]);
+  EXPECT_EQ(view().deleteCaption,
+            "Jetzt rekursiv nach den gelisteten Dateinamen suchen und in den Papierkorb "
+            "verschieben");
   EXPECT_EQ(view().deleteTip, "Durchsucht " + state_.SearchRoot +
-                                  " und alle Unterordner und verschiebt die gelisteten "
-                                  "Dateinamen in den Papierkorb.");
-  EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=1\n"));
+                                  " und alle Unterordner und verschiebt die gefundenen Dateien "
+                                  "in den Papierkorb (zurückholen: Verlauf > Durchgänge).");
+  window_.LookFirstItemClick();
+  EXPECT_TRUE(view().deleteTip.ends_with(" Die gefundenen Dateien werden zuerst gezeigt."));
+  window_.LookFirstItemClick();
+  EXPECT_EQ(ReadFile(state_.SettingsPath),
+            NewFileLines("[Kelvane Tarnwick]\nPapierkorb=1\nVorschau=0\n"));
   window_.TrashItemClick();
   EXPECT_FALSE(view().checked[gui::MenuItem::kTrash]);
-  EXPECT_EQ(ReadFile(state_.SettingsPath), NewFileLines("[Kelvane Tarnwick]\nPapierkorb=0\n"));
+  EXPECT_EQ(ReadFile(state_.SettingsPath),
+            NewFileLines("[Kelvane Tarnwick]\nPapierkorb=0\nVorschau=0\n"));
 
   state_.SettingsPath = dir_ / "no-such-folder/tarnwick.ini";  // kept for this run all the same
   window_.TrashItemClick();
@@ -325,7 +337,8 @@ TEST_F(MainWindowTest, TheLookFirstDealsOnlyWithTheTickedFiles) {
          found.NoneClick();
          found.AllClick();
          found.DealClick();
-       }, 0, "Es wurden '3' Dateien gefunden und in den Papierkorb verschoben.   "},
+       }, 0, "Es wurden '3' Dateien gefunden und in den Papierkorb verschoben.   \n\n"
+             "Zurückholen: Verlauf > Durchgänge"},
 #endif
       {"cancelled", false, [](FoundFilesWindow& found) { found.CancelClick(); }, 3, nullptr},
   };

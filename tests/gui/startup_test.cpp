@@ -48,7 +48,8 @@ TEST_F(StartupTest, WithoutSettingsTheMainWindowOpensEmpty) {
   EXPECT_EQ(state_.AppTitle, "Kelvane Tarnwick");
   EXPECT_FALSE(state_.AskForSearchRoot);  // a copy in a folder the user can write
   EXPECT_EQ(toolkit_.mainWindow->deleteTip,
-            "Durchsucht " + Dir() + " und alle Unterordner und löscht die gelisteten Dateinamen.");
+            "Durchsucht " + Dir() + " und alle Unterordner und löscht die gefundenen Dateien "
+            "endgültig.");
   EXPECT_FALSE(fs::exists(state_.SettingsPath));
 }
 

@@ -35,7 +35,7 @@ ExcludedFoldersWidget::ExcludedFoldersWidget(ExcludedFoldersWindow& rules, QWidg
   setTabOrder(AddButton, RemoveButton);
   setTabOrder(RemoveButton, CloseButton);
   FolderList->setFocus();  // when the window opens, as in the other windows
-  LetEnterPressButtons(*this);
+  ApplyKeyboardRules(*this);
 
   connect(FolderList, &QListWidget::itemSelectionChanged, this, [this] { rules_.ListClick(); });
   connect(AddButton, &QPushButton::clicked, this, [this] { rules_.AddClick(); });

@@ -17,7 +17,9 @@ class ExcludedFoldersWidget : public QtWindow<ExcludedFoldersView, QDialog> {
 
   void SetEntries(const std::vector<std::string>& entries) override;
   std::optional<int> SelectedIndex() const override;
-  void EnableRemoveButton(bool enabled) override { RemoveButton->setEnabled(enabled); }
+  void EnableRemoveButton(bool enabled) override {
+    EnableKeepingFocus(*RemoveButton, enabled, *FolderList);
+  }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {
     return qt::ChooseFolder(this, caption, start);

@@ -8,36 +8,6 @@
 
 namespace tarnwick::gui::qt {
 
-int FoundFilesModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rules_.RowCount());
-}
-
-QVariant FoundFilesModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
-  const auto row = static_cast<size_t>(index.row());
-  if (role == Qt::DisplayRole) return QString::fromStdString(rules_.PathAt(row));
-  if (role == Qt::CheckStateRole) return rules_.IsTicked(row) ? Qt::Checked : Qt::Unchecked;
-  return {};
-}
-
-bool FoundFilesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!index.isValid() || role != Qt::CheckStateRole) return false;
-  const auto row = static_cast<size_t>(index.row());
-  if ((value.toInt() == Qt::Checked) != rules_.IsTicked(row)) rules_.ToggleRow(row);
-  emit dataChanged(index, index, {Qt::CheckStateRole});
-  return true;
-}
-
-Qt::ItemFlags FoundFilesModel::flags(const QModelIndex& index) const {
-  if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
-}
-
-void FoundFilesModel::TicksChanged() {
-  if (rowCount({}) == 0) return;
-  emit dataChanged(index(0), index(rowCount({}) - 1), {Qt::CheckStateRole});
-}
-
 FoundFilesWidget::FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner)
     : QtWindow(&owner),
       FoundLabel(new QLabel(this)),
@@ -74,7 +44,7 @@ FoundFilesWidget::FoundFilesWidget(FoundFilesWindow& rules, QWidget& owner)
   setTabOrder(TickNoneButton, DealButton);
   setTabOrder(DealButton, CancelButton);
   FileList->setFocus();
-  LetEnterPressButtons(*this);
+  ApplyKeyboardRules(*this);
 
   connect(TickAllButton, &QPushButton::clicked, this, [this] { rules_.AllClick(); });
   connect(TickNoneButton, &QPushButton::clicked, this, [this] { rules_.NoneClick(); });
@@ -90,10 +60,7 @@ void FoundFilesWidget::SetDealCaption(const std::string& caption) {
   DealButton->setText(QString::fromStdString(caption));
 }
 
-void FoundFilesWidget::SetRowCount(size_t) {
-  model_.Reset();
-  if (model_.rowCount({}) > 0) FileList->setCurrentIndex(model_.index(0));
-}
+void FoundFilesWidget::SetRowCount(size_t) { model_.Reset(*FileList); }
 
 void FoundFilesWidget::closeEvent(QCloseEvent* event) {
   event->ignore();

@@ -26,7 +26,7 @@ LaunchWindowWidget::LaunchWindowWidget(LaunchWindow& rules)
   AddNameAndSearchButton->setGeometry(PixelRect(layout::kLaunchAddAndSearch));
   setTabOrder(SearchPathButton, AddNameAndSearchButton);
   SearchPathButton->setFocus();  // when the window opens
-  LetEnterPressButtons(*this);
+  ApplyKeyboardRules(*this);
 
   connect(SearchPathButton, &QPushButton::clicked, this, [this] { rules_.SearchPathClick(); });
   connect(AddNameAndSearchButton, &QPushButton::clicked, this, [this] { rules_.AddNameAndSearchClick(); });

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
+#include <QShortcut>
 
 #include "gui/layout.h"
 #include "texts/texts.h"
@@ -9,16 +11,17 @@
 namespace tarnwick::gui::qt {
 
 MainWindowWidget::MainWindowWidget(MainWindow& rules)
-    : NamesList(new QListWidget(this)),
-      AddNameButton(new QPushButton(texts::kAddButton, this)),
-      RemoveNameButton(new QPushButton(texts::kRemoveButton, this)),
-      DeleteButton(new WrappingButton(texts::kDeleteButton, this)),
+    : MenuBar(new QMenuBar(this)),
+      Client(new QWidget(this)),
+      NamesList(new QListWidget(Client)),
+      AddNameButton(new QPushButton(texts::kAddButton, Client)),
+      RemoveNameButton(new QPushButton(texts::kRemoveButton, Client)),
+      DeleteButton(new WrappingButton(texts::kDeleteButton, Client)),
       rules_(rules) {
   setObjectName("MainWindow");
   setWindowTitle(texts::kMainWindowCaption);
   setWindowIcon(QIcon(":/tarnwick.png"));
   setFont(UiFont(layout::kNormalPoints));
-  setFixedSize(PixelRect(layout::kMainWindow).size());
 
   NamesList->setObjectName("NamesList");
   NamesList->setGeometry(PixelRect(layout::kMainList));
@@ -36,17 +39,28 @@ MainWindowWidget::MainWindowWidget(MainWindow& rules)
   setTabOrder(AddNameButton, RemoveNameButton);
   setTabOrder(RemoveNameButton, DeleteButton);
   NamesList->setAccessibleName(texts::kNameListAccessibleName);  // the list shows no caption
-  NamesList->setFocus();  // when the window opens
-  LetEnterPressButtons(*this);
 
   connect(NamesList, &QListWidget::itemSelectionChanged, this, [this] { rules_.NameListClick(); });
   connect(AddNameButton, &QPushButton::clicked, this, [this] { rules_.AddNameClick(); });
   connect(RemoveNameButton, &QPushButton::clicked, this, [this] { rules_.RemoveNameClick(); });
   connect(DeleteButton, &QPushButton::clicked, this, [this] { rules_.DeleteClick(); });
-  MakeActions();
+  MakeMenus();
+
+  // The client area keeps its described size; the menu bar stands above it.
+  const QSize client = PixelRect(layout::kMainWindow).size();
+  const int bar = MenuBar->sizeHint().height();
+  MenuBar->setGeometry(0, 0, client.width(), bar);
+  Client->setGeometry(0, bar, client.width(), client.height());
+  setFixedSize(client.width(), bar + client.height());
+  NamesList->setFocus();  // when the window opens
+  ApplyKeyboardRules(*this);
 }
 
-void MainWindowWidget::MakeActions() {
+void MainWindowWidget::MakeMenus() {
+  std::map<BarMenu, QMenu*> menus;
+  for (const BarMenuEntry& entry : kMenuBar) {
+    menus[entry.menu] = MenuBar->addMenu(entry.text);
+  }
   for (const MenuItemEntry& entry : kMainWindowMenu) {
     auto* action = new QAction(entry.text, this);
     action->setCheckable(entry.checkable);
@@ -56,13 +70,27 @@ void MainWindowWidget::MakeActions() {
       rules_.MenuItemClick(item);
     });
     actions_[entry.item] = action;
+    menus.at(entry.menu)->addAction(action);
   }
-  // A right click on the list or on the delete button offers the items.
+  // A right click on the list or on the delete button offers the items of its own menu.
   for (QWidget* widget : {static_cast<QWidget*>(NamesList), static_cast<QWidget*>(DeleteButton)}) {
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const MenuItemEntry& entry : kMainWindowMenu) widget->addAction(Action(entry.item));
+    for (const MenuItem item : kContextMenu) widget->addAction(Action(item));
   }
   Action(MenuItem::kTakeBack)->setEnabled(false);
+  // F10 opens the menu bar, as it does in the desktops' own programs.
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(f10, &QShortcut::activated, this, [this] {
+    MenuBar->setActiveAction(MenuBar->actions().front());
+  });
+}
+
+void MainWindowWidget::EnableRemoveButton(bool enabled) {
+  EnableKeepingFocus(*RemoveNameButton, enabled, *NamesList);
+}
+
+void MainWindowWidget::EnableDeleteButton(bool enabled) {
+  EnableKeepingFocus(*DeleteButton, enabled, *NamesList);
 }
 
 void MainWindowWidget::SetEntries(const std::vector<std::string>& entries) {
@@ -79,6 +107,10 @@ void MainWindowWidget::AppendEntry(const std::string& entry) {
 std::optional<int> MainWindowWidget::SelectedIndex() const {
   if (NamesList->selectedItems().isEmpty() || NamesList->currentRow() < 0) return std::nullopt;
   return NamesList->currentRow();
+}
+
+void MainWindowWidget::SetDeleteButtonCaption(const std::string& caption) {
+  DeleteButton->setText(QString::fromStdString(caption));
 }
 
 void MainWindowWidget::SetDeleteButtonTip(const std::string& tip) {

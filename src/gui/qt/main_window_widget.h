@@ -1,9 +1,11 @@
-// The main window in Qt: its widgets, and the actions of the main window's menu table in the
-// menu of a right click on the list or the big button.
+// The main window in Qt: the menu bar, and below it the client area with its widgets; the
+// actions of the main window's menu table, shared by the menu bar and the menu of a right
+// click on the list or the big button.
 #pragma once
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <map>
 
@@ -21,8 +23,9 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void SetEntries(const std::vector<std::string>& entries) override;
   void AppendEntry(const std::string& entry) override;
   std::optional<int> SelectedIndex() const override;
-  void EnableRemoveButton(bool enabled) override { RemoveNameButton->setEnabled(enabled); }
-  void EnableDeleteButton(bool enabled) override { DeleteButton->setEnabled(enabled); }
+  void EnableRemoveButton(bool enabled) override;
+  void EnableDeleteButton(bool enabled) override;
+  void SetDeleteButtonCaption(const std::string& caption) override;
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetItemChecked(MenuItem item, bool checked) override { Action(item)->setChecked(checked); }
   void EnableItem(MenuItem item, bool enabled) override { Action(item)->setEnabled(enabled); }
@@ -32,6 +35,8 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   // The action of a menu item, shared by every menu that shows it.
   QAction* Action(MenuItem item) const { return actions_.at(item); }
 
+  QMenuBar* const MenuBar;
+  QWidget* const Client;  // the client area below the menu bar, of the described size
   QListWidget* const NamesList;
   QPushButton* const AddNameButton;
   QPushButton* const RemoveNameButton;
@@ -41,7 +46,7 @@ class MainWindowWidget : public QtWindow<MainWindowView> {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void MakeActions();
+  void MakeMenus();
 
   MainWindow& rules_;
   std::map<MenuItem, QAction*> actions_;

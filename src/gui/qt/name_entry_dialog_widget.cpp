@@ -29,7 +29,7 @@ NameEntryDialogWidget::NameEntryDialogWidget(NameEntryDialog& rules, QWidget& ow
   setTabOrder(NameText, CancelButton);
   setTabOrder(CancelButton, AcceptButton);
   NameText->setAccessibleName(texts::kNameEntryCaption);
-  LetEnterPressButtons(*this);
+  ApplyKeyboardRules(*this);
 
   connect(AcceptButton, &QPushButton::clicked, this, [this] { rules_.AcceptClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });

@@ -42,7 +42,7 @@ ProgressWindowWidget::ProgressWindowWidget(PassProgress& rules, QWidget& owner,
   CancelButton->setObjectName("CancelButton");
   CancelButton->setGeometry(PixelRect(layout::kProgressCancel));
   connect(CancelButton, &QPushButton::clicked, this, [this] { rules_.CancelClick(); });
-  LetEnterPressButtons(*this);
+  ApplyKeyboardRules(*this);
 
   const QRect ownerFrame = owner.frameGeometry();
   move(ownerFrame.center() - rect().center());

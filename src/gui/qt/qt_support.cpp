@@ -1,5 +1,8 @@
 #include "gui/qt/qt_support.h"
 
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -39,13 +42,74 @@ class EnterClicks : public QObject {
   }
 };
 
+// Keeps Enter in a list to itself, and lets the first key that moves in a list with nothing
+// selected select the current row.
+class ListKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* list = static_cast<QAbstractItemView*>(watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    const bool moves = key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home ||
+                       key == Qt::Key_End || key == Qt::Key_PageDown || key == Qt::Key_PageUp;
+    if (!moves || list->model() == nullptr || list->model()->rowCount() == 0 ||
+        list->selectionModel()->hasSelection()) {
+      return false;
+    }
+    QModelIndex row = list->currentIndex();
+    if (!row.isValid() || key == Qt::Key_Home) row = list->model()->index(0, 0);
+    if (key == Qt::Key_End) row = list->model()->index(list->model()->rowCount() - 1, 0);
+    list->setCurrentIndex(row);  // selects it, as a single-selection list does
+    list->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect |
+                                            QItemSelectionModel::Rows);
+    return true;
+  }
+};
+
+// Shift+F10 opens a widget's own menu, as the Menu key does.
+class MenuKey : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (press->key() != Qt::Key_F10 || press->modifiers() != Qt::ShiftModifier) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, widget->rect().center(),
+                           widget->mapToGlobal(widget->rect().center()));
+    QCoreApplication::sendEvent(widget, &open);
+    return true;
+  }
+};
+
 }  // namespace
 
-void LetEnterPressButtons(QWidget& window) {
-  auto* filter = new EnterClicks(&window);
+void ApplyKeyboardRules(QWidget& window) {
+  auto* enter = new EnterClicks(&window);
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
-    button->installEventFilter(filter);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->installEventFilter(enter);
   }
+  auto* lists = new ListKeys(&window);
+  for (QAbstractItemView* list : window.findChildren<QAbstractItemView*>()) {
+    list->installEventFilter(lists);
+  }
+  auto* menuKey = new MenuKey(&window);
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (widget->contextMenuPolicy() == Qt::ActionsContextMenu) widget->installEventFilter(menuKey);
+  }
+}
+
+void EnableKeepingFocus(QWidget& control, bool enabled, QWidget& fallback) {
+  if (!enabled && control.hasFocus()) fallback.setFocus(Qt::TabFocusReason);
+  control.setEnabled(enabled);
 }
 
 QRect PixelRect(TwipsRect twips) {

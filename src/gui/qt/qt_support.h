@@ -18,9 +18,16 @@ QRect PixelRect(TwipsRect twips);
 // The interface font: MS Sans Serif where it exists, else a sans-serif face of the same size.
 QFont UiFont(double points, bool bold = false);
 
-// Enter presses the focused push button of the window, as Space does, and as it does in the
-// Windows program; Enter pressed anywhere else is left alone.
-void LetEnterPressButtons(QWidget& window);
+// How the keyboard works in every window, as it does in the Windows program: Enter presses the
+// focused push button, as Space does, and no button is a default that Enter elsewhere would
+// press; Enter in a list does nothing; in a list with nothing selected the first arrow, Home or
+// End key selects the current row rather than the one after it; Shift+F10 opens a widget's
+// own menu, as the Menu key does. Call once the window's widgets are made.
+void ApplyKeyboardRules(QWidget& window);
+
+// Enables or disables `control`, never leaving the focus on a disabled one: when it has the
+// focus, the focus moves on first, to `fallback`.
+void EnableKeepingFocus(QWidget& control, bool enabled, QWidget& fallback);
 
 // The platform's folder chooser over `owner`, opening at `start`; nothing when it was
 // cancelled. The folder comes as the file system's own bytes.
@@ -34,7 +41,12 @@ class QtWindow : public Base, public View {
  public:
   using Base::Base;
 
-  void ShowWindow() override { this->show(); }
+  // The focus is shown from the start, not only once Tab was pressed: the keyboard is as much
+  // the way in as the mouse.
+  void ShowWindow() override {
+    this->setAttribute(Qt::WA_KeyboardFocusChange, true);
+    this->show();
+  }
   void CloseWindow() override { this->hide(); }
   TwipsSize ScreenSize() const override;
   TwipsSize OuterSize() const override;

@@ -7,13 +7,14 @@
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
+#include "gui/qt/passes_widget.h"
 #include "gui/qt/progress_window_widget.h"
 
 namespace tarnwick::gui::qt {
 namespace {
 
 // Every view this toolkit makes is a widget.
-QWidget& Widget(MainWindowView& view) { return dynamic_cast<QWidget&>(view); }
+QWidget& Widget(WindowView& view) { return dynamic_cast<QWidget&>(view); }
 
 }  // namespace
 
@@ -44,6 +45,15 @@ std::unique_ptr<FoundFilesView> QtToolkit::CreateFoundFilesWindow(FoundFilesWind
 std::unique_ptr<ExcludedFoldersView> QtToolkit::CreateExcludedFoldersWindow(
     ExcludedFoldersWindow& rules, MainWindowView& owner) {
   return std::make_unique<ExcludedFoldersWidget>(rules, Widget(owner));
+}
+
+std::unique_ptr<PassesView> QtToolkit::CreatePassesWindow(PassesWindow& rules, WindowView& owner) {
+  return std::make_unique<PassesWidget>(rules, Widget(owner));
+}
+
+std::unique_ptr<PassFilesView> QtToolkit::CreatePassFilesWindow(PassFilesWindow& rules,
+                                                                WindowView& owner) {
+  return std::make_unique<PassFilesWidget>(rules, Widget(owner));
 }
 
 void QtToolkit::ProcessPendingEvents() { QCoreApplication::processEvents(); }

@@ -18,6 +18,9 @@ class QtToolkit : public Toolkit {
                                                          MainWindowView& owner) override;
   std::unique_ptr<ExcludedFoldersView> CreateExcludedFoldersWindow(ExcludedFoldersWindow& rules,
                                                                    MainWindowView& owner) override;
+  std::unique_ptr<PassesView> CreatePassesWindow(PassesWindow& rules, WindowView& owner) override;
+  std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
+                                                       WindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

@@ -61,7 +61,11 @@ TEST_F(ViewsTest, MainWindowHasItsCaptionsGeometryAndPlace) {
   MainWindowWidget& form = Main();
   EXPECT_EQ(form.objectName(), "MainWindow");
   EXPECT_EQ(form.windowTitle(), "Kelvane Tarn Wick");
-  EXPECT_EQ(form.size(), QSize(169, 415));
+  EXPECT_EQ(form.Client->size(), QSize(169, 415));  // the menu bar stands above it
+  EXPECT_EQ(form.Client->y(), form.MenuBar->height());
+  QStringList menus;
+  for (QAction* menu : form.MenuBar->actions()) menus << menu->text();
+  EXPECT_EQ(menus, (QStringList{"&Optionen", "&Verlauf"}));
   EXPECT_EQ(form.DeleteButton->geometry(), QRect(4, 324, 161, 89));
   EXPECT_EQ(form.AddNameButton->text(), "neuer Dateiname...");
   EXPECT_EQ(form.RemoveNameButton->text(), "Dateiname entfernen...");
@@ -128,7 +132,8 @@ TEST_F(ViewsTest, DeleteButtonReportsInAnInformationBox) {
 
 TEST_F(ViewsTest, TheTrashItemIsInTheMenusOfTheListAndTheDeleteButton) {
   QAction* item = Main().Action(MenuItem::kTrash);
-  EXPECT_EQ(item->text(), "In den Papierkorb verschieben statt löschen");
+  EXPECT_EQ(item->text(), "In den &Papierkorb verschieben statt löschen");
+  EXPECT_TRUE(Main().MenuBar->actions().front()->menu()->actions().contains(item));
   for (QWidget* widget : std::initializer_list<QWidget*>{Main().NamesList, Main().DeleteButton}) {
     EXPECT_EQ(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
     EXPECT_TRUE(widget->actions().contains(item));
@@ -137,13 +142,14 @@ TEST_F(ViewsTest, TheTrashItemIsInTheMenusOfTheListAndTheDeleteButton) {
   EXPECT_TRUE(state_.UseTrash);
   EXPECT_TRUE(item->isChecked());
   EXPECT_TRUE(Main().DeleteButton->toolTip().contains("Papierkorb"));
+  EXPECT_TRUE(Main().DeleteButton->text().contains("in den Papierkorb verschieben"));
 }
 
 // The look: the menu item reaches its rule; in the window Space toggles the focused row's
 // check box and the deal button hands the choice back.
 TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
   QAction* item = Main().Action(MenuItem::kLookFirst);
-  EXPECT_EQ(item->text(), "Vor dem Löschen zeigen, was gefunden wurde");
+  EXPECT_EQ(item->text(), "&Erst ansehen, dann löschen");
   EXPECT_TRUE(Main().DeleteButton->actions().contains(item));
   item->trigger();
   EXPECT_TRUE(item->isChecked());
@@ -159,6 +165,8 @@ TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles
     EXPECT_EQ(found->FileList->model()->rowCount(), 2);
     EXPECT_EQ(found->FileList->accessibleName(), "Gefundene Dateien, zum Löschen angehakt");
     QTest::keyClick(found->FileList, Qt::Key_Space);  // the first row: b, as the walk goes
+    QTest::keyClick(found->FileList, Qt::Key_Return);  // ticks nothing again, presses nothing
+    EXPECT_TRUE(found->isVisible());
     QTest::mouseClick(found->DealButton, Qt::LeftButton);
   });
   SeenMessage seen;
@@ -173,7 +181,7 @@ TEST_F(ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles
 
 TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelectedFolder) {
   QAction* item = Main().Action(MenuItem::kExcludedFolders);
-  EXPECT_EQ(item->text(), "Ausgenommene Ordner...");
+  EXPECT_EQ(item->text(), "&Ausgenommene Ordner...");
   EXPECT_TRUE(Main().NamesList->actions().contains(item));
   EXPECT_TRUE(Main().DeleteButton->actions().contains(item));
   mainWindow_.excludedFolders().Append("/a");
@@ -190,9 +198,14 @@ TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelected
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
     EXPECT_TRUE(window->RemoveButton->isEnabled());
-    QTest::mouseClick(window->RemoveButton, Qt::LeftButton);
+    QTest::keyClick(list, Qt::Key_Return);  // opens no folder chooser
+    window->RemoveButton->setFocus();
+    QTest::keyClick(window->RemoveButton, Qt::Key_Space);
     EXPECT_EQ(window->FolderList->count(), 1);
-    QTest::keyClick(window, Qt::Key_Escape);
+    // The button that disabled itself gave the focus to the list first.
+    EXPECT_FALSE(window->RemoveButton->isEnabled());
+    EXPECT_TRUE(window->FolderList->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   });
   item->trigger();
   EXPECT_TRUE(seen);
