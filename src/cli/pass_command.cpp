@@ -189,6 +189,9 @@ int RunPass(const Options& options, const core::AppState& state, const core::Nam
   if (!options.quiet || !complete || options.json) {
     PrintReport(options, report, chosen, options.noPaths ? nullptr : &observer.DealtWith(),
                 observer, out, out);
+    if (!options.json && report.toTrash && report.deleted > 0) {
+      out << texts::kCliTakeBackHint << '\n';
+    }
   }
   if (pass.recordError) {
     observer.Line(err) << texts::TrashRecordNotSaved(pass.recordPath, pass.recordError) << '\n';

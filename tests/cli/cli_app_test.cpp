@@ -136,8 +136,9 @@ TEST_F(Cli, TheTrashAsSetOrAsAskedForOneRun) {
     EXPECT_FALSE(fs::exists(dir_ / "tree/Setup.log"));
     EXPECT_EQ(fs::exists(dir_ / "data/Trash/files/Setup.log"), c.toTrash);
     EXPECT_EQ(out_.str(), std::string("Es wurden '1' Dateien gefunden und ") +
-                              (c.toTrash ? "in den Papierkorb verschoben." : "gelöscht.") +
-                              "   \n");
+                              (c.toTrash ? "in den Papierkorb verschoben.   \n"
+                                           "Zurückholen: tarnwick-cli --undo\n"
+                                         : "gelöscht.   \n"));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
@@ -15,8 +16,10 @@
 #include "gui/qt/launch_window_widget.h"
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
+#include "gui/qt/passes_widget.h"
 #include "gui/qt/progress_window_widget.h"
 #include "gui/qt/qt_toolkit.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/temp_state.h"
 #include "window_test_support.h"
@@ -210,6 +213,73 @@ TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelected
   item->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"/b"});
+}
+
+// "Durchgänge" opens from the menu bar, lists the kept passes in columns, and opens the files
+// of the one selected, where Space unticks a file and "Zurückholen" takes back the rest.
+TEST_F(ViewsTest, ThePassesWindowsTakeBackByKeyboard) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  WriteFile(dir_ / "root/a/Setup.log", "a");
+  WriteFile(dir_ / "root/b/Setup.log", "b");
+  mainWindow_.names().Append("Setup.log");
+  mainWindow_.ShowNames();
+  Main().Action(MenuItem::kTrash)->trigger();
+  Main().show();
+  SeenMessage report;
+  AnswerMessageBox("MessageBox", "OK", report);
+  QTest::mouseClick(Main().DeleteButton, Qt::LeftButton);
+  QAction* item = Main().Action(MenuItem::kPasses);
+  EXPECT_EQ(item->text(), "&Durchgänge...");
+  EXPECT_TRUE(Main().MenuBar->actions().back()->menu()->actions().contains(item));
+  bool seen = false;
+  SeenMessage takenBack;
+  WhenShown<PassesWidget>("PassesWindow", [&](PassesWidget* passes) {
+    EXPECT_EQ(passes->windowTitle(), "Durchgänge");
+    EXPECT_EQ(passes->PassList->headerItem()->text(2), "Ordner");
+    ASSERT_EQ(passes->PassList->topLevelItemCount(), 1);
+    EXPECT_EQ(passes->PassList->topLevelItem(0)->text(3), "2");
+    EXPECT_TRUE(passes->FilesButton->isEnabled());
+    WhenShown<PassFilesWidget>("PassFilesWindow", [&](PassFilesWidget* files) {
+      seen = true;
+      EXPECT_EQ(files->windowTitle(), "Dateien des Durchgangs 1");
+      ASSERT_EQ(files->FileList->model()->rowCount(), 2);
+      QTest::keyClick(files->FileList, Qt::Key_Space);  // the first row: b, as the walk went
+      AnswerMessageBox("MessageBox", "OK", takenBack);
+      QTest::keyClick(files->TakeBackButton, Qt::Key_Return);
+      QTest::keyClick(files, Qt::Key_Escape);
+    });
+    QTest::keyClick(passes->FilesButton, Qt::Key_Return);
+    QTest::keyClick(passes, Qt::Key_Escape);
+  });
+  item->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(takenBack.text, "Es wurden '1' Dateien zurückgeholt.");
+  EXPECT_TRUE(fs::exists(dir_ / "root/a/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "root/b/Setup.log"));
+}
+
+// In a fresh list the first Down or Home selects the first row; Shift+F10 opens the list's own
+// menu, as the Menu key does.
+TEST_F(ViewsTest, TheKeyboardSelectsTheFirstRowAndOpensTheListsMenu) {
+  for (const int key : {int(Qt::Key_Down), int(Qt::Key_Home)}) {
+    for (const int entries : {1, 3}) {
+      SCOPED_TRACE(std::to_string(key) + " in a list of " + std::to_string(entries));
+      mainWindow_.names().Clear();
+      for (int i = 0; i < entries; ++i) mainWindow_.names().Append("n" + std::to_string(i));
+      mainWindow_.ShowNames();
+      QTest::keyClick(Main().NamesList, Qt::Key(key));
+      EXPECT_EQ(mainWindow_.view().SelectedIndex(), 0);
+      EXPECT_TRUE(Main().RemoveNameButton->isEnabled());
+    }
+  }
+  Main().show();
+  bool opened = false;
+  WhenShown<QMenu>("", [&](QMenu* menu) {
+    opened = menu->actions().contains(Main().Action(MenuItem::kTrash));
+    menu->close();
+  });
+  QTest::keyClick(Main().NamesList, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(opened);
 }
 
 // Each window opens with its first control focused; Tab walks the controls in their order
