@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "gui/pass_progress.h"
+#include "gui/qt/qt_support.h"
 
 namespace tarnwick::gui::qt {
 
@@ -21,7 +22,8 @@ class ProgressWindowWidget : public QDialog, public ProgressView {
   void SetFolder(std::string_view folder) override;
   void SetCounts(const std::string& text) override;
   void SetDeleted(const std::string& text) override;
-  void DisableCancel() override { CancelButton->setEnabled(false); }
+  // The window keeps the focus, so that Escape still reaches it.
+  void DisableCancel() override { EnableKeepingFocus(*CancelButton, false, *this); }
   void SetProgress(std::optional<double> done) override;
 
   QLabel* const HeadingLabel;  // "Durchsuche:", then what the pass does with the finds

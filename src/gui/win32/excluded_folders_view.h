@@ -17,7 +17,7 @@ class ExcludedFoldersWin32 : public Win32View<ExcludedFoldersView> {
   void SetEntries(const std::vector<std::string>& entries) override;
   std::optional<int> SelectedIndex() const override;
   void EnableRemoveButton(bool enabled) override {
-    ::EnableWindow(::GetDlgItem(handle(), kRemove), enabled);
+    EnableControl(::GetDlgItem(handle(), kRemove), enabled, list_);
   }
   std::optional<std::string> ChooseFolder(const std::string& caption,
                                           const std::string& start) override {

@@ -23,7 +23,6 @@ FoundFilesWin32::FoundFilesWin32(Win32Toolkit& toolkit, FoundFilesWindow& rules,
   AddControl(L"BUTTON", "", WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundDeal, kDeal, normal);
   AddControl(L"BUTTON", texts::kCancelButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundCancel,
              kCancel, normal);
-  ::SetFocus(list_.handle());
   MakeModalOver(owner);
   OnCommand(kTickAll, [&rules] { rules.AllClick(); });
   OnCommand(kTickNone, [&rules] { rules.NoneClick(); });

@@ -8,9 +8,30 @@
 
 namespace tarnwick::gui::win32 {
 
+namespace {
+
+// The menu bar, its menus and their items in the table's order; Alt and F10 open it, as in
+// every Windows program.
+HMENU MakeMenuBar() {
+  const HMENU bar = ::CreateMenu();
+  for (const BarMenuEntry& menu : kMenuBar) {
+    const HMENU popup = ::CreatePopupMenu();
+    for (const MenuItemEntry& entry : kMainWindowMenu) {
+      if (entry.menu != menu.menu) continue;
+      const UINT flags = MF_STRING | (entry.item == MenuItem::kTakeBack ? MF_GRAYED : 0);
+      ::AppendMenuW(popup, flags, MainWindowWin32::MenuCommand(entry.item),
+                    Wide(entry.text).c_str());
+    }
+    ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.text).c_str());
+  }
+  return bar;
+}
+
+}  // namespace
+
 MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules) : Win32View(toolkit) {
   Create(texts::kMainWindowCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-         nullptr, layout::kMainWindow);
+         nullptr, layout::kMainWindow, MakeMenuBar());
   const HFONT normal = Font(layout::kNormalPoints, false);
   // Created in the order keyboard focus moves through them.
   NameNextControl(texts::kNameListAccessibleName);
@@ -38,32 +59,26 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules) : Win
               [&rules, item = entry.item] { rules.MenuItemClick(item); });
   }
   OnClose([&rules] { rules.Unload(); });  // when it does not end the program, the window stays
-
-  const HMENU system = ::GetSystemMenu(handle(), FALSE);
-  ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-  AppendItems(system);
 }
 
-void MainWindowWin32::AppendItems(HMENU menu) const {
-  for (const MenuItemEntry& entry : kMainWindowMenu) {
-    const auto checked = checked_.find(entry.item);
-    const auto enabled = enabled_.find(entry.item);
-    UINT flags = MF_STRING;
-    if (checked != checked_.end() && checked->second) flags |= MF_CHECKED;
-    if (enabled != enabled_.end() && !enabled->second) flags |= MF_GRAYED;
-    ::AppendMenuW(menu, flags, MenuCommand(entry.item), Wide(entry.text).c_str());
-  }
+void MainWindowWin32::AppendItem(HMENU menu, MenuItem item) const {
+  const auto checked = checked_.find(item);
+  const auto enabled = enabled_.find(item);
+  UINT flags = MF_STRING;
+  if (checked != checked_.end() && checked->second) flags |= MF_CHECKED;
+  if (enabled != enabled_.end() && !enabled->second) flags |= MF_GRAYED;
+  ::AppendMenuW(menu, flags, MenuCommand(item), Wide(EntryOf(item).text).c_str());
 }
 
 void MainWindowWin32::SetItemChecked(MenuItem item, bool checked) {
   checked_[item] = checked;
-  ::CheckMenuItem(::GetSystemMenu(handle(), FALSE), MenuCommand(item),
+  ::CheckMenuItem(::GetMenu(handle()), MenuCommand(item),
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void MainWindowWin32::EnableItem(MenuItem item, bool enabled) {
   enabled_[item] = enabled;
-  ::EnableMenuItem(::GetSystemMenu(handle(), FALSE), MenuCommand(item),
+  ::EnableMenuItem(::GetMenu(handle()), MenuCommand(item),
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -75,7 +90,7 @@ void MainWindowWin32::ShowContextMenu(HWND control, LPARAM where) {
     point = {place.left, place.top};
   }
   const HMENU menu = ::CreatePopupMenu();
-  AppendItems(menu);
+  for (const MenuItem item : kContextMenu) AppendItem(menu, item);
   // The chosen item arrives as a WM_COMMAND, through the same handlers as every command.
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, handle(), nullptr);
   ::DestroyMenu(menu);

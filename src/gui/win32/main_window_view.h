@@ -1,5 +1,5 @@
-// The main window on Win32: its controls, the menus made from the main window's menu table (the
-// system menu and a right click on the list or the big button), its tooltip.
+// The main window on Win32: the menu bar and the menu of a right click on the list or the big
+// button, both made from the main window's menu table; its controls and its tooltip.
 #pragma once
 
 #include <map>
@@ -14,16 +14,23 @@ namespace tarnwick::gui::win32 {
 class MainWindowWin32 : public Win32View<MainWindowView> {
  public:
   enum Control { kAddName = 101, kNameList = 102, kRemoveName = 103, kDelete = 104 };
-  // The command of a menu item: a system menu command is a multiple of 16 below 0xF000.
-  static UINT MenuCommand(MenuItem item) { return 0x0110 + 0x10 * static_cast<UINT>(item); }
+  // The command of a menu item, in every menu that shows it.
+  static UINT MenuCommand(MenuItem item) { return 1000 + static_cast<UINT>(item); }
 
   MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules);
 
   void SetEntries(const std::vector<std::string>& entries) override;
   void AppendEntry(const std::string& entry) override;
   std::optional<int> SelectedIndex() const override;
-  void EnableRemoveButton(bool enabled) override { ::EnableWindow(removeNameButton_, enabled); }
-  void EnableDeleteButton(bool enabled) override { ::EnableWindow(deleteButton_, enabled); }
+  void EnableRemoveButton(bool enabled) override {
+    EnableControl(removeNameButton_, enabled, nameList_);
+  }
+  void EnableDeleteButton(bool enabled) override {
+    EnableControl(deleteButton_, enabled, nameList_);
+  }
+  void SetDeleteButtonCaption(const std::string& caption) override {
+    ::SetWindowTextW(deleteButton_, Wide(caption).c_str());
+  }
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetItemChecked(MenuItem item, bool checked) override;
   void EnableItem(MenuItem item, bool enabled) override;
@@ -34,8 +41,8 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  // Appends the table's items to `menu` in their present state.
-  void AppendItems(HMENU menu) const;
+  // Appends `item` to `menu` in its present state.
+  void AppendItem(HMENU menu, MenuItem item) const;
   void ShowContextMenu(HWND control, LPARAM where);
 
   HWND nameList_ = nullptr;

@@ -27,7 +27,8 @@ class ProgressWindowWin32 : public Win32Window, public ProgressView {
   void SetFolder(std::string_view folder) override { SetText(folder_, std::string(folder)); }
   void SetCounts(const std::string& text) override { SetText(counts_, text); }
   void SetDeleted(const std::string& text) override;
-  void DisableCancel() override { ::EnableWindow(::GetDlgItem(handle(), kCancel), FALSE); }
+  // The window keeps the focus, so that Escape still reaches it.
+  void DisableCancel() override { EnableControl(::GetDlgItem(handle(), kCancel), false, handle()); }
   void SetProgress(std::optional<double> done) override;
 
  private:

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "gui/tickable_rows.h"
-#include "gui/win32/win32_window.h"
+#include "gui/win32/win32_window.h"  // windows.h before the headers that build on it
+
+#include <commctrl.h>
 
 namespace tarnwick::gui::win32 {
 

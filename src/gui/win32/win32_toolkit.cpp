@@ -5,13 +5,14 @@
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
+#include "gui/win32/passes_view.h"
 #include "gui/win32/progress_window_view.h"
 
 namespace tarnwick::gui::win32 {
 namespace {
 
 // Every view this toolkit makes is one of its windows.
-HWND HandleOf(MainWindowView& view) { return dynamic_cast<Win32Window&>(view).handle(); }
+HWND HandleOf(WindowView& view) { return dynamic_cast<Win32Window&>(view).handle(); }
 
 }  // namespace
 
@@ -42,6 +43,16 @@ std::unique_ptr<FoundFilesView> Win32Toolkit::CreateFoundFilesWindow(FoundFilesW
 std::unique_ptr<ExcludedFoldersView> Win32Toolkit::CreateExcludedFoldersWindow(
     ExcludedFoldersWindow& rules, MainWindowView& owner) {
   return std::make_unique<ExcludedFoldersWin32>(*this, rules, HandleOf(owner));
+}
+
+std::unique_ptr<PassesView> Win32Toolkit::CreatePassesWindow(PassesWindow& rules,
+                                                             WindowView& owner) {
+  return std::make_unique<PassesWin32>(*this, rules, HandleOf(owner));
+}
+
+std::unique_ptr<PassFilesView> Win32Toolkit::CreatePassFilesWindow(PassFilesWindow& rules,
+                                                                   WindowView& owner) {
+  return std::make_unique<PassFilesWin32>(*this, rules, HandleOf(owner));
 }
 
 void Win32Toolkit::Dispatch(MSG& message) {

@@ -19,6 +19,9 @@ class Win32Toolkit : public Toolkit {
                                                          MainWindowView& owner) override;
   std::unique_ptr<ExcludedFoldersView> CreateExcludedFoldersWindow(ExcludedFoldersWindow& rules,
                                                                    MainWindowView& owner) override;
+  std::unique_ptr<PassesView> CreatePassesWindow(PassesWindow& rules, WindowView& owner) override;
+  std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
+                                                       WindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

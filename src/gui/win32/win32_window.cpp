@@ -66,16 +66,16 @@ Win32Window::~Win32Window() {
 }
 
 void Win32Window::Create(const std::string& caption, DWORD style, DWORD extendedStyle, HWND owner,
-                         TwipsRect client) {
+                         TwipsRect client, HMENU menuBar) {
   RegisterWindowClass();
   window_ = ::CreateWindowExW(extendedStyle | WS_EX_CONTROLPARENT, kWindowClass,
                               Wide(caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                              100, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                              100, owner, menuBar, ::GetModuleHandleW(nullptr), nullptr);
   ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
   dpi_ = DpiOf(window_);
   RECT outer{0, 0, Pixels(client.width), Pixels(client.height)};
-  ::AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
+  ::AdjustWindowRectEx(&outer, style, menuBar != nullptr, extendedStyle);
   ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -116,19 +116,45 @@ void Win32Window::MakeModalOver(HWND owner) {
   ::EnableWindow(owner, FALSE);
 }
 
+void Win32Window::Hide() {
+  // While the owner is disabled, the system would activate some other window, or none, and no
+  // key would work until a click.
+  if (modalOwner_ != nullptr) ::EnableWindow(modalOwner_, TRUE);
+  ::ShowWindow(window_, SW_HIDE);
+  if (modalOwner_ != nullptr) ::SetActiveWindow(modalOwner_);
+}
+
+void Win32Window::EnableControl(HWND control, bool enabled, HWND fallback) {
+  if (!enabled && ::GetFocus() == control) ::SetFocus(fallback);
+  ::EnableWindow(control, enabled);
+}
+
+namespace {
+
+// Whether the control is a push button, which Enter presses as Space does.
+bool IsPushButton(HWND control) {
+  wchar_t kind[16];
+  if (control == nullptr || ::GetClassNameW(control, kind, 16) == 0 ||
+      ::lstrcmpiW(kind, L"Button") != 0) {
+    return false;
+  }
+  const LONG type = ::GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
     const auto handler = commands_.find({LOWORD(wParam), HIWORD(wParam)});
-    if (handler != commands_.end()) handler->second();
-    return 0;
-  }
-  if (message == WM_SYSCOMMAND) {
-    // An item the window added to its system menu goes where its other commands go.
-    const auto handler = commands_.find({static_cast<int>(wParam & 0xFFF0), kMenuItemChosen});
     if (handler != commands_.end()) {
       handler->second();
-      return 0;
+    } else if (LOWORD(wParam) == IDOK) {
+      // Enter, from the dialog manager, which knows no default button here.
+      const HWND focus = ::GetFocus();
+      if (::IsChild(window_, focus) && IsPushButton(focus)) ::SendMessageW(focus, BM_CLICK, 0, 0);
     }
+    return 0;
   }
   if (message == WM_CLOSE && onClose_) {
     onClose_();

@@ -35,9 +35,10 @@ class Win32Window {
  protected:
   explicit Win32Window(Win32Toolkit& toolkit) : toolkit_(toolkit) {}
 
-  // Makes the window, hidden, with a client area of `client`'s size.
+  // Makes the window, hidden, with a client area of `client`'s size below its `menuBar`, when
+  // it has one.
   void Create(const std::string& caption, DWORD style, DWORD extendedStyle, HWND owner,
-              TwipsRect client);
+              TwipsRect client, HMENU menuBar = nullptr);
   // A child control of a system class ("BUTTON", "LISTBOX", ...) at `place`.
   HWND AddControl(const wchar_t* windowClass, const std::string& text, DWORD style,
                   DWORD extendedStyle, TwipsRect place, int id, HFONT font);
@@ -47,15 +48,22 @@ class Win32Window {
   // MS Sans Serif where the system has it, else a similar sans-serif face; freed with the window.
   HFONT Font(double points, bool bold);
 
-  // What the window does when control `id` sends `notification` (a click, for a button; Enter
-  // and Escape come as clicks of IDOK and IDCANCEL; a menu item `id`, of a popup menu or of the
-  // system menu, comes as kMenuItemChosen), and when its frame is closed. Other commands are
-  // left alone, and a frame without a handler stays open.
+  // What the window does when control `id` sends `notification` (a click, for a button; Escape
+  // comes as a click of IDCANCEL; a menu item `id` comes as kMenuItemChosen), and when its frame
+  // is closed. Other commands are left alone, and a frame without a handler stays open. Enter
+  // (IDOK) presses the focused push button, as Space does, unless IDOK has a handler.
   static constexpr WORD kMenuItemChosen = 0;
   void OnCommand(int id, std::function<void()> handler, WORD notification = BN_CLICKED);
   void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
-  // Only this window takes input while it exists: `owner` is disabled until it is destroyed.
+  // Only this window takes input while it exists: `owner` is disabled until it is hidden or
+  // destroyed.
   void MakeModalOver(HWND owner);
+  // Takes the window off the screen; the owner of a modal one takes input again first, and is
+  // active again with the focus on the control that had it.
+  void Hide();
+  // Enables or disables `control`, never leaving the focus on a disabled one: when it has the
+  // focus, the focus moves to `fallback` first.
+  void EnableControl(HWND control, bool enabled, HWND fallback);
 
   // The window's messages: the commands and the closing above; what it does not handle goes to
   // DefWindowProc.
@@ -80,7 +88,7 @@ template <typename View>
 class Win32View : public Win32Window, public View {
  public:
   void ShowWindow() override { ::ShowWindow(handle(), SW_SHOW); }
-  void CloseWindow() override { ::ShowWindow(handle(), SW_HIDE); }
+  void CloseWindow() override { Hide(); }
   TwipsSize ScreenSize() const override;
   TwipsSize OuterSize() const override;
   void MoveTo(TwipsPosition position) override;

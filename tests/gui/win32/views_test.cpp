@@ -19,6 +19,7 @@
 #include "gui/win32/launch_window_view.h"
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
+#include "gui/win32/passes_view.h"
 #include "gui/win32/progress_window_view.h"
 #include "gui/win32/win32_toolkit.h"
 #include "platform/process/command_line.h"
@@ -242,30 +243,55 @@ TEST_F(Win32ViewsTest, TheKeyboardReachesEveryControlInOrder) {
   ::SetActiveWindow(launchView.handle());
   EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), LaunchWindowWin32::kSearchPath);
   EXPECT_TRUE(::GetWindowLongW(::GetFocus(), GWL_STYLE) & BS_MULTILINE);  // captions wrap
+  ::SendMessageW(launchView.handle(), WM_COMMAND, IDOK, 0);  // Enter presses the focused button
+  EXPECT_FALSE(::IsWindowVisible(launchView.handle()));
+  EXPECT_TRUE(::IsWindowVisible(Main().handle()));
 }
 
-TEST_F(Win32ViewsTest, TheTrashItemIsInTheSystemMenu) {
-  const HMENU system = ::GetSystemMenu(Main().handle(), FALSE);
+// The text of `item` in the menu bar, and its state there.
+std::string MenuText(HWND window, UINT item) {
   wchar_t text[64] = {};
-  ::GetMenuStringW(system, MainWindowWin32::MenuCommand(MenuItem::kTrash), text, 64, MF_BYCOMMAND);
-  EXPECT_EQ(Narrow(text), "In den Papierkorb verschieben statt löschen");
-  ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kTrash), 0);
+  ::GetMenuStringW(::GetMenu(window), item, text, 64, MF_BYCOMMAND);
+  return Narrow(text);
+}
+
+// The menu bar: its menus with their mnemonics, the trash's item checked as the rules say, and
+// the big button's caption following the mode.
+TEST_F(Win32ViewsTest, TheMenuBarHoldsEverySwitchAndWindow) {
+  const HMENU bar = ::GetMenu(Main().handle());
+  ASSERT_NE(bar, nullptr);
+  wchar_t text[32] = {};
+  ::GetMenuStringW(bar, 0, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(Narrow(text), "&Optionen");
+  ::GetMenuStringW(bar, 1, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(Narrow(text), "&Verlauf");
+  RECT client{};
+  ::GetClientRect(Main().handle(), &client);
+  EXPECT_EQ(client.bottom, 415);  // the client area keeps its size below the menu bar
+  const UINT trash = MainWindowWin32::MenuCommand(MenuItem::kTrash);
+  EXPECT_EQ(MenuText(Main().handle(), trash), "In den &Papierkorb verschieben statt löschen");
+  EXPECT_EQ(MenuText(Main().handle(), MainWindowWin32::MenuCommand(MenuItem::kPasses)),
+            "&Durchgänge...");
+  ::SendMessageW(Main().handle(), WM_COMMAND, trash, 0);
   EXPECT_TRUE(state_.UseTrash);
-  EXPECT_TRUE(::GetMenuState(system, MainWindowWin32::MenuCommand(MenuItem::kTrash), MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_TRUE(::GetMenuState(bar, trash, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ(TextOf(Control(MainWindowWin32::kDelete)),
+            "Jetzt rekursiv nach den gelisteten Dateinamen suchen und in den Papierkorb "
+            "verschieben");
 }
 
-// Its item in the system menu opens the window, modal; a selection enables "Entfernen", which
-// removes the folder, and Escape closes the window.
-TEST_F(Win32ViewsTest, TheExcludedFoldersWindowOpensFromTheSystemMenuAndRemovesTheSelectedFolder) {
-  const HMENU system = ::GetSystemMenu(Main().handle(), FALSE);
-  wchar_t text[64] = {};
-  ::GetMenuStringW(system, MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders), text, 64, MF_BYCOMMAND);
-  EXPECT_EQ(Narrow(text), "Ausgenommene Ordner...");
+// Its item in the menu bar opens the window, modal; a selection enables "Entfernen", which
+// removes the folder by keyboard and leaves the focus on the list, and Escape closes the
+// window, the main window active again and taking keys.
+TEST_F(Win32ViewsTest, TheExcludedFoldersWindowRemovesByKeyboardAndEscapeLeavesIt) {
+  EXPECT_EQ(MenuText(Main().handle(), MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders)),
+            "&Ausgenommene Ordner...");
   mainWindow_.excludedFolders().Append("C:\\a");
   mainWindow_.excludedFolders().Append("C:\\b");
-  ::ShowWindow(Main().handle(), SW_SHOW);
+  Main().ShowWindow();
+  ::SetActiveWindow(Main().handle());
   int rowsBefore = 0, rowsAfter = 0;
-  bool modal = false, removeBefore = true, removeAfterSelection = false;
+  bool modal = false, removeBefore = true, removeAfterSelection = false, listFocused = false;
   {
     OnActivation window(L"TarnwickWindow", L"Ausgenommene Ordner", [&](HWND shown) {
       const HWND list = ::GetDlgItem(shown, ExcludedFoldersWin32::kFolderList);
@@ -277,25 +303,86 @@ TEST_F(Win32ViewsTest, TheExcludedFoldersWindowOpensFromTheSystemMenuAndRemovesT
       ::SendMessageW(shown, WM_COMMAND, MAKEWPARAM(ExcludedFoldersWin32::kFolderList, LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
       removeAfterSelection = ::IsWindowEnabled(remove);
-      ::SendMessageW(remove, BM_CLICK, 0, 0);
+      ::SetFocus(remove);
+      ::SendMessageW(shown, WM_COMMAND, IDOK, 0);  // Enter, on the focused button
       rowsAfter = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+      listFocused = ::GetFocus() == list;
       ::PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);  // Escape
     });
-    ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders), 0);
+    ::SendMessageW(Main().handle(), WM_COMMAND,
+                   MainWindowWin32::MenuCommand(MenuItem::kExcludedFolders), 0);
   }
   EXPECT_TRUE(modal);
   EXPECT_EQ(rowsBefore, 2);
   EXPECT_FALSE(removeBefore);
   EXPECT_TRUE(removeAfterSelection);
   EXPECT_EQ(rowsAfter, 1);
+  EXPECT_TRUE(listFocused);
   EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
+  EXPECT_EQ(::GetActiveWindow(), Main().handle());
   EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"C:\\b"});
 }
 
-// The look: its item in the system menu reaches the rule; in the window Space toggles the
-// focused row's check box, drawn from the rules' tick, and the deal button hands the choice back.
+// A pass to the stand-in shell's Recycle Bin is kept: "Durchgänge" lists it, "Dateien..."
+// shows its files, Space unticks one, and "Zurückholen" brings back the other.
+TEST_F(Win32ViewsTest, ThePassesWindowsTakeBackFileByFile) {
+  using tarnwick::testing::Fate;
+  fs::create_directories(dir_ / "bin");
+  const platform::FileOperationMaker shell =
+      platform::ReplaceFileOperationMaker([this](IFileOperation** operation) {
+        *operation = new tarnwick::testing::StandInOperation({Fate::kRecycle, Fate::kRecycle},
+                                                             S_OK, -1, Wide(dir_ / "bin"));
+        return S_OK;
+      });
+  WriteFile(dir_ / "root\\0.log", "0");
+  WriteFile(dir_ / "root\\1.log", "1");
+  for (const char* name : {"0.log", "1.log"}) mainWindow_.names().Append(name);
+  state_.UseTrash = true;
+  SeenBox report;
+  {
+    const auto answer = AnswerMessageBox(IDOK, report);
+    Click(Control(MainWindowWin32::kDelete));
+  }
+  platform::ReplaceFileOperationMaker(shell);
+  ASSERT_FALSE(fs::exists(dir_ / "root\\0.log"));
+  EXPECT_TRUE(report.text.ends_with("Zurückholen: Verlauf > Durchgänge"));
+  int passRows = 0, fileRows = 0;
+  SeenBox takenBack;
+  // One window after the other, each looked for once the one before is open.
+  std::unique_ptr<OnActivation> files, answer;
+  {
+    OnActivation passes(L"TarnwickWindow", L"Durchgänge", [&](HWND shown) {
+      const HWND list = ::GetDlgItem(shown, PassesWin32::kPassList);
+      passRows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+      files = std::make_unique<OnActivation>(
+          L"TarnwickWindow", L"Dateien des Durchgangs 1", [&](HWND filesShown) {
+            const HWND fileList = ::GetDlgItem(filesShown, PassFilesWin32::kFileList);
+            fileRows = static_cast<int>(::SendMessageW(fileList, LVM_GETITEMCOUNT, 0, 0));
+            ::SendMessageW(fileList, WM_KEYDOWN, VK_SPACE, 0);  // the first row, focused
+            answer = AnswerMessageBox(IDOK, takenBack);
+            ::PostMessageW(::GetDlgItem(filesShown, PassFilesWin32::kTakeBack), BM_CLICK, 0, 0);
+            ::PostMessageW(filesShown, WM_COMMAND, IDCANCEL, 0);
+          });
+      ::PostMessageW(::GetDlgItem(shown, PassesWin32::kFiles), BM_CLICK, 0, 0);
+      ::PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);  // once the files' window is closed
+    });
+    ::SendMessageW(Main().handle(), WM_COMMAND, MainWindowWin32::MenuCommand(MenuItem::kPasses),
+                   0);
+  }
+  files.reset();
+  answer.reset();
+  EXPECT_EQ(passRows, 1);
+  EXPECT_EQ(fileRows, 2);
+  EXPECT_EQ(takenBack.text, "Es wurden '1' Dateien zurückgeholt.");
+  EXPECT_EQ(fs::exists(dir_ / "root\\0.log") + fs::exists(dir_ / "root\\1.log"), 1);
+  EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
+}
+
+// The look: its item in the menu bar reaches the rule; in the window Space toggles the focused
+// row's check box, drawn from the rules' tick, and the deal button hands the choice back.
 TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTickedFiles) {
-  ::SendMessageW(Main().handle(), WM_SYSCOMMAND, MainWindowWin32::MenuCommand(MenuItem::kLookFirst), 0);
+  ::SendMessageW(Main().handle(), WM_COMMAND, MainWindowWin32::MenuCommand(MenuItem::kLookFirst),
+                 0);
   EXPECT_TRUE(state_.LookFirst);
   WriteFile(dir_ / "root\\a\\Setup.log", "");
   WriteFile(dir_ / "root\\b\\Setup.log", "");
@@ -376,6 +463,10 @@ TEST_F(Win32ViewsTest, ProgressWindowButtonEscapeAndFrameAskThePassToStop) {
       [](HWND w) { ::SendMessageW(::GetDlgItem(w, ProgressWindowWin32::kCancel), BM_CLICK, 0, 0); },
       [](HWND w) { ::SendMessageW(w, WM_COMMAND, IDCANCEL, 0); },  // Escape
       [](HWND w) { ::SendMessageW(w, WM_CLOSE, 0, 0); },
+      [](HWND w) {  // Enter on the focused button
+        ::SetFocus(::GetDlgItem(w, ProgressWindowWin32::kCancel));
+        ::SendMessageW(w, WM_COMMAND, IDOK, 0);
+      },
   };
   for (const auto& stop : stops) {
     const bool closing = false;
