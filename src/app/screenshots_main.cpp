@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <span>
 
+#include "core/trash_history.h"
 #include "gui/excluded_folders_window.h"
 #include "gui/launch_window.h"
 #include "gui/main_window.h"
 #include "gui/name_entry_dialog.h"
+#include "gui/pass_files_window.h"
+#include "gui/passes_window.h"
 #include "gui/qt/qt_toolkit.h"
 #include "gui/qt/progress_window_widget.h"
 #include "texts/texts.h"
@@ -26,6 +31,28 @@ bool Save(QWidget& window, const QString& path) {
 template <typename View>
 QWidget& Widget(View& view) { return dynamic_cast<QWidget&>(view); }
 
+// Keeps a pass of a few files to the trash, as a pass records it, for the windows that show
+// the kept passes; no file is moved.
+bool KeepSamplePass(const tarnwick::core::AppState& state) {
+  tarnwick::core::PassRecorder record(state, "/home/benutzer/Downloads", 1796220000);
+  if (record.Prepare()) return false;
+  std::vector<tarnwick::platform::TrashedEntry> moved;
+  uint64_t inode = 4711;
+  for (const char* name : {"Setup/Mscreate.dir", "Setup/Thumbs.db", "Treiber/Setup.log"}) {
+    tarnwick::platform::TrashedEntry entry;
+    entry.originalPath = std::string("/home/benutzer/Downloads/") + name;
+    entry.trash = "/home/benutzer/.local/share/Trash";
+    entry.entryName = std::to_string(inode);
+    entry.device = 2049;
+    entry.inode = inode++;
+    entry.modified = 1796220000000000000;
+    moved.push_back(entry);
+  }
+  record.BeforeMove(std::span(moved));
+  record.Finish();
+  return !record.Error();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,6 +68,8 @@ int main(int argc, char** argv) {
   using namespace tarnwick;
   core::AppState state;
   state.AppTitle = core::kAppTitle;
+  const QTemporaryDir settingsFolder;  // where the sample pass is kept
+  state.SettingsPath = (settingsFolder.path() + "/tarnwick.ini").toStdString();
   gui::qt::QtToolkit toolkit;
   gui::MainWindow mainWindow(state, engine::BindHelperObjects(), toolkit);
   for (const char* name : {"Mscreate.dir", "Setup.log", "Thumbs.db"}) mainWindow.AppendName(name);
@@ -67,10 +96,19 @@ int main(int argc, char** argv) {
   gui::ExcludedFoldersWindow excludedFolders(state, toolkit, mainWindow.view(),
                                              mainWindow.excludedFolders());
 
+  if (!KeepSamplePass(state)) {
+    std::fprintf(stderr, "could not keep the sample pass\n");
+    return 1;
+  }
+  gui::PassesWindow passes(state, toolkit, mainWindow.view());
+  gui::PassFilesWindow passFiles(state, toolkit, passes.view(), 1);
+
   bool saved = Save(Widget(mainWindow.view()), output + "/main-window.png");
   saved = Save(Widget(dialog.view()), output + "/name-entry-dialog.png") && saved;
   saved = Save(Widget(launchWindow.view()), output + "/launch-window.png") && saved;
   saved = Save(progressWindow, output + "/progress-window.png") && saved;
   saved = Save(Widget(excludedFolders.view()), output + "/excluded-folders-window.png") && saved;
+  saved = Save(Widget(passes.view()), output + "/passes-window.png") && saved;
+  saved = Save(Widget(passFiles.view()), output + "/pass-files-window.png") && saved;
   return saved ? 0 : 1;
 }

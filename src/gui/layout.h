@@ -60,5 +60,7 @@ inline constexpr TwipsRect kPassesClose{7320, 3720, 1560, 375};
 // Font sizes in points.
 inline constexpr double kNormalPoints = 8.25;
 inline constexpr double kLargePoints = 9.75;
+// The smallest the big button's caption is made to fit it.
+inline constexpr double kSmallestPoints = 6.0;
 
 }  // namespace tarnwick::gui::layout

@@ -1,5 +1,6 @@
 #include "gui/pass_files_window.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "engine/take_back.h"
@@ -45,6 +46,9 @@ void PassFilesWindow::ShowFiles() {
     if (!ticked_[row]) unticked.insert(files_[row]);
   }
   files_ = kept.files;
+  // The record holds them as the pass moved them, folders interleaved; by path, each folder's
+  // files stand together.
+  std::ranges::sort(files_);
   ticked_.clear();
   for (const std::string& file : files_) ticked_.push_back(!unticked.contains(file));
   view_->SetRowCount(files_.size());

@@ -6,7 +6,7 @@
 namespace tarnwick::gui::qt {
 
 // A push button whose caption wraps over several lines, centred, when it is wider than the
-// button; text() stays the whole caption.
+// button, in a smaller font when it would not fit otherwise; text() stays the whole caption.
 class WrappingButton : public QPushButton {
   Q_OBJECT
 

@@ -42,9 +42,12 @@ MainWindowWin32::MainWindowWin32(Win32Toolkit& toolkit, MainWindow& rules) : Win
              kAddName, normal);
   removeNameButton_ = AddControl(L"BUTTON", texts::kRemoveButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
                                  layout::kMainRemoveButton, kRemoveName, normal);
+  for (double points = layout::kLargePoints; points >= layout::kSmallestPoints; points -= 0.75) {
+    deleteButtonFonts_.push_back(Font(points, true));
+  }
   deleteButton_ = AddControl(L"BUTTON", texts::kDeleteButton,
                              WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER, 0,
-                             layout::kMainDeleteButton, kDelete, Font(layout::kLargePoints, true));
+                             layout::kMainDeleteButton, kDelete, deleteButtonFonts_.front());
   tips_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
                             ::GetModuleHandleW(nullptr), nullptr);
@@ -94,6 +97,30 @@ void MainWindowWin32::ShowContextMenu(HWND control, LPARAM where) {
   // The chosen item arrives as a WM_COMMAND, through the same handlers as every command.
   ::TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, handle(), nullptr);
   ::DestroyMenu(menu);
+}
+
+void MainWindowWin32::SetDeleteButtonCaption(const std::string& caption) {
+  const std::wstring text = Wide(caption);
+  ::SetWindowTextW(deleteButton_, text.c_str());
+  // The largest font in which the wrapped caption fits the button: a longer caption (the
+  // trash's) keeps every word instead of losing its last line.
+  RECT area{};
+  ::GetClientRect(deleteButton_, &area);
+  const int margin = ::MulDiv(4, dpi(), 96);
+  ::InflateRect(&area, -margin, -margin);
+  const HDC context = ::GetDC(deleteButton_);
+  HFONT chosen = deleteButtonFonts_.back();
+  for (const HFONT font : deleteButtonFonts_) {
+    ::SelectObject(context, font);
+    RECT needed = area;
+    ::DrawTextW(context, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    if (needed.bottom <= area.bottom && needed.right <= area.right) {
+      chosen = font;
+      break;
+    }
+  }
+  ::ReleaseDC(deleteButton_, context);
+  ::SendMessageW(deleteButton_, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
 }
 
 void MainWindowWin32::SetDeleteButtonTip(const std::string& tip) {

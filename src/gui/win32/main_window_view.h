@@ -28,9 +28,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   void EnableDeleteButton(bool enabled) override {
     EnableControl(deleteButton_, enabled, nameList_);
   }
-  void SetDeleteButtonCaption(const std::string& caption) override {
-    ::SetWindowTextW(deleteButton_, Wide(caption).c_str());
-  }
+  void SetDeleteButtonCaption(const std::string& caption) override;
   void SetDeleteButtonTip(const std::string& tip) override;
   void SetItemChecked(MenuItem item, bool checked) override;
   void EnableItem(MenuItem item, bool enabled) override;
@@ -48,6 +46,7 @@ class MainWindowWin32 : public Win32View<MainWindowView> {
   HWND nameList_ = nullptr;
   HWND removeNameButton_ = nullptr;
   HWND deleteButton_ = nullptr;
+  std::vector<HFONT> deleteButtonFonts_;  // its bold font, largest first, for a caption to fit
   HWND tips_ = nullptr;
   std::wstring tip_;  // the tip control keeps a pointer to it
   // The items' state, for the menus made afresh at each right click.
