@@ -11,7 +11,7 @@ namespace tarnwick::gui::win32 {
 namespace {
 
 // The columns' shares of the list's width, in the order of texts::kPassesColumns.
-constexpr int kColumnShares[] = {8, 24, 52, 16};
+constexpr int kColumnShares[] = {7, 24, 49, 20};
 
 }  // namespace
 

@@ -243,7 +243,7 @@ TEST_F(ViewsTest, ThePassesWindowsTakeBackByKeyboard) {
       seen = true;
       EXPECT_EQ(files->windowTitle(), "Dateien des Durchgangs 1");
       ASSERT_EQ(files->FileList->model()->rowCount(), 2);
-      QTest::keyClick(files->FileList, Qt::Key_Space);  // the first row: b, as the walk went
+      QTest::keyClick(files->FileList, Qt::Key_Space);  // the first row: a, by path
       AnswerMessageBox("MessageBox", "OK", takenBack);
       QTest::keyClick(files->TakeBackButton, Qt::Key_Return);
       QTest::keyClick(files, Qt::Key_Escape);
@@ -254,8 +254,8 @@ TEST_F(ViewsTest, ThePassesWindowsTakeBackByKeyboard) {
   item->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(takenBack.text, "Es wurden '1' Dateien zurückgeholt.");
-  EXPECT_TRUE(fs::exists(dir_ / "root/a/Setup.log"));
-  EXPECT_FALSE(fs::exists(dir_ / "root/b/Setup.log"));
+  EXPECT_FALSE(fs::exists(dir_ / "root/a/Setup.log"));
+  EXPECT_TRUE(fs::exists(dir_ / "root/b/Setup.log"));
 }
 
 // In a fresh list the first Down or Home selects the first row; Shift+F10 opens the list's own
