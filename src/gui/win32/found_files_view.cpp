@@ -40,11 +40,7 @@ void FoundFilesWin32::SetDealCaption(const std::string& caption) {
 }
 
 LRESULT FoundFilesWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY) {
-    const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
-    if (notice.hwndFrom == list_.handle()) return list_.HandleNotice(notice);
-    return 0;
-  }
+  if (const auto answer = list_.AnswerNotice(message, lParam)) return *answer;
   return Win32Window::HandleMessage(message, wParam, lParam);
 }
 

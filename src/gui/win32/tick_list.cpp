@@ -39,6 +39,12 @@ void TickList::Toggle(int row) {
   ::SendMessageW(list_, LVM_REDRAWITEMS, row, row);
 }
 
+std::optional<LRESULT> TickList::AnswerNotice(UINT message, LPARAM lParam) {
+  if (message != WM_NOTIFY) return std::nullopt;
+  const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
+  return notice.hwndFrom == list_ ? HandleNotice(notice) : 0;
+}
+
 LRESULT TickList::HandleNotice(const NMHDR& notice) {
   switch (notice.code) {
     case LVN_GETDISPINFOW: {

@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 namespace tarnwick::gui::win32 {
 
 class TickList {
@@ -20,10 +22,12 @@ class TickList {
   // The rows are others now; the first is the current one.
   void SetRowCount(size_t rows);
   void Refresh() { ::InvalidateRect(list_, nullptr, FALSE); }
-  // The list view's notice to its window.
-  LRESULT HandleNotice(const NMHDR& notice);
+  // The answer to a message of its window when it is a notice (WM_NOTIFY): the list view's
+  // are handled here, any other gets 0; nothing for other messages.
+  std::optional<LRESULT> AnswerNotice(UINT message, LPARAM lParam);
 
  private:
+  LRESULT HandleNotice(const NMHDR& notice);
   void Toggle(int row);
 
   TickableRows& rows_;
