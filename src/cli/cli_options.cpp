@@ -6,114 +6,11 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "cli/option_table.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
-
-// What the run does: a pass over a folder, or one of the commands on the lists.
-enum class Command {
-  kPass,
-  kList,
-  kAdd,
-  kRemove,
-  kSettingsPath,
-  kUndo,
-  kPasses,
-  kExcludeAdd,
-  kExcludeRemove,
-  kExcluded,
-};
-
-// One option: its names (the English long one first, then a short one and the German
-// spellings of earlier versions), whether it takes one value (and so may stand once), and the
-// commands it goes with; a command's own option names its command.
-struct OptionSpec {
-  const char* names;
-  bool oneValue;
-  std::vector<Command> commands;
-};
-
-const OptionSpec kRootOption{"--root", true, {Command::kPass}};
-const OptionSpec kSettingsOption{
-    "--settings",
-    true,
-    {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath,
-     Command::kUndo, Command::kPasses, Command::kExcludeAdd, Command::kExcludeRemove,
-     Command::kExcluded}};
-const OptionSpec kDryRunOption{"--dry-run,-n", false, {Command::kPass}};
-const OptionSpec kVerboseOption{"--verbose,-v", false, {Command::kPass, Command::kUndo}};
-const OptionSpec kQuietOption{"--quiet,-q",
-                              false,
-                              {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo,
-                               Command::kExcludeAdd, Command::kExcludeRemove}};
-const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
-const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
-const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
-const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass, Command::kUndo}};
-const OptionSpec kNullOption{
-    "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
-const OptionSpec kJsonOption{
-    "--json",
-    false,
-    {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
-const OptionSpec kNoPathsOption{"--no-paths", false, {Command::kPass}};
-const OptionSpec kExcludeOption{"--exclude,--ausnehmen", false, {Command::kPass}};
-const OptionSpec kListOption{"--list", false, {Command::kList}};
-const OptionSpec kAddOption{"--add", false, {Command::kAdd}};
-const OptionSpec kRemoveOption{"--remove", false, {Command::kRemove}};
-const OptionSpec kSettingsPathOption{"--settings-path", false, {Command::kSettingsPath}};
-const OptionSpec kUndoOption{"--undo,--zurueckholen", true, {Command::kUndo}};
-const OptionSpec kPassesOption{"--passes,--durchgaenge", false, {Command::kPasses}};
-const OptionSpec kExcludeAddOption{
-    "--exclude-add,--ausnahme-hinzufuegen", true, {Command::kExcludeAdd}};
-const OptionSpec kExcludeRemoveOption{
-    "--exclude-remove,--ausnahme-entfernen", true, {Command::kExcludeRemove}};
-const OptionSpec kExcludedOption{"--excluded,--ausnahmen", false, {Command::kExcluded}};
-
-const std::vector<const OptionSpec*> kOptions = {
-    &kRootOption,          &kSettingsOption, &kDryRunOption, &kVerboseOption,
-    &kQuietOption,         &kYesOption,      &kTrashOption,  &kNoTrashOption,
-    &kOnlyOption,          &kNullOption,     &kJsonOption,   &kNoPathsOption,
-    &kExcludeOption,       &kListOption,     &kAddOption,    &kRemoveOption,
-    &kSettingsPathOption,  &kUndoOption,     &kPassesOption, &kExcludeAddOption,
-    &kExcludeRemoveOption, &kExcludedOption};
-
-// The commands, each with the option that asks for it.
-const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
-    {Command::kList, &kListOption},
-    {Command::kAdd, &kAddOption},
-    {Command::kRemove, &kRemoveOption},
-    {Command::kSettingsPath, &kSettingsPathOption},
-    {Command::kUndo, &kUndoOption},
-    {Command::kPasses, &kPassesOption},
-    {Command::kExcludeAdd, &kExcludeAddOption},
-    {Command::kExcludeRemove, &kExcludeRemoveOption},
-    {Command::kExcluded, &kExcludedOption}};
-
-std::vector<std::string> NamesOf(const OptionSpec& option) {
-  std::vector<std::string> names;
-  std::string_view rest = option.names;
-  while (!rest.empty()) {
-    const size_t comma = rest.find(',');
-    names.emplace_back(rest.substr(0, comma));
-    rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
-  }
-  return names;
-}
-
-// The English long name, as the help and the messages call an option.
-std::string MainName(const OptionSpec& option) { return NamesOf(option).front(); }
-
-// Whether the argument names the option: "--root", "--root=x", "-n".
-bool Names(const std::string& argument, const OptionSpec& option) {
-  for (const std::string& name : NamesOf(option)) {
-    if (argument == name || (name.starts_with("--") && argument.starts_with(name + "="))) {
-      return true;
-    }
-  }
-  return false;
-}
 
 // What --undo holds when it is given without a number.
 constexpr const char* kNoNumber = "\x01";
@@ -126,21 +23,6 @@ std::optional<uint64_t> PassNumber(const std::string& text) {
     return std::nullopt;
   }
   return number;
-}
-
-size_t EditDistance(std::string_view a, std::string_view b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
 }
 
 // The mistakes a command line can hold, said in German; each ends the run with status 2.
@@ -310,24 +192,6 @@ Options Parse(const std::vector<std::string>& arguments) {
 }
 
 }  // namespace
-
-std::optional<std::string> NearestOption(const std::string& typed) {
-  std::optional<std::string> nearest;
-  size_t best = 3;  // more than two edits away is no near miss
-  for (const OptionSpec* option : kOptions) {
-    for (const std::string& name : NamesOf(*option)) {
-      if (!name.starts_with("--")) continue;
-      const size_t distance = typed.size() > 3 && name.starts_with(typed)
-                                  ? 1  // an abbreviation
-                                  : EditDistance(typed, name);
-      if (distance < best) {
-        best = distance;
-        nearest = name;
-      }
-    }
-  }
-  return nearest;
-}
 
 std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
                                         std::ostream& out, std::ostream& err) {

@@ -49,8 +49,4 @@ struct Options {
 std::variant<Options, int> ParseOptions(const std::vector<std::string>& arguments,
                                         std::ostream& out, std::ostream& err);
 
-// The option a mistyped one was most likely meant to be ("--roo": "--root"); nothing when none
-// is near enough.
-std::optional<std::string> NearestOption(const std::string& typed);
-
 }  // namespace tarnwick::cli

@@ -1,0 +1,103 @@
+// The options of tarnwick-cli as one table: each option's names (English, short, German), whether
+// it takes a value, and the commands it goes with; the parser and the near-miss hint read it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarnwick::cli {
+
+// What the run does: a pass over a folder, or one of the commands on the lists.
+enum class Command {
+  kPass,
+  kList,
+  kAdd,
+  kRemove,
+  kSettingsPath,
+  kUndo,
+  kPasses,
+  kExcludeAdd,
+  kExcludeRemove,
+  kExcluded,
+};
+
+// One option: its names (the English long one first, then a short one and the German
+// spellings of earlier versions), whether it takes one value (and so may stand once), and the
+// commands it goes with; a command's own option names its command.
+struct OptionSpec {
+  const char* names;
+  bool oneValue;
+  std::vector<Command> commands;
+};
+
+inline const OptionSpec kRootOption{"--root", true, {Command::kPass}};
+inline const OptionSpec kSettingsOption{
+    "--settings",
+    true,
+    {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath,
+     Command::kUndo, Command::kPasses, Command::kExcludeAdd, Command::kExcludeRemove,
+     Command::kExcluded}};
+inline const OptionSpec kDryRunOption{"--dry-run,-n", false, {Command::kPass}};
+inline const OptionSpec kVerboseOption{"--verbose,-v", false, {Command::kPass, Command::kUndo}};
+inline const OptionSpec kQuietOption{
+    "--quiet,-q",
+    false,
+    {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo, Command::kExcludeAdd,
+     Command::kExcludeRemove}};
+inline const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
+inline const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
+inline const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
+inline const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass, Command::kUndo}};
+inline const OptionSpec kNullOption{
+    "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
+inline const OptionSpec kJsonOption{
+    "--json",
+    false,
+    {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
+inline const OptionSpec kNoPathsOption{"--no-paths", false, {Command::kPass}};
+inline const OptionSpec kExcludeOption{"--exclude,--ausnehmen", false, {Command::kPass}};
+inline const OptionSpec kListOption{"--list", false, {Command::kList}};
+inline const OptionSpec kAddOption{"--add", false, {Command::kAdd}};
+inline const OptionSpec kRemoveOption{"--remove", false, {Command::kRemove}};
+inline const OptionSpec kSettingsPathOption{"--settings-path", false, {Command::kSettingsPath}};
+inline const OptionSpec kUndoOption{"--undo,--zurueckholen", true, {Command::kUndo}};
+inline const OptionSpec kPassesOption{"--passes,--durchgaenge", false, {Command::kPasses}};
+inline const OptionSpec kExcludeAddOption{
+    "--exclude-add,--ausnahme-hinzufuegen", true, {Command::kExcludeAdd}};
+inline const OptionSpec kExcludeRemoveOption{
+    "--exclude-remove,--ausnahme-entfernen", true, {Command::kExcludeRemove}};
+inline const OptionSpec kExcludedOption{"--excluded,--ausnahmen", false, {Command::kExcluded}};
+
+inline const std::vector<const OptionSpec*> kOptions = {
+    &kRootOption,          &kSettingsOption, &kDryRunOption, &kVerboseOption,
+    &kQuietOption,         &kYesOption,      &kTrashOption,  &kNoTrashOption,
+    &kOnlyOption,          &kNullOption,     &kJsonOption,   &kNoPathsOption,
+    &kExcludeOption,       &kListOption,     &kAddOption,    &kRemoveOption,
+    &kSettingsPathOption,  &kUndoOption,     &kPassesOption, &kExcludeAddOption,
+    &kExcludeRemoveOption, &kExcludedOption};
+
+// The commands, each with the option that asks for it.
+inline const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
+    {Command::kList, &kListOption},
+    {Command::kAdd, &kAddOption},
+    {Command::kRemove, &kRemoveOption},
+    {Command::kSettingsPath, &kSettingsPathOption},
+    {Command::kUndo, &kUndoOption},
+    {Command::kPasses, &kPassesOption},
+    {Command::kExcludeAdd, &kExcludeAddOption},
+    {Command::kExcludeRemove, &kExcludeRemoveOption},
+    {Command::kExcluded, &kExcludedOption}};
+
+// An option's names, as the table lists them.
+std::vector<std::string> NamesOf(const OptionSpec& option);
+// The English long name, as the help and the messages call an option.
+std::string MainName(const OptionSpec& option);
+// Whether the argument names the option: "--root", "--root=x", "-n".
+bool Names(const std::string& argument, const OptionSpec& option);
+// The option a mistyped one was most likely meant to be ("--roo": "--root"); nothing when none
+// is near enough.
+std::optional<std::string> NearestOption(const std::string& typed);
+
+}  // namespace tarnwick::cli
