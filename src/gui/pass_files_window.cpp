@@ -9,8 +9,8 @@
 
 namespace tarnwick::gui {
 
-PassFilesWindow::PassFilesWindow(const core::AppState& state, Toolkit& toolkit,
-                                 WindowView& owner, uint64_t number)
+PassFilesWindow::PassFilesWindow(const core::AppState& state, Toolkit& toolkit, WindowView& owner,
+                                 uint64_t number)
     : state_(state),
       toolkit_(toolkit),
       number_(number),

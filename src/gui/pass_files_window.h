@@ -56,7 +56,7 @@ class PassFilesWindow : public TickableRows {
   uint64_t number_;
   std::vector<std::string> files_;
   std::unordered_map<std::string, std::string> stayed_;  // path: why it stayed in the trash
-  std::string unusable_;  // why the record cannot be read
+  std::string unusable_;                                 // why the record cannot be read
   bool closed_ = false;
   std::unique_ptr<PassFilesView> view_;
 };

@@ -19,8 +19,7 @@ void PassesWindow::ShowModal() {
   view_->ShowWindow();
   if (historyError_) {
     std::string title;
-    ShowMessage(*view_,
-                texts::HistoryUnusable(core::HistoryFolder(state_), historyError_),
+    ShowMessage(*view_, texts::HistoryUnusable(core::HistoryFolder(state_), historyError_),
                 MessageKind::kWarning, title, state_);
   }
   toolkit_.WaitUntil([this] { return closed_; });

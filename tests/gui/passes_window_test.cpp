@@ -116,8 +116,9 @@ TEST_F(PassesWindowTest, FilesComeBackOneByOneAndTheRestStayForLater) {
                fs::remove(File("tree", "a"));
                files.TakeBackClick();
                ASSERT_EQ(files.RowCount(), 1u);
-               EXPECT_EQ(files.TextAt(0), File("tree", "c") + " (blieb im Papierkorb: an ihrem "
-                                                              "Platz liegt schon eine Datei)");
+               EXPECT_EQ(files.TextAt(0), File("tree", "c") +
+                                              " (blieb im Papierkorb: an ihrem "
+                                              "Platz liegt schon eine Datei)");
                files.CloseClick();
              });
   EXPECT_EQ(ReadFile(File("tree", "a")), "a");

@@ -21,9 +21,8 @@ PassesWin32::PassesWin32(Win32Toolkit& toolkit, PassesWindow& rules, HWND owner)
          layout::kPassesWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
   NameNextControl(texts::kPassesAccessibleName);
-  list_ = AddControl(WC_LISTVIEWW, "",
-                     WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
-                     layout::kPassesList, kPassList, normal);
+  list_ = AddControl(WC_LISTVIEWW, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                     WS_EX_CLIENTEDGE, layout::kPassesList, kPassList, normal);
   ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   RECT client{};
   ::GetClientRect(list_, &client);
