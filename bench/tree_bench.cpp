@@ -163,17 +163,21 @@ void RunSearch(const TreeShape& shape, const std::vector<Tool>& prototype,
 
 // Deleting, moving to the trash (a home trash of its own on the same file system, emptied
 // between runs) and taking that pass back, beside find -delete.
+// `settings` is the CLI with its settings file; the passes add the folder and --yes, so that
+// a terminal the benchmark runs in is never asked.
 void RunDelete(const std::string& root, const TreeShape& shape,
-               const std::vector<std::string>& ours, const std::string& dataHome, int runs) {
+               const std::vector<std::string>& settings, const std::string& dataHome, int runs) {
   std::vector<std::string> find = {"find", root, "-type", "f", "("};
   for (size_t i = 0; i < kListedNames.size(); ++i) {
     if (i > 0) find.push_back("-o");
     find.insert(find.end(), {"-iname", kListedNames[i]});
   }
   find.insert(find.end(), {")", "-delete"});
+  std::vector<std::string> ours = settings;
+  ours.insert(ours.end(), {"--root", root, "--yes"});
   std::vector<std::string> toTrash = ours;
   toTrash.push_back("--papierkorb");
-  std::vector<std::string> takeBack = ours;
+  std::vector<std::string> takeBack = settings;
   takeBack.push_back("--zurueckholen");
   ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
   std::vector<double> oursSeconds, trashSeconds, takeBackSeconds, findSeconds;
@@ -312,7 +316,7 @@ int main(int argc, char** argv) {
   if (onlyGenerate) return 0;
 
   if (shape.half) {
-    RunDelete(root, shape, {cli, "--settings", settings, "--root", root},
+    RunDelete(root, shape, {cli, "--settings", settings},
               std::filesystem::absolute(work + "/trash-data").string(), runs);
     return 0;
   }
