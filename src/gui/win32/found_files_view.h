@@ -8,28 +8,12 @@
 namespace tarnwick::gui::win32 {
 
 // "Gefundene Dateien", modal over the main window; Escape and the frame cancel.
-class FoundFilesWin32 : public Win32View<FoundFilesView> {
+class FoundFilesWin32 : public TickListWindow<FoundFilesView> {
  public:
-  enum Control {
-    kFoundLine = 501,
-    kFileList = 502,
-    kTickAll = 503,
-    kTickNone = 504,
-    kDeal = 505,
-    kCancel = IDCANCEL,
-  };
-
   FoundFilesWin32(Win32Toolkit& toolkit, FoundFilesWindow& rules, HWND owner);
 
   void SetFoundLine(const std::string& text) override;
   void SetDealCaption(const std::string& caption) override;
-  void SetRowCount(size_t rows) override { list_.SetRowCount(rows); }
-  void RefreshRows() override { list_.Refresh(); }
-
- private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  TickList list_;
 };
 
 }  // namespace tarnwick::gui::win32

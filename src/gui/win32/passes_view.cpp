@@ -92,33 +92,14 @@ LRESULT PassesWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 PassFilesWin32::PassFilesWin32(Win32Toolkit& toolkit, PassFilesWindow& rules, HWND owner)
-    : Win32View(toolkit), list_(rules) {
-  Create("", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner, layout::kFoundFilesWindow);
-  const HFONT normal = Font(layout::kNormalPoints, false);
-  AddControl(L"STATIC", texts::kPassFilesLine, SS_LEFTNOWORDWRAP, 0, layout::kFoundLine, kLine,
-             normal);
-  NameNextControl(texts::kPassFilesAccessibleName);
-  list_.Attach(AddControl(WC_LISTVIEWW, "", kTickListStyle, WS_EX_CLIENTEDGE, layout::kFoundList,
-                          kFileList, normal));
-  AddControl(L"BUTTON", texts::kTickAllButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundTickAll,
-             kTickAll, normal);
-  AddControl(L"BUTTON", texts::kTickNoneButton, WS_TABSTOP | BS_PUSHBUTTON, 0,
-             layout::kFoundTickNone, kTickNone, normal);
-  AddControl(L"BUTTON", texts::kTakeBackButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundDeal,
-             kTakeBack, normal);
-  AddControl(L"BUTTON", texts::kCloseButton, WS_TABSTOP | BS_PUSHBUTTON, 0, layout::kFoundCancel,
-             kClose, normal);
-  MakeModalOver(owner);
+    : TickListWindow(toolkit, rules, owner,
+                     {"", texts::kPassFilesLine, texts::kPassFilesAccessibleName,
+                      texts::kTakeBackButton, texts::kCloseButton}) {
   OnCommand(kTickAll, [&rules] { rules.AllClick(); });
   OnCommand(kTickNone, [&rules] { rules.NoneClick(); });
-  OnCommand(kTakeBack, [&rules] { rules.TakeBackClick(); });
+  OnCommand(kDeal, [&rules] { rules.TakeBackClick(); });
   OnCommand(kClose, [&rules] { rules.CloseClick(); });
   OnClose([&rules] { rules.CloseClick(); });
-}
-
-LRESULT PassFilesWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const auto answer = list_.AnswerNotice(message, lParam)) return *answer;
-  return Win32Window::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tarnwick::gui::win32

@@ -35,29 +35,13 @@ class PassesWin32 : public Win32View<PassesView> {
 };
 
 // "Dateien des Durchgangs N", modal over "Durchgänge"; Escape and the frame close it.
-class PassFilesWin32 : public Win32View<PassFilesView> {
+class PassFilesWin32 : public TickListWindow<PassFilesView> {
  public:
-  enum Control {
-    kLine = 801,
-    kFileList = 802,
-    kTickAll = 803,
-    kTickNone = 804,
-    kTakeBack = 805,
-    kClose = IDCANCEL,
-  };
-
   PassFilesWin32(Win32Toolkit& toolkit, PassFilesWindow& rules, HWND owner);
 
   void SetCaption(const std::string& caption) override {
     ::SetWindowTextW(handle(), Wide(caption).c_str());
   }
-  void SetRowCount(size_t rows) override { list_.SetRowCount(rows); }
-  void RefreshRows() override { list_.Refresh(); }
-
- private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  TickList list_;
 };
 
 }  // namespace tarnwick::gui::win32

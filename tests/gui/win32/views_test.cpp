@@ -360,7 +360,7 @@ TEST_F(Win32ViewsTest, ThePassesWindowsTakeBackFileByFile) {
             fileRows = static_cast<int>(::SendMessageW(fileList, LVM_GETITEMCOUNT, 0, 0));
             ::SendMessageW(fileList, WM_KEYDOWN, VK_SPACE, 0);  // the first row, focused
             answer = AnswerMessageBox(IDOK, takenBack);
-            ::PostMessageW(::GetDlgItem(filesShown, PassFilesWin32::kTakeBack), BM_CLICK, 0, 0);
+            ::PostMessageW(::GetDlgItem(filesShown, PassFilesWin32::kDeal), BM_CLICK, 0, 0);
             ::PostMessageW(filesShown, WM_COMMAND, IDCANCEL, 0);
           });
       ::PostMessageW(::GetDlgItem(shown, PassesWin32::kFiles), BM_CLICK, 0, 0);
@@ -400,7 +400,7 @@ TEST_F(Win32ViewsTest, TheFoundFilesWindowTogglesByKeyboardAndDealsWithTheTicked
     FoundFilesWindow rules(toolkit_, mainWindow_.view(), helpers_.resultList, found, false);
     const HWND window = dynamic_cast<FoundFilesWin32&>(rules.view()).handle();
     EXPECT_FALSE(::IsWindowEnabled(Main().handle()));  // modal
-    line = TextOf(::GetDlgItem(window, FoundFilesWin32::kFoundLine));
+    line = TextOf(::GetDlgItem(window, FoundFilesWin32::kLine));
     deal = TextOf(::GetDlgItem(window, FoundFilesWin32::kDeal));
     const HWND list = ::GetDlgItem(window, FoundFilesWin32::kFileList);
     const auto checkImage = [list] {
