@@ -51,6 +51,7 @@ const char* KindCode(engine::NamedPath::Kind kind) {
     case engine::NamedPath::Kind::kTrashFolder: return "trash_folder";
     case engine::NamedPath::Kind::kDeletedForGood: return "deleted_for_good";
     case engine::NamedPath::Kind::kExcludedFolder: return "excluded_folder";
+    case engine::NamedPath::Kind::kNoWayBack: return "no_way_back";
   }
   return "unknown";
 }
@@ -88,6 +89,7 @@ json Common(const engine::DeleteReport& report, const std::vector<std::string>* 
       {"stopped", report.stopped},
       {"failed", report.failed},
       {"deleted_for_good", report.deletedForGood},
+      {"no_way_back", report.noWayBack},
       {"unreadable_folders", report.unreadableDirectories},
       {"other_file_systems", report.otherFileSystems},
       {"trash_folders", report.trashFolders},
@@ -160,6 +162,8 @@ std::string JsonTakeBackResult(const engine::TakeBackResult& result) {
   json object = {{"taken_back", result.report.restored},
                  {"stayed_in_trash", result.report.stayed},
                  {"no_longer_in_trash", result.report.notInTrash},
+                 {"already_back", result.report.alreadyBack},
+                 {"trash_entries_left", result.report.entriesLeft},
                  {"named", Named(result.report.named)}};
   if (result.outcome == Outcome::kHistoryUnusable) {
     object["history_unusable"] = {{"reason", texts::Reason(result.historyError)},

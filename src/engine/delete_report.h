@@ -19,6 +19,8 @@ struct NamedPath {
     kTrashFolder,        // a folder not entered: the trash the files go to
     kDeletedForGood,     // a matching file the system deleted though the trash was asked for
     kExcludedFolder,     // a folder not entered: the user excluded it
+    kNoWayBack,          // a matching file the trash took but named no place for: kept, not
+                         // to be taken back
   };
   std::string path;
   std::error_code error;  // why, for a file not deleted or a folder not searched
@@ -38,6 +40,7 @@ struct DeleteReport {
   uint64_t trashFolders = 0;           // folders not entered, the trash's own
   uint64_t deletedForGood = 0;         // in a pass to the trash: gone, but not to the trash
   uint64_t excludedFolders = 0;        // folders not entered, excluded by the user
+  uint64_t noWayBack = 0;              // of those deleted: in the trash, but not to be taken back
   bool rootUnreadable = false;         // the root itself could not be searched
   bool rootExcluded = false;           // the root is excluded, or lies in an excluded folder
   bool stopped = false;                // the user stopped the pass
@@ -50,8 +53,8 @@ struct DeleteReport {
   // another file system, of the trash or excluded is left alone on purpose: no failure; but a
   // pass whose root is excluded searched nothing at all.
   bool Complete() const {
-    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0 && !rootExcluded &&
-           !stoppedUnrecorded;
+    return failed == 0 && unreadableDirectories == 0 && deletedForGood == 0 && noWayBack == 0 &&
+           !rootExcluded && !stoppedUnrecorded;
   }
   // Keeps a path to name, while fewer than kPathsNamed are kept.
   void Name(std::string_view path, std::error_code error, NamedPath::Kind kind);

@@ -103,6 +103,11 @@ void FolderDeletion::Report(PassObserver& observer, DeleteReport& report, size_t
       ++report.deletedForGood;
       report.Name(path, outcome.error, NamedPath::Kind::kDeletedForGood);
       observer.OnDeleteFailed(path, outcome.error);
+    } else if (outcome.error == platform::TrashError::kNoWayBack) {
+      ++report.deleted;
+      ++report.noWayBack;
+      report.Name(path, outcome.error, NamedPath::Kind::kNoWayBack);
+      observer.OnDeleted(path);
     } else if (outcome.error) {
       ++report.failed;
       report.Name(path, outcome.error, NamedPath::Kind::kFileNotDeleted);

@@ -66,6 +66,17 @@ TakeBackReport TakeBackFromTrash(std::vector<platform::TrashedEntry>& entries) {
     if (report.named.size() < DeleteReport::kPathsNamed) {
       report.named.push_back({entries[i].originalPath, outcome, NamedPath::Kind::kFileNotDeleted});
     }
+    // Back in its place, though not by this take-back or not without a trace in the trash:
+    // nothing is left to take back.
+    if (outcome == platform::TrashError::kBackTrashEntryLeft) {
+      ++report.restored;
+      ++report.entriesLeft;
+      continue;
+    }
+    if (outcome == platform::TrashError::kAlreadyBack) {
+      ++report.alreadyBack;
+      continue;
+    }
     report.notBack.emplace_back(entries[i].originalPath, outcome);
     // Only a known loss is forgotten; whatever else kept a file in the trash keeps its way back.
     if (outcome == platform::TrashError::kNoLongerInTrash) {

@@ -20,7 +20,10 @@ struct TakeBackReport {
   uint64_t restored = 0;    // back where they were
   uint64_t stayed = 0;      // still in the trash, and still recorded: their place taken, ...
   uint64_t notInTrash = 0;  // known to be no longer in the trash as the pass left them: forgotten
-  std::vector<NamedPath> named;  // the first DeleteReport::kPathsNamed of those not back
+  uint64_t alreadyBack = 0;  // put back in their places by someone else: forgotten
+  uint64_t entriesLeft = 0;  // of those restored: their entries in the trash could not be removed
+  std::vector<NamedPath> named;  // the first DeleteReport::kPathsNamed of those not back, and
+                                 // of those back whose entries stayed
   // Every file not back, where it was, and why.
   std::vector<std::pair<std::string, std::error_code>> notBack;
 

@@ -93,6 +93,10 @@ std::string PassReport(const engine::DeleteReport& report,
     text += Join({"\n", Quoted(report.deletedForGood),
                   " Dateien wurden endgültig gelöscht, obwohl der Papierkorb gewählt war."});
   }
+  if (report.noWayBack > 0) {
+    text += Join({"\n", Quoted(report.noWayBack),
+                  " Dateien liegen im Papierkorb, können aber nicht zurückgeholt werden."});
+  }
   if (report.otherFileSystems > 0) {
     text += Join({"\n", Quoted(report.otherFileSystems),
                   " Ordner wurden nicht betreten: Dort ist ein anderes Dateisystem eingehängt."});
@@ -107,7 +111,8 @@ std::string PassReport(const engine::DeleteReport& report,
   return text + ExcludedNotFoundLines(report, shown) +
          NamedLines(report.named,
                     report.failed + report.unreadableDirectories + report.otherFileSystems +
-                        report.trashFolders + report.excludedFolders + report.deletedForGood,
+                        report.trashFolders + report.excludedFolders + report.deletedForGood +
+                        report.noWayBack,
                     shown);
 }
 
@@ -121,7 +126,18 @@ std::string TakeBackReport(const engine::TakeBackReport& report,
     text += Join({"\n", Quoted(report.notInTrash),
                   " Dateien waren nicht mehr im Papierkorb und blieben unberührt."});
   }
-  return text + NamedLines(report.named, report.stayed + report.notInTrash, shown);
+  if (report.alreadyBack > 0) {
+    text += Join({"\n", Quoted(report.alreadyBack),
+                  " Dateien waren schon wieder an ihrem Platz."});
+  }
+  if (report.entriesLeft > 0) {
+    text += Join({"\n", Quoted(report.entriesLeft),
+                  " zurückgeholte Dateien behielten ihren Eintrag im Papierkorb."});
+  }
+  return text + NamedLines(report.named,
+                           report.stayed + report.notInTrash + report.alreadyBack +
+                               report.entriesLeft,
+                           shown);
 }
 
 std::string TakeBackResultText(const engine::TakeBackResult& result,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "platform/windows/windows_support.h"
 
@@ -32,21 +33,26 @@ std::optional<std::string> PathAt(std::string_view bytes, size_t at, size_t unit
 
 }  // namespace
 
-std::optional<std::string> RecycledFrom(std::string_view bytes) {
+std::optional<RecycledInfo> ReadRecycledInfo(std::string_view bytes) {
   if (bytes.size() < kHead) return std::nullopt;
+  std::optional<std::string> origin;
   switch (Read<uint64_t>(bytes, 0)) {
     case 1:
       if (bytes.size() != kHead + kVersion1Units * 2) return std::nullopt;
-      return PathAt(bytes, kHead, kVersion1Units);
+      origin = PathAt(bytes, kHead, kVersion1Units);
+      break;
     case 2: {
       if (bytes.size() < kHead + 4) return std::nullopt;
       const uint32_t units = Read<uint32_t>(bytes, kHead);
       if (bytes.size() != kHead + 4 + size_t{units} * 2) return std::nullopt;
-      return PathAt(bytes, kHead + 4, units);
+      origin = PathAt(bytes, kHead + 4, units);
+      break;
     }
     default:
       return std::nullopt;
   }
+  if (!origin) return std::nullopt;
+  return RecycledInfo{std::move(*origin), Read<uint64_t>(bytes, 8)};
 }
 
 std::optional<std::string> InfoNameOf(std::string_view recycledName) {

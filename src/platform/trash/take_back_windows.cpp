@@ -3,7 +3,8 @@
 // file says it came from where the record says. The $R file is then renamed into its original
 // folder, reached from the volume's root one component at a time refusing every link,
 // junction and mounted volume, relative to that folder's handle and never over another file;
-// only then does its $I file go. No shell, so no dialog can ask anything.
+// only then does its $I file go, through the handle it was read by. No shell, so no dialog can
+// ask anything.
 #include "platform/windows/windows_support.h"  // windows.h first
 
 #include <sddl.h>
@@ -14,7 +15,10 @@
 
 #include "platform/dir/directory_handle.h"
 #include "platform/dir/relative_open_windows.h"
+#include "platform/trash/original_folder_windows.h"
 #include "platform/trash/recycle_bin_info.h"
+#include "platform/trash/recycle_bin_rules.h"
+#include "platform/trash/recycle_bin_windows.h"
 #include "platform/trash/trash.h"
 
 namespace tarnwick::platform {
@@ -22,42 +26,6 @@ namespace {
 
 // A $I file is its head and a path of at most 32,767 UTF-16 units.
 constexpr size_t kInfoLimit = 28 + 2 * 32768;
-
-// "C:\" or "\\server\share\" of a folder's path, and the rest below it; false for neither.
-bool SplitAtRoot(const std::string& folder, std::string& root, std::string& below) {
-  size_t end = 0;
-  if (folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\') {
-    end = 3;
-  } else if (folder.starts_with("\\\\")) {
-    const size_t server = folder.find('\\', 2);
-    const size_t share = server == std::string::npos ? server : folder.find('\\', server + 1);
-    if (share == std::string::npos) return false;
-    end = share + 1;
-  } else {
-    return false;
-  }
-  root = folder.substr(0, end);
-  below = folder.substr(end);
-  if (!below.empty() && below.back() == '\\') below.pop_back();
-  return true;
-}
-
-// The original folder, reached without following any link.
-std::error_code OpenOriginalFolder(const std::string& folder, DirectoryHandle& handle) {
-  std::string root, below;
-  if (!SplitAtRoot(folder, root, below)) return make_error_code(TrashError::kFolderGone);
-  DirectoryHandle rootHandle;
-  std::error_code error = OpenDirectory(root, rootHandle);
-  if (!error) error = OpenDirectoryBelow(rootHandle, below, handle);
-  if (error == std::errc::too_many_symbolic_link_levels) {
-    return make_error_code(TrashError::kFolderIsLink);
-  }
-  if (error == std::errc::cross_device_link) return make_error_code(TrashError::kFolderElsewhere);
-  if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
-    return make_error_code(TrashError::kFolderGone);
-  }
-  return error;
-}
 
 // A file of the Recycle Bin, opened itself even when it is a link, for reading or renaming.
 HANDLE OpenBinFile(const std::string& path, DWORD access) {
@@ -67,16 +35,10 @@ HANDLE OpenBinFile(const std::string& path, DWORD access) {
                        nullptr);
 }
 
-// Where the $I file at `path` says its item came from.
-std::error_code RecordedOrigin(const std::string& path, std::string& origin) {
-  const ScopedHandle file(OpenBinFile(path, GENERIC_READ));
-  if (!file.IsValid()) {
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND ? make_error_code(TrashError::kNotVouched)
-                                         : WindowsError(error);
-  }
+// What the open $I file says of its item.
+std::error_code ReadInfo(HANDLE file, RecycledInfo& recorded) {
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(file.get(), &info)) return LastWindowsError();
+  if (!::GetFileInformationByHandle(file, &info)) return LastWindowsError();
   const uint64_t size = (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
   if ((info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ||
       size > kInfoLimit) {
@@ -84,14 +46,18 @@ std::error_code RecordedOrigin(const std::string& path, std::string& origin) {
   }
   std::string bytes(static_cast<size_t>(size), '\0');
   DWORD read = 0;
-  if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+  if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
     return LastWindowsError();
   }
   bytes.resize(read);
-  const auto from = RecycledFrom(bytes);
-  if (!from) return make_error_code(TrashError::kNotVouched);
-  origin = *from;
+  auto parsed = ReadRecycledInfo(bytes);
+  if (!parsed) return make_error_code(TrashError::kNotVouched);
+  recorded = std::move(*parsed);
   return {};
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+  return ::CompareStringOrdinal(Wide(a).c_str(), -1, Wide(b).c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
 // Renames the open file into the open folder as `name`, never over another file.
@@ -123,12 +89,20 @@ std::optional<std::string> UserBinFolder(const std::string& root) {
   return folder;
 }
 
+// Whether the volume of the open file gives a file a new ID when it moves (FAT, exFAT): there
+// an ID that differs says nothing of whether the file is still the one moved.
+bool IdsMoveWithFiles(HANDLE file) { return FileIdsFollowTheFile(FileSystemNameOf(file)); }
+
 // Where the bin keeps a file whose line was written ahead of its move and never completed (the
 // pass ended between the two): the $R file of the user's bin on its volume that is the very
-// file moved. TrashError::kNoLongerInTrash when the bin holds none.
+// file moved. TrashError::kNoLongerInTrash when the bin holds none; kNotVouched where the
+// move changed the ID.
 std::error_code FindInBin(TrashedEntry& entry) {
   std::string root, below;
-  if (!SplitAtRoot(entry.originalPath, root, below)) return make_error_code(TrashError::kNotVouched);
+  bool mounted = false;
+  if (!SplitAtVolume(entry.originalPath, root, below, mounted)) {
+    return make_error_code(TrashError::kNotVouched);
+  }
   const auto bin = UserBinFolder(root);
   if (!bin) return LastWindowsError();
   WIN32_FIND_DATAW found{};
@@ -145,14 +119,15 @@ std::error_code FindInBin(TrashedEntry& entry) {
     }
     return WindowsError(error);
   }
-  std::error_code outcome = make_error_code(TrashError::kNoLongerInTrash);
+  const ScopedHandle binFolder(OpenBinFile(*bin, FILE_READ_ATTRIBUTES));
+  std::error_code outcome = binFolder.IsValid() && !IdsMoveWithFiles(binFolder.get())
+                                ? make_error_code(TrashError::kNotVouched)
+                                : make_error_code(TrashError::kNoLongerInTrash);
   do {
     const std::string path = *bin + Narrow(found.cFileName);
     const ScopedHandle file(OpenBinFile(path, FILE_READ_ATTRIBUTES));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (file.IsValid() && ::GetFileInformationByHandle(file.get(), &info) &&
-        info.dwVolumeSerialNumber == entry.volume &&
-        ((uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow) == entry.fileId) {
+    const auto identity = file.IsValid() ? RecycleIdentityOf(file.get()) : std::nullopt;
+    if (identity && IsRecordedFile(entry, *identity)) {
       entry.recycledPath = path;
       outcome.clear();
       break;
@@ -162,9 +137,30 @@ std::error_code FindInBin(TrashedEntry& entry) {
   return outcome;
 }
 
+// `notInBin`, unless the file is back in its place already (the user put it back): then
+// TrashError::kAlreadyBack, as no way back is lost.
+std::error_code UnlessAlreadyBack(const TrashedEntry& entry, std::error_code notInBin) {
+  const size_t separator = entry.originalPath.rfind('\\');
+  DirectoryHandle folder;
+  if (OpenOriginalFolder(entry.originalPath.substr(0, separator + 1), entry, folder)) {
+    return notInBin;
+  }
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  if (OpenRelative(NativeOf(folder), Wide(entry.originalPath.substr(separator + 1)),
+                   FILE_READ_ATTRIBUTES, 0, opened) != 0) {
+    return notInBin;
+  }
+  const ScopedHandle file(opened);
+  const auto identity = RecycleIdentityOf(opened);
+  return identity && IsRecordedFile(entry, *identity) ? make_error_code(TrashError::kAlreadyBack)
+                                                      : notInBin;
+}
+
 std::error_code TakeBackOne(TrashedEntry entry) {
   if (entry.recycledPath.empty()) {
-    if (const std::error_code error = FindInBin(entry)) return error;
+    if (const std::error_code error = FindInBin(entry)) {
+      return error == TrashError::kNoLongerInTrash ? UnlessAlreadyBack(entry, error) : error;
+    }
   }
   const size_t binEnd = entry.recycledPath.rfind('\\');
   const auto infoName = InfoNameOf(entry.recycledPath.substr(binEnd + 1));
@@ -174,35 +170,48 @@ std::error_code TakeBackOne(TrashedEntry entry) {
     // Only a file that its bin folder no longer holds is known to be gone; a bin that is
     // not there may be on a disk that is not plugged in now.
     const DWORD error = ::GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND) return make_error_code(TrashError::kNoLongerInTrash);
+    if (error == ERROR_FILE_NOT_FOUND) {
+      return UnlessAlreadyBack(entry, make_error_code(TrashError::kNoLongerInTrash));
+    }
     if (error == ERROR_PATH_NOT_FOUND) return make_error_code(TrashError::kTrashUnreachable);
     return WindowsError(error);
   }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(inBin.get(), &info)) return LastWindowsError();
-  const uint64_t fileId = (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
-  if (info.dwVolumeSerialNumber != entry.volume || fileId != entry.fileId) {
-    return make_error_code(TrashError::kNoLongerInTrash);
+  const auto identity = RecycleIdentityOf(inBin.get());
+  if (!identity) return LastWindowsError();
+  const bool sameId = IsRecordedFile(entry, *identity);
+  if (!sameId && IdsMoveWithFiles(inBin.get())) {
+    return UnlessAlreadyBack(entry, make_error_code(TrashError::kNoLongerInTrash));
   }
-  const std::string infoPath = entry.recycledPath.substr(0, binEnd + 1) + *infoName;
-  std::string origin;
-  if (const std::error_code error = RecordedOrigin(infoPath, origin)) return error;
-  if (::CompareStringOrdinal(Wide(origin).c_str(), -1, Wide(entry.originalPath).c_str(), -1,
-                             TRUE) != CSTR_EQUAL) {
+  const ScopedHandle info(OpenBinFile(entry.recycledPath.substr(0, binEnd + 1) + *infoName,
+                                      GENERIC_READ | DELETE));
+  if (!info.IsValid()) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND ? make_error_code(TrashError::kNotVouched)
+                                         : WindowsError(error);
+  }
+  RecycledInfo recorded;
+  if (const std::error_code error = ReadInfo(info.get(), recorded)) return error;
+  // Where the ID says nothing, the $I file's size must be the file's too.
+  if (!SamePath(recorded.origin, entry.originalPath) ||
+      (!sameId && recorded.size != identity->size)) {
     return make_error_code(TrashError::kNotVouched);
   }
   const size_t separator = entry.originalPath.rfind('\\');
   DirectoryHandle folder;
   if (const std::error_code error =
-          OpenOriginalFolder(entry.originalPath.substr(0, separator + 1), folder)) {
+          OpenOriginalFolder(entry.originalPath.substr(0, separator + 1), entry, folder)) {
     return error;
   }
   if (const std::error_code error =
-          RenameInto(inBin.get(), reinterpret_cast<HANDLE>(folder.NativeHandle()),
+          RenameInto(inBin.get(), NativeOf(folder),
                      Wide(entry.originalPath.substr(separator + 1)))) {
     return error;
   }
-  ::DeleteFileW(ExtendedPath(infoPath).c_str());
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  if (!::SetFileInformationByHandle(info.get(), FileDispositionInfo, &disposition,
+                                    sizeof disposition)) {
+    return make_error_code(TrashError::kBackTrashEntryLeft);
+  }
   return {};
 }
 

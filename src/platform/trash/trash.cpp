@@ -24,6 +24,14 @@ class TrashErrorCategory : public std::error_category {
       case TrashError::kTrashUnreachable: return "its trash cannot be reached";
       case TrashError::kTrashNotTrusted: return "its trash is not one the pass would use";
       case TrashError::kNotRecorded: return "not moved: the record could not take it";
+      case TrashError::kTrashSwitchedOff: return "the trash is switched off on this volume";
+      case TrashError::kTooLargeForTrash: return "too large for the trash";
+      case TrashError::kTrashFull: return "the trash would delete older entries to keep it";
+      case TrashError::kNotNameable: return "its path cannot be named to the trash";
+      case TrashError::kNotTheFileFound: return "another file stands under its name now";
+      case TrashError::kNoWayBack: return "in the trash, but it cannot be taken back";
+      case TrashError::kAlreadyBack: return "already back in its place";
+      case TrashError::kBackTrashEntryLeft: return "back, but its entry in the trash remained";
     }
     return "trash error";
   }

@@ -31,11 +31,28 @@ enum class TrashError {
   kTrashUnreachable,  // taking back: its trash cannot be found now (a disk not plugged in, say)
   kTrashNotTrusted,   // taking back: its trash is none the pass would use (another's, a link)
   kNotRecorded,       // not moved: the pass's record could not take it, and the pass stopped
+  kTrashSwitchedOff,  // the volume's trash is switched off: what goes there is deleted at once
+  kTooLargeForTrash,  // larger than the trash may hold: it would be deleted for good
+  kTrashFull,         // the trash would make room for it by deleting its oldest entries for good
+  kNotNameable,       // its path cannot be named to the system's trash without becoming another
+  kNotTheFileFound,   // another file (or a folder) stands under its name since it was found
+  kNoWayBack,         // moved to the trash, but the trash named no place for it: no way back
+  kAlreadyBack,       // taking back: the file is in its place already (put back by the user)
+  kBackTrashEntryLeft,  // taking back: back in its place, but its entry in the trash remained
 };
 const std::error_category& TrashCategory();
 inline std::error_code make_error_code(TrashError error) {
   return {static_cast<int>(error), TrashCategory()};
 }
+
+#ifdef _WIN32
+// A file ID of 128 bits, unique on every file system (the 64-bit index is not, on ReFS).
+struct FileId128 {
+  uint64_t low = 0;
+  uint64_t high = 0;
+  friend bool operator==(const FileId128&, const FileId128&) = default;
+};
+#endif
 
 // One file a pass moved to the trash, and what finds it there again: the trash's own entry
 // for it, and who the file is, which moving within a file system keeps.
@@ -43,8 +60,11 @@ struct TrashedEntry {
   std::string originalPath;  // where it was
 #ifdef _WIN32
   std::string recycledPath;  // its $R file in the Recycle Bin; the $I file beside it tells its origin
-  uint64_t volume = 0;       // volume serial number
-  uint64_t fileId = 0;       // file ID on that volume
+  uint64_t volume = 0;       // volume serial number (64 bits)
+  FileId128 fileId;          // file ID on that volume, of its $R file once it is there
+  // Read from the record of an earlier version, which kept the 32-bit volume serial number and
+  // the 64-bit file index.
+  bool narrowIdentity = false;
 #else
   std::string trash;      // the trash folder (holding files/ and info/), its path without links
   std::string entryName;  // its name in files/, and its info file's name without .trashinfo

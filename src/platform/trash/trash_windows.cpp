@@ -1,7 +1,9 @@
-// The Recycle Bin through the shell's IFileOperation, a folder's entries in one batch. The
-// shell asks before each item; one it would delete for good (a volume without a Recycle Bin,
-// a network share, a file too large for the bin) is refused there, so it stays where it is.
-// Afterwards only an item the shell says it recycled counts as moved.
+// The Recycle Bin through the shell's IFileOperation, a folder's entries in one batch. A file
+// goes only where the bin will keep it: a fixed drive whose bin is there and switched on, with
+// room for the batch, so that the bin neither deletes it nor its own older entries for good.
+// The shell asks before each item; one it would destroy, or one that is no longer the file
+// chosen, is refused there and stays where it is. Afterwards only an item the shell says it
+// recycled counts as moved.
 #include "platform/trash/trash.h"
 #include "platform/trash/file_operation_windows.h"  // windows.h before the headers that build on it
 
@@ -9,10 +11,14 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <atomic>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <utility>
+
+#include "platform/dir/relative_open_windows.h"
+#include "platform/trash/recycle_bin_windows.h"
+#include "platform/trash/recycle_sink_windows.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -29,148 +35,82 @@ std::wstring ShellPathOf(HANDLE folder) {
   return path;
 }
 
-// Whether the shell, about to delete an item with these transfer flags, puts it in the Recycle
-// Bin; it is asked before every item, and every other item is refused.
-bool GoesToRecycleBin(unsigned long transferFlags) {
-  return (transferFlags & TSF_DELETE_RECYCLE_IF_POSSIBLE) != 0;
-}
-
-// The path of a shell item in the file system; empty when it has none.
-std::wstring FileSystemPathOf(IShellItem* item) {
-  wchar_t* path = nullptr;
-  if (item == nullptr || FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &path))) return {};
-  std::wstring copy = path;
-  ::CoTaskMemFree(path);
-  return copy;
-}
-
-// Hears of every item the shell deletes: refuses one the Recycle Bin would not keep, and
-// keeps each one's outcome, and the file it became in the Recycle Bin, by its place in `paths`.
-class RecycleSink : public IFileOperationProgressSink {
- public:
-  RecycleSink(const std::vector<std::wstring>& paths,
-              std::vector<std::optional<std::error_code>>& outcomes,
-              std::vector<std::wstring>& recycledPaths)
-      : paths_(paths), outcomes_(outcomes), recycledPaths_(recycledPaths) {}
-
-  HRESULT STDMETHODCALLTYPE PreDeleteItem(DWORD flags, IShellItem* item) override {
-    if (GoesToRecycleBin(flags)) return S_OK;
-    if (const auto index = IndexOf(item)) {
-      outcomes_[*index] = make_error_code(TrashError::kWouldBeDeleted);
-    }
-    return HRESULT_FROM_WIN32(ERROR_CANCELLED);  // ends this batch; the rest go in the next
-  }
-  // The documentation: `recycled` is the item in the Recycle Bin, or null when the item was
-  // deleted rather than recycled. In the file system it is the bin's $R file of the item.
-  HRESULT STDMETHODCALLTYPE PostDeleteItem(DWORD, IShellItem* item, HRESULT result,
-                                           IShellItem* recycled) override {
-    if (const auto index = IndexOf(item)) {
-      if (FAILED(result)) {
-        outcomes_[*index] = FromHresult(result);
-      } else if (recycled == nullptr) {
-        outcomes_[*index] = make_error_code(TrashError::kDeletedForGood);
-      } else {
-        outcomes_[*index] = std::error_code();
-        recycledPaths_[*index] = FileSystemPathOf(recycled);
-      }
-    }
-    return S_OK;
-  }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (id == IID_IUnknown || id == IID_IFileOperationProgressSink) {
-      *object = static_cast<IFileOperationProgressSink*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  // The sink lives on the stack of the batch that uses it.
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-
-  HRESULT STDMETHODCALLTYPE StartOperations() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE FinishOperations(HRESULT) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE PreRenameItem(DWORD, IShellItem*, LPCWSTR) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE PostRenameItem(DWORD, IShellItem*, LPCWSTR, HRESULT,
-                                           IShellItem*) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE PreMoveItem(DWORD, IShellItem*, IShellItem*, LPCWSTR) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE PostMoveItem(DWORD, IShellItem*, IShellItem*, LPCWSTR, HRESULT,
-                                         IShellItem*) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE PreCopyItem(DWORD, IShellItem*, IShellItem*, LPCWSTR) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE PostCopyItem(DWORD, IShellItem*, IShellItem*, LPCWSTR, HRESULT,
-                                         IShellItem*) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE PreNewItem(DWORD, IShellItem*, LPCWSTR) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE PostNewItem(DWORD, IShellItem*, LPCWSTR, LPCWSTR, DWORD, HRESULT,
-                                        IShellItem*) override {
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE UpdateProgress(UINT, UINT) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE ResetTimer() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE PauseTimer() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE ResumeTimer() override { return S_OK; }
-
- private:
-  std::optional<size_t> IndexOf(IShellItem* item) const {
-    const std::wstring path = FileSystemPathOf(item);
-    for (size_t i = 0; i < paths_.size() && !path.empty(); ++i) {
-      if (::CompareStringOrdinal(path.c_str(), -1, paths_[i].c_str(), -1, TRUE) == CSTR_EQUAL) {
-        return i;
-      }
-    }
-    return std::nullopt;
-  }
-
-  const std::vector<std::wstring>& paths_;
-  std::vector<std::optional<std::error_code>>& outcomes_;
-  std::vector<std::wstring>& recycledPaths_;
-  std::atomic<ULONG> references_{1};
-};
-
 bool IsGone(const std::wstring& path) {
   if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
   const DWORD error = ::GetLastError();
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// One batch: the items still without an outcome. Ends early where an item is refused. An item
-// the shell took away without saying it recycled it was deleted for good.
-HRESULT RecycleBatch(const std::vector<std::wstring>& paths,
-                     std::vector<std::optional<std::error_code>>& outcomes,
-                     std::vector<std::wstring>& recycledPaths) {
+size_t Unsettled(const std::vector<RecycleItem>& items) {
+  return static_cast<size_t>(std::ranges::count_if(
+      items, [](const RecycleItem& item) { return !item.outcome.has_value(); }));
+}
+
+// One batch: the items still without an outcome. Ends early where an item is refused; `aborted`
+// when the shell says the operation was (a warning answered no, say). An item the shell took
+// away without saying it recycled it was deleted for good.
+HRESULT RecycleBatch(std::vector<RecycleItem>& items, bool& aborted) {
   ComPointer<IFileOperation> operation;
   HRESULT result = MakeFileOperation(operation.put());
   if (FAILED(result)) return result;
-  result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE);
+  // No dialog but the one warning that an item would be destroyed rather than recycled.
+  result = operation->SetOperationFlags(FOF_NO_UI | FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE |
+                                        FOF_WANTNUKEWARNING);
   if (FAILED(result)) return result;
-  RecycleSink sink(paths, outcomes, recycledPaths);
+  RecycleSink sink(items);
   DWORD cookie = 0;
   if (FAILED(result = operation->Advise(&sink, &cookie))) return result;
-  for (size_t i = 0; i < paths.size(); ++i) {
-    if (outcomes[i]) continue;
-    ComPointer<IShellItem> item;
-    result = ::SHCreateItemFromParsingName(paths[i].c_str(), nullptr, IID_IShellItem,
-                                           reinterpret_cast<void**>(item.put()));
-    if (SUCCEEDED(result)) result = operation->DeleteItem(item.get(), nullptr);
-    if (FAILED(result)) outcomes[i] = FromHresult(result);
+  for (RecycleItem& item : items) {
+    if (item.outcome) continue;
+    ComPointer<IShellItem> shellItem;
+    result = ::SHCreateItemFromParsingName(item.path.c_str(), nullptr, IID_IShellItem,
+                                           reinterpret_cast<void**>(shellItem.put()));
+    if (SUCCEEDED(result)) result = operation->DeleteItem(shellItem.get(), nullptr);
+    if (FAILED(result)) item.outcome = FromHresult(result);
   }
   result = operation->PerformOperations();
+  BOOL anyAborted = FALSE;
+  aborted = SUCCEEDED(operation->GetAnyOperationsAborted(&anyAborted)) && anyAborted;
   operation->Unadvise(cookie);
-  for (size_t i = 0; i < paths.size(); ++i) {
-    if (!outcomes[i] && IsGone(paths[i])) outcomes[i] = make_error_code(TrashError::kDeletedForGood);
+  for (RecycleItem& item : items) {
+    if (!item.outcome && IsGone(item.path)) {
+      item.outcome = make_error_code(TrashError::kDeletedForGood);
+    }
   }
   return result;
+}
+
+// Who the entry `name` of the open folder is, as the shell will meet it; why it may not go
+// to the bin at all: a folder, or a link or junction to one, is never handed to the shell.
+std::error_code ChooseEntry(HANDLE folder, const std::string& name, RecycleItem& item,
+                            uint64_t& size) {
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  if (const NTSTATUS status = OpenRelative(folder, Wide(name), FILE_READ_ATTRIBUTES, 0, opened)) {
+    return NtError(status);
+  }
+  const ScopedHandle file(opened);
+  const auto identity = RecycleIdentityOf(opened);
+  if (!identity) return LastWindowsError();
+  if (identity->directory) {
+    return std::make_error_code(identity->link ? std::errc::too_many_symbolic_link_levels
+                                               : std::errc::is_a_directory);
+  }
+  item.chosen = {Narrow(item.path), std::string(), identity->volume, identity->file};
+  size = identity->size;
+  return {};
+}
+
+// The identity the bin's $R file has: on FAT and exFAT the move gave the file a new one.
+void TakeIdentityInBin(RecycleItem& item) {
+  const ScopedHandle file(::CreateFileW(
+      ExtendedPath(Narrow(item.recycledPath)).c_str(), FILE_READ_ATTRIBUTES,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file.IsValid()) return;
+  if (const auto identity = RecycleIdentityOf(file.get())) {
+    item.chosen.volume = identity->volume;
+    item.chosen.fileId = identity->file;
+  }
 }
 
 }  // namespace
@@ -194,18 +134,24 @@ FileOperationMaker ReplaceFileOperationMaker(FileOperationMaker maker) {
 
 std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
 
-struct Trash::Places {};
+// The bytes admitted to each volume's bin by batches still under way, which the bin does not
+// count yet: batches of several threads together never overfill it.
+struct Trash::Places {
+  std::mutex mutex;
+  std::map<std::wstring, uint64_t> underWay;
+};
 
-Trash::Trash(TrashRecorder& recorder) : recorder_(recorder) {}
+Trash::Trash(TrashRecorder& recorder) : places_(std::make_unique<Places>()), recorder_(recorder) {}
 Trash::~Trash() = default;
 
 // The shell records the held folder's own path, so that it cannot differ from the handle's.
-std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const std::string&,
+std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
+                                         const std::string& walkedPath,
                                          std::span<const std::string> names) {
-  std::vector<std::optional<std::error_code>> outcomes(names.size());
-  const auto settle = [&outcomes](std::error_code error) {
+  std::vector<RecycleItem> items(names.size());
+  const auto settle = [&items](std::error_code error) {
     std::vector<std::error_code> settled;
-    for (auto& outcome : outcomes) settled.push_back(outcome.value_or(error));
+    for (const RecycleItem& item : items) settled.push_back(item.outcome.value_or(error));
     return settled;
   };
   if (RecordError()) return settle(make_error_code(TrashError::kNotRecorded));
@@ -217,37 +163,68 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
   if (!held.IsValid()) return settle(LastWindowsError());
   const std::wstring folderPath = ShellPathOf(held.get());
   if (folderPath.empty()) return settle(LastWindowsError());
-  std::vector<std::wstring> paths;
-  // Who each file is, taken before it goes: a move within its volume keeps it, so taking back
-  // knows the very file again. One that cannot be told could not be found again: it stays.
-  std::vector<TrashedEntry> pending;
-  std::vector<size_t> pendingPaths;
+  // Either path may show a name the shell would misread (Wine's own drops the dot).
+  const bool folderNameable = ShellNamesExactly(Wide(walkedPath));
+  std::vector<size_t> candidates;
+  std::vector<uint64_t> sizes;
   for (size_t i = 0; i < names.size(); ++i) {
-    paths.push_back(folderPath + L"\\" + Wide(names[i]));
-    if (const auto identity = IdentityOfEntry(folder, names[i])) {
-      pending.push_back({Narrow(paths[i]), std::string(), identity->volume, identity->file});
-      pendingPaths.push_back(i);
-    } else {
-      outcomes[i] = std::make_error_code(std::errc::no_such_file_or_directory);
+    items[i].path = folderPath + L"\\" + Wide(names[i]);
+    if (!folderNameable || !ShellNamesExactly(items[i].path)) {
+      items[i].outcome = make_error_code(TrashError::kNotNameable);
+      continue;
     }
+    uint64_t size = 0;
+    if (const std::error_code refused = ChooseEntry(held.get(), names[i], items[i], size)) {
+      items[i].outcome = refused;
+      continue;
+    }
+    candidates.push_back(i);
+    sizes.push_back(size);
   }
-  // Their lines go ahead of them, without the place the bin gives them, which taking back
-  // finds by who the file is should the pass end before it is recorded.
-  if (!RecordBeforeMove(pending)) {
-    for (const size_t i : pendingPaths) outcomes[i] = make_error_code(TrashError::kNotRecorded);
-    return settle({});
-  }
-  std::vector<std::wstring> recycledPaths(paths.size());
 
   const ComForThisThread com;
-  // A refused item ends its batch: what was left goes again, until nothing is left or a batch
-  // settles nothing.
+  const RecycleBinOfFolder bin = RecycleBinOf(folderPath);
+  uint64_t admitted = 0;
+  {
+    const std::lock_guard<std::mutex> lock(places_->mutex);
+    RecycleBinState state = bin.state;
+    state.used += places_->underWay[bin.volume];
+    const std::vector<std::error_code> verdicts = AdmitToRecycleBin(state, sizes, admitted);
+    for (size_t c = 0; c < candidates.size(); ++c) {
+      if (verdicts[c]) items[candidates[c]].outcome = verdicts[c];
+    }
+    places_->underWay[bin.volume] += admitted;
+  }
+  const auto release = [this, &bin, admitted] {
+    const std::lock_guard<std::mutex> lock(places_->mutex);
+    places_->underWay[bin.volume] -= admitted;
+  };
+
+  // Their lines go ahead of them, without the place the bin gives them, which taking back
+  // finds by who the file is should the pass end before it is recorded.
+  std::vector<TrashedEntry> ahead;
+  for (const RecycleItem& item : items) {
+    if (!item.outcome) ahead.push_back(item.chosen);
+  }
+  if (!RecordBeforeMove(ahead)) {
+    for (RecycleItem& item : items) {
+      if (!item.outcome) item.outcome = make_error_code(TrashError::kNotRecorded);
+    }
+    release();
+    return settle({});
+  }
+
+  // A refused item ends its batch: what was left goes again, until nothing is left, a batch
+  // settles nothing, or the operation was aborted.
   std::error_code unsettled;
-  for (;;) {
-    const auto open = std::count(outcomes.begin(), outcomes.end(), std::nullopt);
-    if (open == 0) break;
-    const HRESULT result = RecycleBatch(paths, outcomes, recycledPaths);
-    if (std::count(outcomes.begin(), outcomes.end(), std::nullopt) == open) {
+  for (size_t open = Unsettled(items); open > 0; open = Unsettled(items)) {
+    bool aborted = false;
+    const HRESULT result = RecycleBatch(items, aborted);
+    if (aborted) {
+      unsettled = std::make_error_code(std::errc::operation_canceled);
+      break;
+    }
+    if (Unsettled(items) == open) {
       unsettled = FAILED(result) ? FromHresult(result)
                                  : std::make_error_code(std::errc::operation_canceled);
       break;
@@ -255,14 +232,15 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder, const st
   }
   // What went, and the file that it is in the Recycle Bin now.
   std::vector<TrashedEntry> moved;
-  for (size_t p = 0; p < pending.size(); ++p) {
-    const size_t i = pendingPaths[p];
-    if (outcomes[i] && !*outcomes[i] && !recycledPaths[i].empty()) {
-      moved.push_back(pending[p]);
-      moved.back().recycledPath = Narrow(recycledPaths[i]);
+  for (RecycleItem& item : items) {
+    if (item.outcome && !*item.outcome) {
+      TakeIdentityInBin(item);
+      moved.push_back(item.chosen);
+      moved.back().recycledPath = Narrow(item.recycledPath);
     }
   }
   RecordAfterMove(moved);
+  release();
   return settle(unsettled);
 }
 

@@ -1,0 +1,40 @@
+// Windows: what the system says about a volume's Recycle Bin, and who a file is in the terms
+// the bin keeps it by (the 128-bit file ID with the volume's serial number).
+#pragma once
+
+#include "platform/windows/windows_support.h"  // windows.h first
+
+#include <optional>
+#include <string>
+
+#include "platform/trash/recycle_bin_rules.h"
+#include "platform/trash/trash.h"
+
+namespace tarnwick::platform {
+
+// The Recycle Bin that takes the files of the folder at `folderPath`, and the volume it serves
+// (its GUID name), which tells batches of the same bin apart.
+struct RecycleBinOfFolder {
+  std::wstring volume;
+  RecycleBinState state;
+};
+RecycleBinOfFolder RecycleBinOf(const std::wstring& folderPath);
+
+// Who an open file is, and what it is.
+struct RecycleIdentity {
+  uint64_t volume = 0;
+  FileId128 file;
+  uint64_t size = 0;
+  bool directory = false;  // a folder, or a link or junction to one
+  bool link = false;       // a reparse point that stands for another place
+};
+std::optional<RecycleIdentity> RecycleIdentityOf(HANDLE file);
+
+// Whether the open file is the one an entry was recorded as; an entry of an earlier record
+// knows only the low 32 bits of the serial number and the 64-bit index.
+bool IsRecordedFile(const TrashedEntry& entry, const RecycleIdentity& identity);
+
+// The name of the file system of the volume that holds the open file ("NTFS", "exFAT").
+std::wstring FileSystemNameOf(HANDLE file);
+
+}  // namespace tarnwick::platform
