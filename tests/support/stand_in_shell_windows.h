@@ -6,6 +6,7 @@
 // as $R<id><extension>, beside it a $I<id><extension> in the bin's documented format.
 #include "platform/trash/file_operation_windows.h"  // windows.h first
 
+#include <shellapi.h>
 #include <shobjidl.h>
 
 #include <cstdint>
@@ -38,8 +39,37 @@ inline void WriteRecycleBinInfo(const std::wstring& info, const std::wstring& or
 enum class Fate {
   kRecycle,        // asks with the recycle flag, moves it into the bin, names the item there
   kRefuse,         // asks without it: the item would be deleted for good
+  kDestroy,        // would destroy it: with the nuke warning asked for, asks without the recycle
+                   // flag; else asks with it and destroys it
+  kDeclined,       // would destroy it; the nuke warning, shown first, is answered no: the item
+                   // is skipped and the operation counts as aborted
+  kReplaced,       // another file takes its name before the shell asks, and is recycled
+  kFolderInPlace,  // a folder takes its name before the shell asks, and is recycled
+  kNoPath,         // recycles it, but names an item in the bin without a file-system path
+  // Against the documentation, which says a destroyed item is warned of when asked:
   kDeleteForGood,  // deletes and says so: no item in the bin
   kSilent,         // deletes and says nothing at all
+};
+
+// A shell item outside the file system, as the bin's own namespace may give one.
+class PathlessItem final : public IShellItem {
+ public:
+  HRESULT STDMETHODCALLTYPE GetDisplayName(SIGDN, LPWSTR* name) override {
+    *name = nullptr;
+    return E_FAIL;
+  }
+  HRESULT STDMETHODCALLTYPE BindToHandler(IBindCtx*, REFGUID, REFIID, void**) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetParent(IShellItem**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetAttributes(SFGAOF, SFGAOF*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE Compare(IShellItem*, SICHINTF, int*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on its caller's stack
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
 };
 
 // IFileOperation as its documentation describes it, deleting real files: asks the sink before
@@ -67,6 +97,7 @@ class StandInOperation final : public IFileOperation {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE PerformOperations() override {
+    const bool warns = (flags_ & FOF_WANTNUKEWARNING) != 0;
     for (size_t done = 0; done < items_.size(); ++done) {
       if (failAfter_ >= 0 && done == static_cast<size_t>(failAfter_)) return E_ACCESSDENIED;
       IShellItem* item = items_[done];
@@ -75,9 +106,31 @@ class StandInOperation final : public IFileOperation {
       const std::wstring file = path;
       ::CoTaskMemFree(path);
       const Fate fate = FateOf(file);
-      const DWORD flags = fate == Fate::kRefuse ? 0 : TSF_DELETE_RECYCLE_IF_POSSIBLE;
+      if (fate == Fate::kDeclined) {
+        aborted_ = TRUE;
+        continue;
+      }
+      if (fate == Fate::kReplaced) {
+        // Made while the file is still there, so that it cannot get its number.
+        WriteNewFile(file + L".new");
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::MoveFileExW((file + L".new").c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING);
+      } else if (fate == Fate::kFolderInPlace) {
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(file.c_str());
+        ::CreateDirectoryW(file.c_str(), nullptr);
+      }
+      const bool recycles = fate != Fate::kRefuse && !(fate == Fate::kDestroy && warns);
+      const DWORD flags = recycles ? TSF_DELETE_RECYCLE_IF_POSSIBLE : 0;
       if (const HRESULT asked = sink_->PreDeleteItem(flags, item); FAILED(asked)) return asked;
-      if (fate == Fate::kRecycle) {
+      if (fate == Fate::kNoPath) {
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(file.c_str());
+        PathlessItem inBin;
+        sink_->PostDeleteItem(flags, item, S_OK, &inBin);
+        continue;
+      }
+      if (fate != Fate::kDestroy && fate != Fate::kDeleteForGood && fate != Fate::kSilent) {
         IShellItem* recycled = Recycle(file);
         sink_->PostDeleteItem(flags, item, recycled != nullptr ? S_OK : E_FAIL, recycled);
         if (recycled != nullptr) recycled->Release();
@@ -85,7 +138,7 @@ class StandInOperation final : public IFileOperation {
       }
       ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
       ::DeleteFileW(file.c_str());
-      if (fate == Fate::kDeleteForGood) sink_->PostDeleteItem(flags, item, S_OK, nullptr);
+      if (fate != Fate::kSilent) sink_->PostDeleteItem(flags, item, S_OK, nullptr);
     }
     return S_OK;
   }
@@ -103,7 +156,10 @@ class StandInOperation final : public IFileOperation {
     if (left == 0) delete this;
     return left;
   }
-  HRESULT STDMETHODCALLTYPE SetOperationFlags(DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetOperationFlags(DWORD flags) override {
+    flags_ = flags;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE SetProgressMessage(LPCWSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE SetProgressDialog(IOperationsProgressDialog*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE SetProperties(IPropertyChangeArray*) override { return E_NOTIMPL; }
@@ -130,7 +186,7 @@ class StandInOperation final : public IFileOperation {
     return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE GetAnyOperationsAborted(BOOL* aborted) override {
-    *aborted = FALSE;
+    *aborted = aborted_;
     return S_OK;
   }
 
@@ -150,7 +206,13 @@ class StandInOperation final : public IFileOperation {
     return item;
   }
 
-  // The fate of the file named "<number>.log".
+  static void WriteNewFile(const std::wstring& file) {
+    const HANDLE made = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ::CloseHandle(made);
+  }
+
+  // The fate of the file named "<number>.log" (or "<number>").
   Fate FateOf(const std::wstring& path) const {
     const size_t name = path.rfind(L'\\') + 1;
     return fates_.at(std::stoul(path.substr(name)));
@@ -160,6 +222,8 @@ class StandInOperation final : public IFileOperation {
   HRESULT deleteResult_;
   int failAfter_;
   std::wstring bin_;
+  DWORD flags_ = 0;
+  BOOL aborted_ = FALSE;
   IFileOperationProgressSink* sink_ = nullptr;
   std::vector<IShellItem*> items_;
   ULONG references_ = 1;

@@ -80,6 +80,22 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
        "\n/a/c: endgültig gelöscht statt in den Papierkorb verschoben"
        "\n/h/Trash/: Papierkorb"
        "\n/a/d: kein Ordner"},
+      // In the Recycle Bin but without a way back; one the full bin would have made room for.
+      {[] {
+         auto report = Report(2, 1, 0, 0, false,
+                              {{"C:\\a\\b", make_error_code(platform::TrashError::kNoWayBack),
+                                Kind::kNoWayBack},
+                               {"C:\\a\\c", make_error_code(platform::TrashError::kTrashFull),
+                                Kind::kFileNotDeleted}});
+         report.toTrash = true;
+         report.noWayBack = 1;
+         return report;
+       }(),
+       "Es wurden '2' Dateien gefunden und in den Papierkorb verschoben.   \n"
+       "'1' Dateien konnten nicht in den Papierkorb verschoben werden.\n"
+       "'1' Dateien liegen im Papierkorb, können aber nicht zurückgeholt werden.\n"
+       "\nC:\\a\\b: kann nicht zurückgeholt werden"
+       "\nC:\\a\\c: der Papierkorb ist voll: er würde ältere Dateien endgültig löschen"},
       // A root that could not be opened is named with its reason.
       {Report(0, 0, 1, 0, false, {{"/nope/", missing, Kind::kFolderNotSearched}}),
        "Es wurden '0' Dateien gefunden und gelöscht.   \n"
@@ -108,6 +124,24 @@ TEST(PassReport, SaysWhatWentAndNamesWhatDidNot) {
        "\n/r/keep/sub/: ausgenommen"},
   };
   for (const auto& c : cases) EXPECT_EQ(PassReport(c.report), c.text);
+}
+
+// Files back in their places by someone else's hand, or without their trace in the trash
+// removed, are said apart from those that stayed.
+TEST(TakeBackReport, SaysWhatCameBackAndHow) {
+  engine::TakeBackReport report;
+  report.restored = 2;
+  report.entriesLeft = 1;
+  report.alreadyBack = 1;
+  report.named = {
+      {"C:\\a", make_error_code(platform::TrashError::kBackTrashEntryLeft), Kind::kFileNotDeleted},
+      {"C:\\b", make_error_code(platform::TrashError::kAlreadyBack), Kind::kFileNotDeleted}};
+  EXPECT_EQ(TakeBackReport(report),
+            "Es wurden '2' Dateien zurückgeholt.\n"
+            "'1' Dateien waren schon wieder an ihrem Platz.\n"
+            "'1' zurückgeholte Dateien behielten ihren Eintrag im Papierkorb.\n"
+            "\nC:\\a: zurückgeholt, aber ihr Eintrag im Papierkorb ließ sich nicht entfernen"
+            "\nC:\\b: war schon wieder an ihrem Platz");
 }
 
 }  // namespace

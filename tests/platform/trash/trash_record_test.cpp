@@ -13,8 +13,8 @@ TrashedEntry Odd() {
 #ifdef _WIN32
   entry.originalPath = "C:\\" + entry.originalPath;
   entry.recycledPath = "C:\\$Recycle.Bin\\S-1-5-21\\$R0A1B2C.log";
-  entry.volume = 0x1234ABCD;
-  entry.fileId = 0x0001000000012345u;
+  entry.volume = 0x1234ABCD5678EF90u;
+  entry.fileId = {0x0001000000012345u, 0xFEDCBA9876543210u};
 #else
   entry.trash = "/home/u/.local/share/Trash";
   entry.entryName = "Setup.2.log";
@@ -80,6 +80,8 @@ TEST(TrashRecord, DamageIsFoundAndALastLineCutShortIsSetAside) {
 #else
       {"an earlier version's record",
        "Tarnwick-Papierkorb 1\nC:\\r\\a\t\t\t\t0\t0\t0\t1\t2\n", 2, 0, false},
+      {"a line with a 64-bit file index", head + "C:\\r\\a\tC:\\$R1\t305419896\t42\n", 0, 1,
+       false},
 #endif
   };
   for (const auto& c : cases) {

@@ -30,13 +30,17 @@ using tarnwick::testing::WriteFile;
 using tarnwick::testing::TempDir;
 
 // The real batch code, driven by the stand-in: only what the shell recycled counts as moved,
-// and whatever it did not take stays where it was with its reason.
+// and whatever it did not take stays where it was with its reason. A shell that keeps to its
+// documentation destroys nothing; one that does not is at least told on.
 TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
   const std::error_code moved;
   const std::error_code refused = make_error_code(TrashError::kWouldBeDeleted);
   const std::error_code forGood = make_error_code(TrashError::kDeletedForGood);
   const std::error_code notOffered = make_error_code(TrashError::kNoTrashOffered);
+  const std::error_code notChosen = make_error_code(TrashError::kNotTheFileFound);
+  const std::error_code noWayBack = make_error_code(TrashError::kNoWayBack);
   const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+  const std::error_code cancelled = std::make_error_code(std::errc::operation_canceled);
   const struct {
     const char* what;
     std::vector<Fate> fates;
@@ -47,7 +51,16 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
       {"all recycled", {Fate::kRecycle, Fate::kRecycle}, S_OK, -1, {moved, moved}},
       {"one refused, the rest in the next batch", {Fate::kRecycle, Fate::kRefuse, Fate::kRecycle},
        S_OK, -1, {moved, refused, moved}},
-      {"deleted instead of recycled", {Fate::kRecycle, Fate::kDeleteForGood}, S_OK, -1,
+      {"one the shell would destroy", {Fate::kDestroy, Fate::kRecycle}, S_OK, -1,
+       {refused, moved}},
+      {"the nuke warning answered no", {Fate::kRecycle, Fate::kDeclined, Fate::kRecycle}, S_OK, -1,
+       {moved, cancelled, moved}},
+      {"another file under its name", {Fate::kReplaced, Fate::kRecycle}, S_OK, -1,
+       {notChosen, moved}},
+      {"a folder under its name", {Fate::kFolderInPlace}, S_OK, -1, {notChosen}},
+      {"recycled where no path leads", {Fate::kNoPath, Fate::kRecycle}, S_OK, -1,
+       {noWayBack, moved}},
+      {"deleted against the documentation", {Fate::kRecycle, Fate::kDeleteForGood}, S_OK, -1,
        {moved, forGood}},
       {"gone without a word", {Fate::kSilent}, S_OK, -1, {forGood}},
       {"the operation fails half-way", {Fate::kRecycle, Fate::kRecycle, Fate::kRecycle}, S_OK, 1,
@@ -77,13 +90,111 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
     ReplaceFileOperationMaker(shell);
     EXPECT_EQ(outcomes, c.outcomes) << c.what;
     for (size_t i = 0; i < names.size(); ++i) {
-      const bool stays = c.outcomes[i] && c.outcomes[i] != forGood;
+      const bool stays = c.outcomes[i] && c.outcomes[i] != forGood && c.outcomes[i] != noWayBack;
       EXPECT_EQ(Exists(folder + "\\" + names[i]), stays) << c.what << ": " << names[i];
     }
   }
 }
 
-// Moves each of `files` ("<folder>\\<n>.log" below `dir`, made here) to the stand-in shell's
+// The Recycle Bin's settings for the volume of `dir`, as its Properties dialog keeps them, for
+// as long as it lives.
+class BinSettings {
+ public:
+  explicit BinSettings(const TempDir& dir) {
+    wchar_t root[MAX_PATH + 1] = {}, volume[64] = {};
+    ::GetVolumePathNameW(Wide(dir.path().string()).c_str(), root, MAX_PATH + 1);
+    ::GetVolumeNameForVolumeMountPointW(root, volume, 64);
+    const std::wstring name = volume;
+    key_ = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\BitBucket\\Volume\\" +
+           name.substr(name.find(L'{'), name.find(L'}') - name.find(L'{') + 1);
+  }
+  ~BinSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+  void Set(const wchar_t* value, DWORD number) const {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), value, REG_DWORD, &number, sizeof number);
+  }
+
+ private:
+  std::wstring key_;
+};
+
+// Before the shell is asked, the volume's own settings decide: a file goes only where the bin
+// keeps it without deleting anything for good, and the rest stays with its reason.
+TEST(Trash, AFileGoesOnlyWhereTheBinKeepsIt) {
+  const std::error_code moved;
+  const std::error_code full = make_error_code(TrashError::kTrashFull);
+  const std::error_code tooLarge = make_error_code(TrashError::kTooLargeForTrash);
+  const std::error_code off = make_error_code(TrashError::kTrashSwitchedOff);
+  constexpr size_t kKiB = 1024;
+  const struct {
+    const char* what;
+    const wchar_t* setting;
+    DWORD value;
+    std::vector<std::error_code> outcomes;  // of files of 600 KiB, 600 KiB and 2 MiB
+  } cases[] = {
+      {"a bin of 1 MiB", L"MaxCapacity", 1, {moved, full, tooLarge}},
+      {"a bin of 4 MiB", L"MaxCapacity", 4, {moved, moved, moved}},
+      {"a bin switched off", L"NukeOnDelete", 1, {off, off, off}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const BinSettings settings(dir);
+    settings.Set(c.setting, c.value);
+    const std::string names[] = {"0.log", "1.log", "2.log"};
+    const size_t sizes[] = {600 * kKiB, 600 * kKiB, 2048 * kKiB};
+    for (size_t i = 0; i < 3; ++i) WriteFile(dir / names[i], std::string(sizes[i], 'x'));
+    ASSERT_TRUE(MakeDirectory(dir / "bin"));
+    const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
+      *operation = new StandInOperation({Fate::kRecycle, Fate::kRecycle, Fate::kRecycle}, S_OK,
+                                        -1, Wide(dir / "bin"));
+      return S_OK;
+    });
+    DirectoryHandle handle;
+    ASSERT_FALSE(OpenDirectory(dir.path().string(), handle));
+    testing::MemoryRecorder recorder;
+    EXPECT_EQ(Trash(recorder).Move(handle, dir.path().string(), names), c.outcomes);
+    ReplaceFileOperationMaker(shell);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(Exists(dir / names[i]), bool(c.outcomes[i]));
+  }
+}
+
+// The shell is handed only files, under paths it cannot read as another's: it drops a dot at
+// the end of a name, so "d.\\5" would reach "d\\5".
+TEST(Trash, TheShellIsHandedOnlyFilesItNamesExactly) {
+  TempDir dir;
+  // Written out in full: the usual path rules would drop the dot themselves.
+  const std::string tree = "\\\\?\\" + dir.path().string();
+  for (const char* folder : {"\\d.", "\\d", "\\d\\6", "\\bin"}) {
+    ASSERT_TRUE(MakeDirectory(tree + folder)) << folder;
+  }
+  ASSERT_TRUE(MakeFile(tree + "\\d.\\5"));
+  ASSERT_TRUE(MakeFile(tree + "\\d\\5"));
+  const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
+    *operation = new StandInOperation(std::vector<Fate>(10, Fate::kRecycle), S_OK, -1,
+                                      Wide(dir / "bin"));
+    return S_OK;
+  });
+  testing::MemoryRecorder recorder;
+  Trash trash(recorder);
+  DirectoryHandle dotted, plain;
+  ASSERT_FALSE(OpenDirectory(tree + "\\d.", dotted));
+  ASSERT_FALSE(OpenDirectory(tree + "\\d", plain));
+  const std::string five[] = {"5"};
+  const std::string six[] = {"6"};
+  EXPECT_EQ(trash.Move(dotted, tree + "\\d.", five)[0], TrashError::kNotNameable);
+  EXPECT_EQ(trash.Move(plain, tree + "\\d", six)[0], std::errc::is_a_directory);
+  ReplaceFileOperationMaker(shell);
+  for (const char* stays : {"\\d.\\5", "\\d\\5", "\\d\\6"}) {
+    EXPECT_TRUE(Exists(tree + stays)) << stays;
+  }
+  EXPECT_TRUE(recorder.ahead.empty());
+  dotted.Close();
+  // The temporary folder's own clean-up goes by the usual path rules too.
+  ::DeleteFileW(Wide(tree + "\\d.\\5").c_str());
+  ::RemoveDirectoryW(Wide(tree + "\\d.").c_str());
+}
+
+// Moves each of `files` ("<folder>\\<n>.log" or "<folder>\\<n>" below `dir`, made here) to the stand-in shell's
 // Recycle Bin in dir\\bin, a folder at a time as a pass does; what the trash recorded once the
 // files were there.
 std::vector<TrashedEntry> RecycleWithStandIn(const TempDir& dir,
@@ -92,7 +203,7 @@ std::vector<TrashedEntry> RecycleWithStandIn(const TempDir& dir,
   testing::MemoryRecorder recorder;
   Trash trash(recorder);
   const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
-    *operation = new StandInOperation(std::vector<Fate>(files.size(), Fate::kRecycle), S_OK, -1,
+    *operation = new StandInOperation(std::vector<Fate>(10, Fate::kRecycle), S_OK, -1,
                                       Wide(dir / "bin"));
     return S_OK;
   });
@@ -145,6 +256,9 @@ TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
       {"its folder gone", [](const TempDir& dir, const TrashedEntry&) {
          ::RemoveDirectoryW(Wide(dir / "tree\\b").c_str());
        }, make_error_code(TrashError::kFolderGone)},
+      {"put back by the user", [](const TempDir& dir, const TrashedEntry& b) {
+         ::MoveFileW(Wide(b.recycledPath).c_str(), Wide(dir / "tree\\b\\1.log").c_str());
+       }, make_error_code(TrashError::kAlreadyBack)},
       {"the bin away", [](const TempDir& dir, const TrashedEntry&) {
          ::MoveFileW(Wide(dir / "bin").c_str(), Wide(dir / "bin.away").c_str());
        }, make_error_code(TrashError::kTrashUnreachable), false},
@@ -168,6 +282,15 @@ TEST(Trash, TakingBackGoesByTheFileAndItsInfoFileNotByTheShell) {
       EXPECT_FALSE(Exists(info));
     }
   }
+}
+
+// The shortest name still fills the system's rename structure.
+TEST(Trash, AOneLetterNameComesBack) {
+  TempDir dir;
+  const std::vector<TrashedEntry> moved = RecycleWithStandIn(dir, {"tree\\5"});
+  ASSERT_EQ(moved.size(), 1u);
+  EXPECT_EQ(TakeBack(moved)[0], std::error_code());
+  EXPECT_EQ(ReadFile(dir / "tree\\5"), "tree\\5");
 }
 
 // A pass that ended between a file's move and the line naming its place in the bin left only
