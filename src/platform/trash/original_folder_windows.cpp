@@ -1,9 +1,8 @@
 #include "platform/trash/original_folder_windows.h"
 
-#include "platform/windows/windows_support.h"  // windows.h first
-
 #include "platform/trash/recycle_bin_rules.h"
 #include "platform/trash/recycle_bin_windows.h"
+#include "platform/windows/windows_support.h"
 
 namespace tarnwick::platform {
 namespace {
@@ -30,10 +29,8 @@ bool SplitAtRoot(const std::string& folder, std::string& root, std::string& belo
 // Whether the open folder is the root of a volume, not a folder of one.
 bool IsVolumeRoot(HANDLE folder) {
   wchar_t path[MAX_PATH + 1] = {};
-  const DWORD length =
-      ::GetFinalPathNameByHandleW(folder, path, MAX_PATH + 1, VOLUME_NAME_GUID);
-  return length > 0 && length <= MAX_PATH && path[length - 1] == L'\\' &&
-         path[length - 2] == L'}';
+  const DWORD length = ::GetFinalPathNameByHandleW(folder, path, MAX_PATH + 1, VOLUME_NAME_GUID);
+  return length > 0 && length <= MAX_PATH && path[length - 1] == L'\\' && path[length - 2] == L'}';
 }
 
 }  // namespace

@@ -10,10 +10,9 @@
 
 namespace tarnwick::platform {
 
-// The root of the volume that holds `folder` ("C:\\", a folder a volume is mounted in, a share)
+// The root of the volume that holds `folder` ("C:\", a folder a volume is mounted in, a share)
 // and the rest below it, `mounted` for a folder; false for neither.
-bool SplitAtVolume(const std::string& folder, std::string& root, std::string& below,
-                   bool& mounted);
+bool SplitAtVolume(const std::string& folder, std::string& root, std::string& below, bool& mounted);
 
 // The folder `folder` of `entry`'s original path, reached without following any link below the
 // root of its volume. A volume mounted in a folder is that root when it is the volume the file

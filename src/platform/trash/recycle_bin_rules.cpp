@@ -13,9 +13,8 @@ namespace {
 constexpr uint64_t kDefaultPercent = 5;
 
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-  return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
-    return std::towlower(x) == std::towlower(y);
-  });
+  return std::ranges::equal(
+      a, b, [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
 }
 
 }  // namespace

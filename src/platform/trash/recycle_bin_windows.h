@@ -2,13 +2,12 @@
 // the bin keeps it by (the 128-bit file ID with the volume's serial number).
 #pragma once
 
-#include "platform/windows/windows_support.h"  // windows.h first
-
 #include <optional>
 #include <string>
 
 #include "platform/trash/recycle_bin_rules.h"
 #include "platform/trash/trash.h"
+#include "platform/windows/windows_support.h"
 
 namespace tarnwick::platform {
 

@@ -13,10 +13,10 @@ bool GoesToRecycleBin(unsigned long transferFlags) {
 
 // Why the file at `path` is not the one chosen; nothing when it is.
 std::error_code WhyNotChosen(const std::wstring& path, const TrashedEntry& chosen) {
-  const ScopedHandle file(::CreateFileW(
-      ExtendedPath(Narrow(path)).c_str(), FILE_READ_ATTRIBUTES,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const ScopedHandle file(
+      ::CreateFileW(ExtendedPath(Narrow(path)).c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!file.IsValid()) return LastWindowsError();
   const auto identity = RecycleIdentityOf(file.get());
   if (!identity) return LastWindowsError();
@@ -57,8 +57,8 @@ HRESULT STDMETHODCALLTYPE RecycleSink::PostDeleteItem(DWORD, IShellItem* item, H
       ours->outcome = make_error_code(TrashError::kDeletedForGood);
     } else {
       ours->recycledPath = FileSystemPathOf(recycled);
-      ours->outcome = ours->recycledPath.empty() ? make_error_code(TrashError::kNoWayBack)
-                                                 : std::error_code();
+      ours->outcome =
+          ours->recycledPath.empty() ? make_error_code(TrashError::kNoWayBack) : std::error_code();
     }
   }
   return S_OK;

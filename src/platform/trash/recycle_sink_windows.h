@@ -3,14 +3,13 @@
 // the item's place in the bin.
 #pragma once
 
-#include "platform/trash/file_operation_windows.h"  // windows.h first
-
 #include <atomic>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "platform/trash/file_operation_windows.h"  // windows.h first
 #include "platform/trash/trash.h"
 
 namespace tarnwick::platform {
@@ -18,9 +17,9 @@ namespace tarnwick::platform {
 // One file of a batch: its path for the shell, who it was when chosen, and what became of it.
 struct RecycleItem {
   std::wstring path;
-  TrashedEntry chosen;                   // its identity when the pass chose it
+  TrashedEntry chosen;                     // its identity when the pass chose it
   std::optional<std::error_code> outcome;  // none while the shell has not dealt with it
-  std::wstring recycledPath;             // its $R file, once recycled
+  std::wstring recycledPath;               // its $R file, once recycled
 };
 
 class RecycleSink : public IFileOperationProgressSink {

@@ -33,17 +33,28 @@ TEST(RecycleBinRules, AFileIsAdmittedOnlyWhereTheBinKeepsItWithoutPurging) {
     uint64_t admitted;
   } cases[] = {
       {"room for all", fixed, {kMiB, 2 * kMiB}, {in, in}, 3 * kMiB},
-      {"a network share or a removable drive", with([](auto& b) { b.fixedDrive = false; }),
-       {kMiB}, {none}, 0},
+      {"a network share or a removable drive",
+       with([](auto& b) { b.fixedDrive = false; }),
+       {kMiB},
+       {none},
+       0},
       {"a volume without a bin", with([](auto& b) { b.present = false; }), {kMiB}, {none}, 0},
-      {"the bin switched off", with([](auto& b) { b.switchedOff = true; }), {kMiB, 0},
-       {off, off}, 0},
+      {"the bin switched off",
+       with([](auto& b) { b.switchedOff = true; }),
+       {kMiB, 0},
+       {off, off},
+       0},
       {"larger than the whole bin", fixed, {11 * kMiB, kMiB}, {tooLarge, in}, kMiB},
       {"the batch beyond the free room, a smaller one after it still fits",
-       with([](auto& b) { b.used = 7 * kMiB; }), {2 * kMiB, 2 * kMiB, kMiB}, {in, full, in},
+       with([](auto& b) { b.used = 7 * kMiB; }),
+       {2 * kMiB, 2 * kMiB, kMiB},
+       {in, full, in},
        3 * kMiB},
-      {"a bin over its limit already", with([](auto& b) { b.used = 12 * kMiB; }), {0, 1},
-       {in, full}, 0},
+      {"a bin over its limit already",
+       with([](auto& b) { b.used = 12 * kMiB; }),
+       {0, 1},
+       {in, full},
+       0},
   };
   for (const auto& c : cases) {
     uint64_t admitted = 99;
@@ -65,9 +76,9 @@ TEST(RecycleBinRules, PathsAndIdentities) {
     const wchar_t* path;
     bool exact;
   } paths[] = {
-      {L"C:\\tree\\Mscreate.dir", true},  {L"C:\\tree\\..\\x\\.\\y", true},
-      {L"C:\\tree\\d.\\5", false},        {L"C:\\tree\\d \\5", false},
-      {L"C:\\tree\\5.", false},           {L"\\\\server\\share\\a.b\\c", true},
+      {L"C:\\tree\\Mscreate.dir", true}, {L"C:\\tree\\..\\x\\.\\y", true},
+      {L"C:\\tree\\d.\\5", false},       {L"C:\\tree\\d \\5", false},
+      {L"C:\\tree\\5.", false},          {L"\\\\server\\share\\a.b\\c", true},
   };
   for (const auto& p : paths) EXPECT_EQ(ShellNamesExactly(p.path), p.exact) << p.path;
 
