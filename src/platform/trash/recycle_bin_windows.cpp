@@ -73,6 +73,13 @@ RecycleBinOfFolder RecycleBinOf(const std::wstring& folderPath) {
   return bin;
 }
 
+HANDLE OpenItself(const std::string& path, DWORD access) {
+  return ::CreateFileW(ExtendedPath(path).c_str(), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                       nullptr);
+}
+
 std::optional<RecycleIdentity> RecycleIdentityOf(HANDLE file) {
   FILE_ATTRIBUTE_TAG_INFO attributes{};
   FILE_STANDARD_INFO standard{};

@@ -19,6 +19,9 @@ struct RecycleBinOfFolder {
 };
 RecycleBinOfFolder RecycleBinOf(const std::wstring& folderPath);
 
+// The file at `path` opened itself, even when it is a link or junction, for `access`.
+HANDLE OpenItself(const std::string& path, DWORD access);
+
 // Who an open file is, and what it is.
 struct RecycleIdentity {
   uint64_t volume = 0;

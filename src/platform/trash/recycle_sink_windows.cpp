@@ -13,10 +13,7 @@ bool GoesToRecycleBin(unsigned long transferFlags) {
 
 // Why the file at `path` is not the one chosen; nothing when it is.
 std::error_code WhyNotChosen(const std::wstring& path, const TrashedEntry& chosen) {
-  const ScopedHandle file(
-      ::CreateFileW(ExtendedPath(Narrow(path)).c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const ScopedHandle file(OpenItself(Narrow(path), FILE_READ_ATTRIBUTES));
   if (!file.IsValid()) return LastWindowsError();
   const auto identity = RecycleIdentityOf(file.get());
   if (!identity) return LastWindowsError();

@@ -27,14 +27,6 @@ namespace {
 // A $I file is its head and a path of at most 32,767 UTF-16 units.
 constexpr size_t kInfoLimit = 28 + 2 * 32768;
 
-// A file of the Recycle Bin, opened itself even when it is a link, for reading or renaming.
-HANDLE OpenBinFile(const std::string& path, DWORD access) {
-  return ::CreateFileW(ExtendedPath(path).c_str(), access,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                       nullptr);
-}
-
 // What the open $I file says of its item.
 std::error_code ReadInfo(HANDLE file, RecycledInfo& recorded) {
   BY_HANDLE_FILE_INFORMATION info{};
@@ -119,13 +111,13 @@ std::error_code FindInBin(TrashedEntry& entry) {
     }
     return WindowsError(error);
   }
-  const ScopedHandle binFolder(OpenBinFile(*bin, FILE_READ_ATTRIBUTES));
+  const ScopedHandle binFolder(OpenItself(*bin, FILE_READ_ATTRIBUTES));
   std::error_code outcome = binFolder.IsValid() && !IdsMoveWithFiles(binFolder.get())
                                 ? make_error_code(TrashError::kNotVouched)
                                 : make_error_code(TrashError::kNoLongerInTrash);
   do {
     const std::string path = *bin + Narrow(found.cFileName);
-    const ScopedHandle file(OpenBinFile(path, FILE_READ_ATTRIBUTES));
+    const ScopedHandle file(OpenItself(path, FILE_READ_ATTRIBUTES));
     const auto identity = file.IsValid() ? RecycleIdentityOf(file.get()) : std::nullopt;
     if (identity && IsRecordedFile(entry, *identity)) {
       entry.recycledPath = path;
@@ -165,7 +157,7 @@ std::error_code TakeBackOne(TrashedEntry entry) {
   const size_t binEnd = entry.recycledPath.rfind('\\');
   const auto infoName = InfoNameOf(entry.recycledPath.substr(binEnd + 1));
   if (!infoName) return make_error_code(TrashError::kNotVouched);
-  const ScopedHandle inBin(OpenBinFile(entry.recycledPath, DELETE | FILE_READ_ATTRIBUTES));
+  const ScopedHandle inBin(OpenItself(entry.recycledPath, DELETE | FILE_READ_ATTRIBUTES));
   if (!inBin.IsValid()) {
     // Only a file that its bin folder no longer holds is known to be gone; a bin that is
     // not there may be on a disk that is not plugged in now.
@@ -182,7 +174,7 @@ std::error_code TakeBackOne(TrashedEntry entry) {
   if (!sameId && IdsMoveWithFiles(inBin.get())) {
     return UnlessAlreadyBack(entry, make_error_code(TrashError::kNoLongerInTrash));
   }
-  const ScopedHandle info(OpenBinFile(entry.recycledPath.substr(0, binEnd + 1) + *infoName,
+  const ScopedHandle info(OpenItself(entry.recycledPath.substr(0, binEnd + 1) + *infoName,
                                       GENERIC_READ | DELETE));
   if (!info.IsValid()) {
     const DWORD error = ::GetLastError();

@@ -102,10 +102,7 @@ std::error_code ChooseEntry(HANDLE folder, const std::string& name, RecycleItem&
 
 // The identity the bin's $R file has: on FAT and exFAT the move gave the file a new one.
 void TakeIdentityInBin(RecycleItem& item) {
-  const ScopedHandle file(::CreateFileW(
-      ExtendedPath(Narrow(item.recycledPath)).c_str(), FILE_READ_ATTRIBUTES,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const ScopedHandle file(OpenItself(Narrow(item.recycledPath), FILE_READ_ATTRIBUTES));
   if (!file.IsValid()) return;
   if (const auto identity = RecycleIdentityOf(file.get())) {
     item.chosen.volume = identity->volume;
