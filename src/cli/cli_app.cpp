@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/list_commands.h"
 #include "cli/pass_command.h"
+#include "cli/plan_commands.h"
 #include "cli/printing_observer.h"
 #include "cli/take_back_command.h"
 #include "cli/terminal_text.h"
@@ -108,6 +109,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliEnvironment& envi
     return RunTakeBack(options, state, chosen ? &*chosen : nullptr, printer, out, err);
   }
   if (options.listPasses) return RunListPasses(options, state, printer, out, err);
+  if (const auto status = RunPlanCommand(options, state, printer, out, err)) return *status;
   // Without a folder the program's own is searched, which from a terminal is rarely meant.
   if (!options.root && environment.errorIsTerminal && !options.quiet) {
     err << texts::CliSearchesProgramFolder(printer.Shown(state.SearchRoot)) << '\n';

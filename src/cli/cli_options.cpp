@@ -42,6 +42,13 @@ struct Parsed {
   std::optional<std::string> root;
   bool trash = false;
   std::string undo;
+  std::string daily;
+  std::vector<std::string> weekly;
+  bool atLogin = false;
+  std::string limit;
+  std::string planAdd;
+  std::string planRemove;
+  std::string runPlan;
   std::map<const OptionSpec*, CLI::Option*> registered;
 
   bool Given(const OptionSpec& option) const { return registered.at(&option)->count() > 0; }
@@ -75,6 +82,14 @@ void Register(CLI::App& app, Parsed& parsed) {
   r[&kExcludeAddOption] = app.add_option(kExcludeAddOption.names, o.addExcluded);
   r[&kExcludeRemoveOption] = app.add_option(kExcludeRemoveOption.names, o.removeExcluded);
   r[&kExcludedOption] = app.add_flag(kExcludedOption.names, o.listExcluded);
+  r[&kPlanAddOption] = app.add_option(kPlanAddOption.names, parsed.planAdd);
+  r[&kDailyOption] = app.add_option(kDailyOption.names, parsed.daily);
+  r[&kWeeklyOption] = app.add_option(kWeeklyOption.names, parsed.weekly)->expected(2);
+  r[&kAtLoginOption] = app.add_flag(kAtLoginOption.names, parsed.atLogin);
+  r[&kLimitOption] = app.add_option(kLimitOption.names, parsed.limit);
+  r[&kPlansOption] = app.add_flag(kPlansOption.names, o.listPlans);
+  r[&kPlanRemoveOption] = app.add_option(kPlanRemoveOption.names, parsed.planRemove);
+  r[&kRunPlanOption] = app.add_option(kRunPlanOption.names, parsed.runPlan);
   app.add_option("folder", parsed.folder);
 }
 
@@ -150,6 +165,42 @@ void RefuseStrangers(const Parsed& parsed, Command command) {
   }
 }
 
+// A plan's number as the plan commands take it: 1, 2, ...
+uint32_t PlanNumber(const OptionSpec& option, const std::string& text) {
+  const auto number = PassNumber(text);
+  if (!number || *number == 0 || *number > UINT32_MAX) {
+    throw UsageError(texts::CliBadPlanNumber(MainName(option), text));
+  }
+  return static_cast<uint32_t>(*number);
+}
+
+// The time and limit of --plan-add: exactly one of --daily, --weekly and --at-login.
+void FinishPlan(const Parsed& parsed, Options& options) {
+  const int times = parsed.Given(kDailyOption) + parsed.Given(kWeeklyOption) +
+                    parsed.Given(kAtLoginOption);
+  if (times != 1) throw UsageError(texts::kCliPlanTimeNeeded);
+  if (parsed.Given(kDailyOption)) {
+    options.planTime = core::DailyAt(parsed.daily);
+    if (!options.planTime) throw UsageError(texts::CliBadClock("--daily", parsed.daily));
+  } else if (parsed.Given(kWeeklyOption)) {
+    const std::string& day = parsed.weekly.at(0);
+    const std::string& clock = parsed.weekly.at(1);
+    if (!core::DailyAt(clock)) throw UsageError(texts::CliBadClock("--weekly", clock));
+    options.planTime = core::WeeklyAt(day, clock);
+    if (!options.planTime) throw UsageError(texts::CliBadWeekday(day));
+  } else {
+    options.planTime = core::PlanTime{core::PlanTime::Kind::kAtLogin};
+  }
+  if (parsed.Given(kLimitOption)) {
+    const auto limit = PassNumber(parsed.limit);
+    if (!limit || *limit == 0 || *limit > UINT32_MAX) {
+      throw UsageError(texts::CliBadLimit(parsed.limit));
+    }
+    options.planLimit = static_cast<uint32_t>(*limit);
+  }
+  options.addPlan = parsed.planAdd;
+}
+
 Options Finish(Parsed& parsed, const std::vector<std::string>& arguments) {
   const Command command = CommandOf(parsed);
   RefuseStrangers(parsed, command);
@@ -162,6 +213,11 @@ Options Finish(Parsed& parsed, const std::vector<std::string>& arguments) {
   if (parsed.Given(kTrashOption)) options.toTrash = parsed.trash;
   if (parsed.Given(kNoTrashOption)) options.toTrash = false;
   options.takeBack = command == Command::kUndo;
+  if (command == Command::kPlanAdd) FinishPlan(parsed, options);
+  if (command == Command::kPlanRemove) {
+    options.removePlan = PlanNumber(kPlanRemoveOption, parsed.planRemove);
+  }
+  if (command == Command::kRunPlan) options.runPlan = PlanNumber(kRunPlanOption, parsed.runPlan);
   // "--undo=" reads as no number at all: a script's empty variable must not take back the
   // newest pass.
   const bool emptyGiven = std::ranges::any_of(

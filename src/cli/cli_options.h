@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/plans.h"
+
 namespace tarnwick::cli {
 
 // What the command line asks for; an option that was not given is empty.
@@ -36,11 +38,18 @@ struct Options {
   std::optional<std::string> addExcluded;     // a folder to store among the excluded ones
   std::optional<std::string> removeExcluded;  // a stored excluded folder to forget
   bool listExcluded = false;                  // the stored excluded folders
+  std::optional<std::string> addPlan;  // a folder to clean on its own, with one of:
+  std::optional<core::PlanTime> planTime;  // --daily, --weekly or --at-login
+  uint32_t planLimit = core::kDefaultPlanLimit;
+  bool listPlans = false;
+  std::optional<uint32_t> removePlan;
+  std::optional<uint32_t> runPlan;  // what the scheduler runs
 
   // Whether this run is a pass over a folder rather than a command on the lists.
   bool Passes() const {
     return !list && !settingsPath && add.empty() && remove.empty() && !takeBack && !listPasses &&
-           !addExcluded && !removeExcluded && !listExcluded;
+           !addExcluded && !removeExcluded && !listExcluded && !addPlan && !listPlans &&
+           !removePlan && !runPlan;
   }
 };
 

@@ -195,6 +195,7 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
       entry["root"] = pass.root;
       if (auto bytes = BytesOfNonText(pass.root)) entry["root_bytes"] = std::move(*bytes);
       entry["to_take_back"] = pass.toTakeBack;
+      entry["plan"] = pass.plan;
     }
     list.push_back(std::move(entry));
   }
@@ -208,6 +209,45 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
 
 std::string JsonList(const char* key, const char* field, const std::vector<std::string>& entries) {
   return Dump({{key, Entries(field, entries)}});
+}
+
+std::string JsonPlans(const std::vector<core::Plan>& plans) {
+  static constexpr const char* kKinds[] = {"daily", "weekly", "at_login"};
+  json list = json::array();
+  for (const core::Plan& plan : plans) {
+    json entry = Entry("folder", plan.folder);
+    entry["number"] = plan.number;
+    entry["when"] = {{"kind", kKinds[static_cast<size_t>(plan.time.kind)]},
+                     {"text", core::PlanTimeText(plan.time)}};
+    if (plan.time.kind != core::PlanTime::Kind::kAtLogin) {
+      entry["when"]["hour"] = plan.time.hour;
+      entry["when"]["minute"] = plan.time.minute;
+    }
+    if (plan.time.kind == core::PlanTime::Kind::kWeekly) entry["when"]["weekday"] = plan.time.weekday;
+    entry["limit"] = plan.limit;
+    if (plan.lastRun) {
+      entry["last_run"] = {{"when", plan.lastRun->when},
+                           {"outcome", plan.lastRun->outcome},
+                           {"moved", plan.lastRun->moved},
+                           {"pass", plan.lastRun->pass}};
+    }
+    list.push_back(std::move(entry));
+  }
+  return Dump(json{{"plans", std::move(list)}});
+}
+
+std::string JsonPlanRun(const core::Plan& plan, const engine::PlannedRun& run) {
+  json object = {{"plan", plan.number},
+                 {"outcome", engine::OutcomeCode(run.outcome)},
+                 {"pass", run.passNumber},
+                 {"text", texts::PlanRunText(plan, run, plan.folder)}};
+  if (run.outcome == engine::PlannedRun::Outcome::kOverLimit) object["found"] = run.found;
+  if (run.pass.report) {
+    json report = Common(*run.pass.report, nullptr);
+    report["dealt_with"] = run.pass.report->deleted;
+    object["report"] = std::move(report);
+  }
+  return Dump(object);
 }
 
 }  // namespace tarnwick::cli

@@ -6,7 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "core/plans.h"
 #include "engine/delete_report.h"
+#include "engine/planned_run.h"
 #include "engine/take_back.h"
 
 namespace tarnwick::cli {
@@ -35,5 +37,10 @@ std::string JsonKeptPasses(const std::vector<engine::KeptPassSummary>& passes,
 // A list of entries under `key` (the names, the excluded folders), each an object with the entry
 // as `field` and its bytes beside it where JSON cannot hold them.
 std::string JsonList(const char* key, const char* field, const std::vector<std::string>& entries);
+
+// The plans, each with its folder, time, limit and last run.
+std::string JsonPlans(const std::vector<core::Plan>& plans);
+// What a run of a plan did: its outcome's code, the pass it made, and the pass's report.
+std::string JsonPlanRun(const core::Plan& plan, const engine::PlannedRun& run);
 
 }  // namespace tarnwick::cli

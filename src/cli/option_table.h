@@ -21,6 +21,10 @@ enum class Command {
   kExcludeAdd,
   kExcludeRemove,
   kExcluded,
+  kPlanAdd,
+  kPlans,
+  kPlanRemove,
+  kRunPlan,
 };
 
 // One option: its names (the English long one first, then a short one and the German
@@ -38,24 +42,26 @@ inline const OptionSpec kSettingsOption{
     true,
     {Command::kPass, Command::kList, Command::kAdd, Command::kRemove, Command::kSettingsPath,
      Command::kUndo, Command::kPasses, Command::kExcludeAdd, Command::kExcludeRemove,
-     Command::kExcluded}};
+     Command::kExcluded, Command::kPlanAdd, Command::kPlans, Command::kPlanRemove,
+     Command::kRunPlan}};
 inline const OptionSpec kDryRunOption{"--dry-run,-n", false, {Command::kPass}};
 inline const OptionSpec kVerboseOption{"--verbose,-v", false, {Command::kPass, Command::kUndo}};
 inline const OptionSpec kQuietOption{
     "--quiet,-q",
     false,
     {Command::kPass, Command::kAdd, Command::kRemove, Command::kUndo, Command::kExcludeAdd,
-     Command::kExcludeRemove}};
+     Command::kExcludeRemove, Command::kPlanAdd, Command::kPlanRemove, Command::kRunPlan}};
 inline const OptionSpec kYesOption{"--yes,-y,--ja", false, {Command::kPass}};
 inline const OptionSpec kTrashOption{"--trash,--papierkorb", false, {Command::kPass}};
 inline const OptionSpec kNoTrashOption{"--no-trash,--kein-papierkorb", false, {Command::kPass}};
 inline const OptionSpec kOnlyOption{"--only,--nur-diese", true, {Command::kPass, Command::kUndo}};
 inline const OptionSpec kNullOption{
-    "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded}};
-inline const OptionSpec kJsonOption{
-    "--json",
-    false,
-    {Command::kPass, Command::kList, Command::kUndo, Command::kPasses, Command::kExcluded}};
+    "--null,-0", false, {Command::kPass, Command::kList, Command::kExcluded, Command::kPlans}};
+inline const OptionSpec kJsonOption{"--json",
+                                    false,
+                                    {Command::kPass, Command::kList, Command::kUndo,
+                                     Command::kPasses, Command::kExcluded, Command::kPlans,
+                                     Command::kRunPlan}};
 inline const OptionSpec kNoPathsOption{"--no-paths", false, {Command::kPass}};
 inline const OptionSpec kExcludeOption{"--exclude,--ausnehmen", false, {Command::kPass}};
 inline const OptionSpec kListOption{"--list", false, {Command::kList}};
@@ -69,6 +75,15 @@ inline const OptionSpec kExcludeAddOption{
 inline const OptionSpec kExcludeRemoveOption{
     "--exclude-remove,--ausnahme-entfernen", true, {Command::kExcludeRemove}};
 inline const OptionSpec kExcludedOption{"--excluded,--ausnahmen", false, {Command::kExcluded}};
+inline const OptionSpec kPlanAddOption{"--plan-add,--plan-hinzufuegen", true, {Command::kPlanAdd}};
+inline const OptionSpec kDailyOption{"--daily,--taeglich", true, {Command::kPlanAdd}};
+inline const OptionSpec kWeeklyOption{"--weekly,--woechentlich", false, {Command::kPlanAdd}};
+inline const OptionSpec kAtLoginOption{"--at-login,--bei-anmeldung", false, {Command::kPlanAdd}};
+inline const OptionSpec kLimitOption{"--limit,--hoechstens", true, {Command::kPlanAdd}};
+inline const OptionSpec kPlansOption{"--plans,--plaene", false, {Command::kPlans}};
+inline const OptionSpec kPlanRemoveOption{
+    "--plan-remove,--plan-entfernen", true, {Command::kPlanRemove}};
+inline const OptionSpec kRunPlanOption{"--run-plan,--plan-ausfuehren", true, {Command::kRunPlan}};
 
 inline const std::vector<const OptionSpec*> kOptions = {
     &kRootOption,          &kSettingsOption, &kDryRunOption, &kVerboseOption,
@@ -76,7 +91,9 @@ inline const std::vector<const OptionSpec*> kOptions = {
     &kOnlyOption,          &kNullOption,     &kJsonOption,   &kNoPathsOption,
     &kExcludeOption,       &kListOption,     &kAddOption,    &kRemoveOption,
     &kSettingsPathOption,  &kUndoOption,     &kPassesOption, &kExcludeAddOption,
-    &kExcludeRemoveOption, &kExcludedOption};
+    &kExcludeRemoveOption, &kExcludedOption, &kPlanAddOption, &kDailyOption,
+    &kWeeklyOption,        &kAtLoginOption,  &kLimitOption,  &kPlansOption,
+    &kPlanRemoveOption,    &kRunPlanOption};
 
 // The commands, each with the option that asks for it.
 inline const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
@@ -88,7 +105,11 @@ inline const std::vector<std::pair<Command, const OptionSpec*>> kCommands = {
     {Command::kPasses, &kPassesOption},
     {Command::kExcludeAdd, &kExcludeAddOption},
     {Command::kExcludeRemove, &kExcludeRemoveOption},
-    {Command::kExcluded, &kExcludedOption}};
+    {Command::kExcluded, &kExcludedOption},
+    {Command::kPlanAdd, &kPlanAddOption},
+    {Command::kPlans, &kPlansOption},
+    {Command::kPlanRemove, &kPlanRemoveOption},
+    {Command::kRunPlan, &kRunPlanOption}};
 
 // An option's names, as the table lists them.
 std::vector<std::string> NamesOf(const OptionSpec& option);

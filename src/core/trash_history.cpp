@@ -110,11 +110,13 @@ std::error_code NoPassNumberLeft() {
   return {1, category};
 }
 
-PassRecorder::PassRecorder(const AppState& state, std::string root, std::time_t when)
+PassRecorder::PassRecorder(const AppState& state, std::string root, std::time_t when,
+                           uint64_t plan)
     : settingsPath_(state.SettingsPath),
       folderPath_(HistoryFolderOf(state.SettingsPath)),
       root_(std::move(root)),
-      when_(when) {}
+      when_(when),
+      plan_(plan) {}
 
 std::error_code PassRecorder::Prepare() {
   const std::lock_guard<std::mutex> lock(mutex_);
@@ -148,7 +150,7 @@ std::error_code PassRecorder::Start() {
     platform::HeldFile dropped;
     if (!HoldRecord(settingsPath_, kept[old], dropped)) dropped.Remove();
   }
-  return file_.Append(platform::FormatTrashRecordHead(when_, root_));
+  return file_.Append(platform::FormatTrashRecordHead(when_, root_, plan_));
 }
 
 std::error_code PassRecorder::Append(std::span<const platform::TrashedEntry> entries) {

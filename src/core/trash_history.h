@@ -52,7 +52,8 @@ std::error_code NoPassNumberLeft();
 // nothing, so the passes before it stay as they are.
 class PassRecorder : public platform::TrashRecorder {
  public:
-  PassRecorder(const AppState& state, std::string root, std::time_t when);
+  // `plan`: the plan that runs the pass on its own, 0 for a pass asked for.
+  PassRecorder(const AppState& state, std::string root, std::time_t when, uint64_t plan = 0);
 
   // Opens the folder of the kept passes before the pass starts: why the pass cannot be
   // recorded there, when it cannot (then no file may go to the trash).
@@ -75,6 +76,7 @@ class PassRecorder : public platform::TrashRecorder {
   std::string folderPath_;
   std::string root_;
   std::time_t when_;
+  uint64_t plan_;
   mutable std::mutex mutex_;
   platform::DirectoryHandle folder_;
   platform::HeldFile file_;

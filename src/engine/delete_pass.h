@@ -35,6 +35,7 @@ struct PassRequest {
   KeptFiles kept;            // never dealt with, though their names be listed
   MatchChooser choose;       // asked when anything was found; none: every match is dealt with
   PassObserver* observer = nullptr;  // told how the pass gets on; none: nobody is
+  uint64_t plan = 0;                 // the plan that runs it on its own; 0: asked for now
 };
 
 // Collects every file under `request.root` and gives the indices, in the result list, of those

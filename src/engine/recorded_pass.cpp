@@ -18,7 +18,8 @@ PassRequest PassRequestFor(const core::AppState& state) {
 RecordedPass RunRecordedPass(const core::AppState& state, PassRequest& request,
                              HelperObjects& helpers) {
   // The record names the folder from the top, so that a listing of kept passes says where.
-  core::PassRecorder record(state, platform::AbsolutePath(request.root), std::time(nullptr));
+  core::PassRecorder record(state, platform::AbsolutePath(request.root), std::time(nullptr),
+                            request.plan);
   RecordedPass pass;
   pass.recordPath = record.RecordPath();
   if (request.disposal == Disposal::kTrash && request.names.Count() > 0) {

@@ -170,6 +170,7 @@ std::vector<KeptPassSummary> SummariseKeptPasses(const core::AppState& state,
     summary.record = held.kept;
     summary.when = held.parsed.record.when;
     summary.root = held.parsed.record.root;
+    summary.plan = held.parsed.record.plan;
     summary.toTakeBack = held.parsed.record.entries.size();
     summaries.push_back(std::move(summary));
   }

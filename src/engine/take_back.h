@@ -95,6 +95,7 @@ struct KeptPassSummary {
   KeptRecord record;
   int64_t when = 0;  // seconds since 1970; 0 for the record of an earlier version
   std::string root;
+  uint64_t plan = 0;        // the plan that ran it on its own; 0 for a pass asked for
   uint64_t toTakeBack = 0;  // files its record still lists
 };
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "core/plans.h"
 #include "core/trash_history.h"
 #include "engine/kept_files.h"
 #include "platform/file/held_file.h"
@@ -87,6 +88,10 @@ const std::vector<KnownReason>& KnownReasons() {
        "gehört einem anderen Benutzer"},
       {own(make_error_code(platform::PrivacyError::kWritableByOthers)), "writable_by_others",
        "für andere Benutzer beschreibbar"},
+      {own(core::DamagedPlan()), "damaged_plan",
+       "ein gespeicherter Plan ist beschädigt; die Pläne bleiben, wie sie sind"},
+      {own(make_error_code(platform::ScheduleError::kNoUserManager)), "no_user_manager",
+       "kein systemd-Benutzerdienst hat ihn übernommen"},
       {own(core::NoPassNumberLeft()), "no_pass_number_left",
        "es ist keine Nummer für einen weiteren Durchgang frei"},
       {own(platform::NotARegularFile()), "not_a_file", "keine gewöhnliche Datei"},

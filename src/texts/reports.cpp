@@ -35,15 +35,6 @@ std::string ExcludedNotFoundLines(const engine::DeleteReport& report,
   return text;
 }
 
-// A time as German readers write it, in local time: 08.12.2026, 19:40 Uhr.
-std::string LocalDateTime(int64_t when) {
-  const std::time_t time = static_cast<std::time_t>(when);
-  char text[32] = "";
-  if (const std::tm* local = std::localtime(&time)) {
-    std::strftime(text, sizeof text, "%d.%m.%Y, %H:%M Uhr", local);
-  }
-  return text;
-}
 
 // Why a kept pass's record cannot be used: held by a pass or a take-back, damaged, unreadable.
 std::string UnusableRecord(const engine::KeptRecord& record,
@@ -62,7 +53,22 @@ std::string UnusableRecord(const engine::KeptRecord& record,
                Reason(record.error), ")"});
 }
 
+// " (geplant, Plan N)" after a planned pass's time; nothing for a pass asked for.
+std::string PlannedBy(const engine::KeptPassSummary& pass) {
+  return pass.plan == 0 ? std::string() : Join({" (geplant, Plan ", std::to_string(pass.plan), ")"});
+}
+
 }  // namespace
+
+// A time as German readers write it, in local time: 08.12.2026, 19:40 Uhr.
+std::string LocalDateTime(int64_t when) {
+  const std::time_t time = static_cast<std::time_t>(when);
+  char text[32] = "";
+  if (const std::tm* local = std::localtime(&time)) {
+    std::strftime(text, sizeof text, "%d.%m.%Y, %H:%M Uhr", local);
+  }
+  return text;
+}
 
 std::string PassReport(const engine::DeleteReport& report,
                        const std::function<std::string(std::string_view)>& shown) {
@@ -173,7 +179,7 @@ std::string KeptPassLine(const engine::KeptPassSummary& pass,
   if (pass.record.Unusable()) return UnusableRecord(pass.record, shown);
   const std::string when = pass.when == 0 ? std::string("aus einer früheren Version")
                                           : Join({"vom ", LocalDateTime(pass.when)});
-  return Join({"Durchgang ", std::to_string(pass.record.number), " ", when, ": ",
+  return Join({"Durchgang ", std::to_string(pass.record.number), " ", when, PlannedBy(pass), ": ",
                Quoted(pass.toTakeBack), " Dateien zurückzuholen, aus ", shown(pass.root)});
 }
 
@@ -193,7 +199,9 @@ std::vector<std::string> PassRow(const engine::KeptPassSummary& pass) {
     return {std::to_string(pass.record.number), "", UnusableRecord(pass.record, asIs), ""};
   }
   return {std::to_string(pass.record.number),
-          pass.when == 0 ? std::string("frühere Version") : LocalDateTime(pass.when), pass.root,
+          (pass.when == 0 ? std::string("frühere Version") : LocalDateTime(pass.when)) +
+              PlannedBy(pass),
+          pass.root,
           std::to_string(pass.toTakeBack)};
 }
 

@@ -23,6 +23,9 @@ inline std::string Join(std::initializer_list<std::string_view> parts) {
 std::string RefusalReason(core::NameList::Refusal refusal, std::string_view subject,
                           std::string_view tooLong);
 
+// A time as German readers write it, in local time: 08.12.2026, 19:40 Uhr.
+std::string LocalDateTime(int64_t when);
+
 // A count as the texts show it: between apostrophes.
 inline std::string Quoted(uint64_t count) { return Join({"'", std::to_string(count), "'"}); }
 

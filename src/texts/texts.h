@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "core/name_list.h"
+#include "core/plans.h"
 #include "engine/delete_report.h"
+#include "engine/planned_run.h"
 #include "engine/take_back.h"
 #include "platform/path/file_name_limit.h"
 
@@ -216,5 +218,29 @@ std::string CliChosenNotInPass(uint64_t count);
 std::string CliChosenNotFoundPath(std::string_view path);
 std::string CliNotDeleted(std::string_view path, const std::error_code& error, bool toTrash);
 std::string CliNotSearched(std::string_view path, const std::error_code& error);
+
+// Plans.
+inline constexpr const char* kCliPlanTimeNeeded =
+    "--plan-add braucht genau eine Zeit: --daily HH:MM, --weekly TAG HH:MM oder --at-login.";
+std::string CliBadClock(std::string_view option, std::string_view value);
+std::string CliBadWeekday(std::string_view value);
+std::string CliBadPlanNumber(std::string_view option, std::string_view value);
+std::string CliBadLimit(std::string_view value);
+// "Plan 1: /home/u/Downloads, täglich 03:00, höchstens 500 Dateien".
+std::string PlanSummary(const core::Plan& plan, std::string_view folder);
+std::string PlanAdded(const core::Plan& plan, std::string_view folder);
+std::string PlanExists(const core::Plan& plan, std::string_view folder);
+// The plan's units are written, but no user manager took them up; how cron could run it.
+std::string PlanWaitsForUserManager(std::string_view crontabLine);
+std::string PlanNotScheduled(const std::error_code& error);
+std::string PlanRemoved(uint32_t number);
+std::string PlanNotUnscheduled(uint32_t number, const std::error_code& error);
+std::string NoSuchPlan(uint32_t number);
+std::string PlansNotSaved(std::string_view file, const std::error_code& error);
+// What a run of the plan did, or why it did nothing; the notification's text too.
+std::string PlanRunText(const core::Plan& plan, const engine::PlannedRun& run,
+                        std::string_view folder);
+// What the plan's last run did, short: "zuletzt 09.12.2026, 03:00 Uhr: '12' Dateien ...".
+std::string LastRunText(const std::optional<core::PlanRun>& run);
 
 }  // namespace tarnwick::texts

@@ -1,4 +1,4 @@
-// What the Recycle Bin's code shares: COM for the thread, its pointers and its results; and the
+// What the Recycle Bin's code shares: the shell's results as errors, and the
 // shell's file operation that every move goes through, made by a function that tests replace
 // with one of their own: Wine's shell does not recycle, so the batch logic is driven by a
 // stand-in that behaves as the documentation says.
@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "platform/trash/trash.h"
+#include "platform/windows/com_support.h"
 
 namespace tarnwick::platform {
 
@@ -22,37 +23,6 @@ inline std::error_code FromHresult(HRESULT result) {
   if (HRESULT_FACILITY(result) == FACILITY_WIN32) return WindowsError(HRESULT_CODE(result));
   return {static_cast<int>(result), std::system_category()};
 }
-
-// COM, in the single-threaded kind the shell's operations need, for as long as it lives.
-class ComForThisThread {
- public:
-  ComForThisThread()
-      : started_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
-                                                         COINIT_DISABLE_OLE1DDE))) {}
-  ~ComForThisThread() {
-    if (started_) ::CoUninitialize();
-  }
-
- private:
-  bool started_;
-};
-
-template <typename Interface>
-class ComPointer {
- public:
-  ComPointer() = default;
-  ComPointer(const ComPointer&) = delete;
-  ComPointer& operator=(const ComPointer&) = delete;
-  ~ComPointer() {
-    if (pointer_ != nullptr) pointer_->Release();
-  }
-  Interface* operator->() const { return pointer_; }
-  Interface* get() const { return pointer_; }
-  Interface** put() { return &pointer_; }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 using FileOperationMaker = std::function<HRESULT(IFileOperation** operation)>;
 

@@ -44,8 +44,10 @@ std::optional<uint64_t> RecordNumber(const std::string& text) {
   return value;
 }
 
-std::string FormatTrashRecordHead(int64_t when, std::string_view root) {
-  const std::string pass[] = {std::to_string(when), std::string(root)};
+// A planned pass's line names its plan after the root; a pass asked for has two fields.
+std::string FormatTrashRecordHead(int64_t when, std::string_view root, uint64_t plan) {
+  std::vector<std::string> pass = {std::to_string(when), std::string(root)};
+  if (plan != 0) pass.push_back(std::to_string(plan));
   return std::string(kHeading) + Line(pass);
 }
 
@@ -56,7 +58,8 @@ std::string FormatTrashEntries(std::span<const TrashedEntry> entries) {
 }
 
 std::string FormatTrashRecord(const TrashRecord& record) {
-  return FormatTrashRecordHead(record.when, record.root) + FormatTrashEntries(record.entries);
+  return FormatTrashRecordHead(record.when, record.root, record.plan) +
+         FormatTrashEntries(record.entries);
 }
 
 ParsedTrashRecord ParseTrashRecord(std::string_view text) {
@@ -84,13 +87,17 @@ ParsedTrashRecord ParseTrashRecord(std::string_view text) {
     const auto fields = Fields(text.substr(0, end));
     text.remove_prefix(end + 1);
     if (passLine) {
-      const auto when = fields && fields->size() == 2 ? RecordNumber((*fields)[0]) : std::nullopt;
-      if (!when) {
+      const bool counted = fields && (fields->size() == 2 || fields->size() == 3);
+      const auto when = counted ? RecordNumber((*fields)[0]) : std::nullopt;
+      const auto plan = counted && fields->size() == 3 ? RecordNumber((*fields)[2])
+                                                       : std::optional<uint64_t>(0);
+      if (!when || !plan) {
         parsed.badLine = number;
         return parsed;
       }
       parsed.record.when = static_cast<int64_t>(*when);
       parsed.record.root = (*fields)[1];
+      parsed.record.plan = *plan;
       continue;
     }
     auto entry = fields ? (earlier ? EntryOfEarlierFields(*fields) : EntryOfFields(*fields))

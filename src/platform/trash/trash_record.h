@@ -19,10 +19,11 @@ struct TrashRecord {
   int64_t when = 0;  // seconds since 1970
   std::string root;
   std::vector<TrashedEntry> entries;
+  uint64_t plan = 0;  // the plan that ran the pass on its own; 0 for a pass asked for
 };
 
 // The heading and the pass's line, to which FormatTrashEntries appends.
-std::string FormatTrashRecordHead(int64_t when, std::string_view root);
+std::string FormatTrashRecordHead(int64_t when, std::string_view root, uint64_t plan = 0);
 std::string FormatTrashEntries(std::span<const TrashedEntry> entries);
 std::string FormatTrashRecord(const TrashRecord& record);
 

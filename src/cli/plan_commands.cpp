@@ -1,0 +1,174 @@
+#include "cli/plan_commands.h"
+
+#include <algorithm>
+#include <ctime>
+#include <ostream>
+
+#include "cli/exit_status.h"
+#include "cli/json_report.h"
+#include "core/plans.h"
+#include "engine/planned_run.h"
+#include "platform/instance/instance_name.h"
+#include "platform/notify/notifier.h"
+#include "platform/path/full_path.h"
+#include "platform/path/path_separator.h"
+#include "platform/process/executable_location.h"
+#include "platform/schedule/scheduler.h"
+#include "platform/schedule/systemd_units.h"
+#include "texts/texts.h"
+
+namespace tarnwick::cli {
+namespace {
+
+using Outcome = engine::PlannedRun::Outcome;
+
+// The scheduler's name for a plan: unique per settings file, as each has its own plans.
+std::string ScheduledName(const core::AppState& state, uint32_t number) {
+  return platform::InstanceName(platform::AbsolutePath(state.SettingsPath)) + "-plan-" +
+         std::to_string(number);
+}
+
+platform::ScheduledRun ScheduledRunOf(const core::AppState& state, const core::Plan& plan) {
+  const auto program = platform::CurrentExecutable();
+  platform::ScheduledRun run;
+  run.name = ScheduledName(state, plan.number);
+  run.description = "Tarnwick: Plan " + std::to_string(plan.number) + " (" + plan.folder + ")";
+  run.time = plan.time;
+  run.command = {program ? program->directory + platform::kPathSeparator + program->fileName
+                         : std::string("tarnwick-cli"),
+                 "--run-plan", std::to_string(plan.number), "--settings",
+                 platform::AbsolutePath(state.SettingsPath)};
+  return run;
+}
+
+int AddPlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
+            std::ostream& out, std::ostream& err) {
+  core::Plan plan;
+  plan.folder = platform::AbsolutePath(*options.addPlan);
+  plan.time = *options.planTime;
+  plan.limit = options.planLimit;
+  const std::string shown = printer.Shown(plan.folder);
+  const auto identity = platform::IdentityOfFolder(plan.folder);
+  if (options.addPlan->empty() || !identity) {
+    err << "tarnwick-cli: "
+        << texts::CliRootUnreadable(shown,
+                                    std::make_error_code(std::errc::no_such_file_or_directory))
+        << '\n';
+    return kExitUsageOrRoot;
+  }
+  plan.identity = *identity;
+  bool added = false;
+  if (const std::error_code error = core::AddPlan(state, plan, added)) {
+    err << "tarnwick-cli: " << texts::PlansNotSaved(printer.Shown(state.SettingsPath), error)
+        << '\n';
+    return kExitIncomplete;
+  }
+  if (!added) {
+    if (!options.quiet) out << texts::PlanExists(plan, shown) << '\n';
+    return kExitDone;
+  }
+  const platform::ScheduledRun run = ScheduledRunOf(state, plan);
+  const std::error_code error = platform::SystemScheduler().Schedule(run);
+  if (!options.quiet) out << texts::PlanAdded(plan, shown) << '\n';
+  if (error == platform::ScheduleError::kNoUserManager) {
+    err << texts::PlanWaitsForUserManager(platform::CrontabLine(run)) << '\n';
+  } else if (error) {
+    err << "tarnwick-cli: " << texts::PlanNotScheduled(error) << '\n';
+    return kExitIncomplete;
+  }
+  return kExitDone;
+}
+
+int ListPlans(const Options& options, const core::AppState& state, PrintingObserver& printer,
+              std::ostream& out, std::ostream& err) {
+  std::vector<core::Plan> plans;
+  size_t damaged = 0;
+  if (const std::error_code error = core::LoadPlans(state, plans, &damaged)) {
+    err << "tarnwick-cli: " << texts::SettingsUnreadable(printer.Shown(state.SettingsPath), error)
+        << '\n';
+    return kExitUsageOrRoot;
+  }
+  if (damaged > 0) err << "tarnwick-cli: " << texts::Reason(core::DamagedPlan()) << '\n';
+  if (options.json) {
+    out << JsonPlans(plans) << '\n';
+    return kExitDone;
+  }
+  for (const core::Plan& plan : plans) {
+    out << texts::PlanSummary(plan, printer.Shown(plan.folder)) << "; "
+        << texts::LastRunText(plan.lastRun) << (options.nullEnded ? '\0' : '\n');
+  }
+  return damaged > 0 ? kExitIncomplete : kExitDone;
+}
+
+int RemovePlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
+               std::ostream& out, std::ostream& err) {
+  const uint32_t number = *options.removePlan;
+  if (const std::error_code error = core::RemovePlan(state, number)) {
+    if (error == std::errc::no_such_file_or_directory) {
+      err << "tarnwick-cli: " << texts::NoSuchPlan(number) << '\n';
+      return kExitUsageOrRoot;
+    }
+    err << "tarnwick-cli: " << texts::PlansNotSaved(printer.Shown(state.SettingsPath), error)
+        << '\n';
+    return kExitIncomplete;
+  }
+  if (const std::error_code error =
+          platform::SystemScheduler().Unschedule(ScheduledName(state, number))) {
+    err << "tarnwick-cli: " << texts::PlanNotUnscheduled(number, error) << '\n';
+    return kExitIncomplete;
+  }
+  if (!options.quiet) out << texts::PlanRemoved(number) << '\n';
+  return kExitDone;
+}
+
+int StatusOf(const engine::PlannedRun& run) {
+  switch (run.outcome) {
+    case Outcome::kMoved:
+      return run.pass.report && !run.pass.report->Complete() ? kExitIncomplete : kExitDone;
+    case Outcome::kListEmpty: return kExitDone;
+    case Outcome::kOverLimit:
+    case Outcome::kBusy: return kExitIncomplete;
+    default: return kExitUsageOrRoot;
+  }
+}
+
+int RunPlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
+            std::ostream& out, std::ostream& err) {
+  std::vector<core::Plan> plans;
+  if (const std::error_code error = core::LoadPlans(state, plans)) {
+    err << "tarnwick-cli: " << texts::SettingsUnreadable(printer.Shown(state.SettingsPath), error)
+        << '\n';
+    return kExitUsageOrRoot;
+  }
+  const auto plan = std::ranges::find(plans, *options.runPlan, &core::Plan::number);
+  if (plan == plans.end()) {
+    err << "tarnwick-cli: " << texts::NoSuchPlan(*options.runPlan) << '\n';
+    return kExitUsageOrRoot;
+  }
+  const engine::PlannedRun run = engine::RunPlan(state, *plan, &printer);
+  const std::string text = texts::PlanRunText(*plan, run, printer.Shown(plan->folder));
+  // What it did stays with the plan and is told on the desktop; neither may fail the run.
+  core::NoteRun(state, plan->number, engine::PlanRunOf(run, std::time(nullptr)));
+  platform::DesktopNotifier().Notify("Tarnwick", texts::PlanRunText(*plan, run, plan->folder));
+  const int status = StatusOf(run);
+  if (options.json) {
+    out << JsonPlanRun(*plan, run) << '\n';
+  } else if (!options.quiet || status != kExitDone) {
+    (status == kExitDone ? out : err) << text << '\n';
+  }
+  return status;
+}
+
+}  // namespace
+
+std::optional<int> RunPlanCommand(const Options& options, const core::AppState& state,
+                                  PrintingObserver& printer, std::ostream& out,
+                                  std::ostream& err) {
+  if (options.addPlan) return AddPlan(options, state, printer, out, err);
+  if (options.listPlans) return ListPlans(options, state, printer, out, err);
+  if (options.removePlan) return RemovePlan(options, state, printer, out, err);
+  if (options.runPlan) return RunPlan(options, state, printer, out, err);
+  return std::nullopt;
+}
+
+}  // namespace tarnwick::cli
