@@ -12,6 +12,9 @@
 #include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
 #include "core/app_state.h"
+#include "core/plans.h"
+#include "platform/notify/notifier.h"
+#include "platform/schedule/scheduler.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -188,6 +191,96 @@ TEST_F(Cli, KeptPassesAreListedAndTakenBackByNumberOrNewestFirst) {
   EXPECT_NE(err_.str().find("gehören nicht zu diesem Durchgang"), std::string::npos);
   EXPECT_EQ(Run({"--undo", "4"}), kExitDone);
   EXPECT_TRUE(fs::exists(dir_ / "one/a/Setup.log"));
+}
+
+// What the system's scheduler and the desktop were asked for, for as long as they stand in.
+class StandInScheduler : public platform::Scheduler {
+ public:
+  StandInScheduler() : replaced_(platform::ReplaceScheduler(this)) {}
+  ~StandInScheduler() override { platform::ReplaceScheduler(replaced_); }
+  std::error_code Schedule(const platform::ScheduledRun& run) override {
+    runs[run.name] = run;
+    return answer;
+  }
+  std::error_code Unschedule(const std::string& name) override {
+    runs.erase(name);
+    return {};
+  }
+  std::map<std::string, platform::ScheduledRun> runs;
+  std::error_code answer;
+
+ private:
+  platform::Scheduler* replaced_;
+};
+
+class StandInNotifier : public platform::Notifier {
+ public:
+  StandInNotifier() : replaced_(platform::ReplaceNotifier(this)) {}
+  ~StandInNotifier() override { platform::ReplaceNotifier(replaced_); }
+  std::error_code Notify(const std::string&, const std::string& body) override {
+    bodies.push_back(body);
+    return {};
+  }
+  std::vector<std::string> bodies;
+
+ private:
+  platform::Notifier* replaced_;
+};
+
+// A plan as a person sets it up: given to the scheduler with the command that runs it; its run
+// moves to the trash, is kept as planned, told on the desktop and taken back by its number; a
+// folder replaced meanwhile is left alone.
+TEST_F(Cli, APlanRunsOnItsOwnAndItsPassComesBackByNumber) {
+  const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
+  StandInScheduler scheduler;
+  StandInNotifier notifier;
+  Run({"--add", "Setup.log"});
+  WriteFile(dir_ / "downloads/a/Setup.log", "a");
+  ASSERT_EQ(Run({"--plan-add", dir_ / "downloads", "--daily", "03:00"}), kExitDone);
+  ASSERT_EQ(scheduler.runs.size(), 1u);
+  const platform::ScheduledRun run = scheduler.runs.begin()->second;
+  EXPECT_EQ(run.time, *core::DailyAt("03:00"));
+  EXPECT_EQ(std::vector<std::string>(run.command.begin() + 1, run.command.end()),
+            (std::vector<std::string>{"--run-plan", "1", "--settings",
+                                      environment_.settingsPath}));
+  EXPECT_EQ(Run({"--plan-add", dir_ / "downloads", "--daily", "03:00"}), kExitDone);
+  EXPECT_NE(out_.str().find("nichts geändert"), std::string::npos) << out_.str();
+
+  EXPECT_EQ(Run({"--run-plan", "1"}), kExitDone);
+  EXPECT_FALSE(fs::exists(dir_ / "downloads/a/Setup.log"));
+  ASSERT_EQ(notifier.bodies.size(), 1u);
+  EXPECT_NE(notifier.bodies[0].find("(Durchgang 1;"), std::string::npos) << notifier.bodies[0];
+  Run({"--passes"});
+  EXPECT_NE(out_.str().find("(geplant, Plan 1)"), std::string::npos) << out_.str();
+  Run({"--plans", "--json"});
+  const auto plan = nlohmann::json::parse(out_.str())["plans"][0];
+  EXPECT_EQ(plan["last_run"]["outcome"], "moved");
+  EXPECT_EQ(plan["last_run"]["pass"], 1);
+  EXPECT_EQ(Run({"--undo", "1"}), kExitDone);
+  EXPECT_TRUE(fs::exists(dir_ / "downloads/a/Setup.log"));
+
+  fs::rename(dir_ / "downloads", dir_ / "old");
+  WriteFile(dir_ / "downloads/Setup.log", "another folder's");
+  EXPECT_EQ(Run({"--run-plan", "1"}), kExitUsageOrRoot);
+  EXPECT_NE(err_.str().find("anderer Ordner"), std::string::npos) << err_.str();
+  EXPECT_TRUE(fs::exists(dir_ / "downloads/Setup.log"));
+  EXPECT_EQ(notifier.bodies.size(), 2u);
+
+  scheduler.answer = make_error_code(platform::ScheduleError::kNoUserManager);
+  EXPECT_EQ(Run({"--plan-add", dir_ / "old", "--weekly", "sa", "10:00", "--limit", "9"}),
+            kExitDone);
+  EXPECT_NE(err_.str().find("crontab -e):\n0 10 * * 6 "), std::string::npos) << err_.str();
+  EXPECT_EQ(Run({"--plan-remove", "1"}), kExitDone);
+  EXPECT_EQ(scheduler.runs.size(), 1u);
+  EXPECT_EQ(Run({"--plan-remove", "1"}), kExitUsageOrRoot);
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"--plan-add", dir_ / "old"},
+        {"--plan-add", dir_ / "old", "--daily", "03:00", "--at-login"},
+        {"--plan-add", dir_ / "gone", "--at-login"},
+        {"--run-plan", "x"},
+        {"--plans", "--daily", "03:00"}}) {
+    EXPECT_EQ(Run(wrong), kExitUsageOrRoot) << wrong.back();
+  }
 }
 
 // Taking back asks for no number or a pass's number: whatever else a script hands over (an
