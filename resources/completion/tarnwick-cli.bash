@@ -41,7 +41,7 @@ _tarnwick_cli_offer() {
 _tarnwick_cli() {
   local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD - 1]}
   case "$previous" in
-    --root | --exclude | --ausnehmen | --exclude-add | --ausnahme-hinzufuegen)
+    --root | --exclude | --ausnehmen | --exclude-add | --ausnahme-hinzufuegen | --plan-add)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -d -- "$current")
       return ;;
@@ -57,12 +57,20 @@ _tarnwick_cli() {
       mapfile -t COMPREPLY < <(compgen -W "$(tarnwick-cli "${settings[@]}" --passes --json 2>/dev/null |
         grep -o '"number":[0-9]*' | cut -d: -f2)" -- "$current")
       return ;;
-    --add) return ;;
+    --plan-remove | --run-plan)
+      local settings
+      mapfile -t settings < <(_tarnwick_cli_settings)
+      mapfile -t COMPREPLY < <(compgen -W "$(tarnwick-cli "${settings[@]}" --plans --json 2>/dev/null |
+        grep -o '"number":[0-9]*' | cut -d: -f2)" -- "$current")
+      return ;;
+    --weekly) mapfile -t COMPREPLY < <(compgen -W "Mo Di Mi Do Fr Sa So" -- "$current"); return ;;
+    --add | --daily | --limit) return ;;
   esac
   if [[ $current == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "--dry-run --trash --no-trash --yes --only --exclude
       --root --list --add --remove --excluded --exclude-add --exclude-remove --passes --undo
-      --settings --settings-path --verbose --quiet --json --no-paths --null --help --version" \
+      --settings --settings-path --verbose --quiet --json --no-paths --null --help --version
+      --plan-add --daily --weekly --at-login --limit --plans --plan-remove --run-plan" \
       -- "$current")
   else
     # The folder to search.

@@ -25,6 +25,10 @@ function __tarnwick_cli_passes
     __tarnwick_cli_entries --passes --json | string match -ar '"number":\d+' | string replace '"number":' ''
 end
 
+function __tarnwick_cli_plans
+    __tarnwick_cli_entries --plans --json | string match -ar '"number":\d+' | string replace '"number":' ''
+end
+
 complete -c tarnwick-cli -f -a '(__fish_complete_directories)'
 complete -c tarnwick-cli -s n -l dry-run -d 'nur ausgeben, was gelöscht würde'
 complete -c tarnwick-cli -l trash -d 'in den Papierkorb verschieben'
@@ -41,6 +45,14 @@ complete -c tarnwick-cli -l exclude-add -x -a '(__fish_complete_directories)' -d
 complete -c tarnwick-cli -l exclude-remove -x -a '(__tarnwick_cli_entries --excluded)' -d 'ORDNER nicht mehr ausnehmen'
 complete -c tarnwick-cli -l passes -d 'die Durchgänge, die sich zurückholen lassen'
 complete -c tarnwick-cli -l undo -x -a '(__tarnwick_cli_passes)' -d 'einen Durchgang zurückholen'
+complete -c tarnwick-cli -l plan-add -x -a '(__fish_complete_directories)' -d 'ORDNER regelmäßig bereinigen'
+complete -c tarnwick-cli -l daily -x -d 'täglich um HH:MM'
+complete -c tarnwick-cli -l weekly -x -a 'Mo Di Mi Do Fr Sa So' -d 'wöchentlich an TAG um HH:MM'
+complete -c tarnwick-cli -l at-login -d 'bei der Anmeldung'
+complete -c tarnwick-cli -l limit -x -d 'höchstens N Dateien je Lauf'
+complete -c tarnwick-cli -l plans -d 'die Pläne ausgeben'
+complete -c tarnwick-cli -l plan-remove -x -a '(__tarnwick_cli_plans)' -d 'einen Plan entfernen'
+complete -c tarnwick-cli -l run-plan -x -a '(__tarnwick_cli_plans)' -d 'einen Plan jetzt ausführen'
 complete -c tarnwick-cli -l settings -r -F -d 'eine andere Einstellungsdatei'
 complete -c tarnwick-cli -l settings-path -d 'die Einstellungsdatei ausgeben'
 complete -c tarnwick-cli -s v -l verbose -d 'jede Datei und jeden Fehler ausgeben'

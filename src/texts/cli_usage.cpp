@@ -25,6 +25,10 @@ Die Liste:
 Papierkorb und Zurückholen:
       --passes           die Durchgänge in den Papierkorb, die sich zurückholen lassen
       --undo [NR]        den letzten Durchgang (oder Durchgang NR) zurückholen
+Regelmäßig bereinigen, immer in den Papierkorb:
+      --plan-add ORDNER --daily HH:MM | --weekly TAG HH:MM | --at-login  [--limit N]
+      --plans            die Pläne         --plan-remove NR   einen Plan entfernen
+      --run-plan NR      einen Plan jetzt ausführen, wie es der Zeitplaner tut
 Ausgabe:
   -v, --verbose          jede Datei und jeden Fehler ausgeben
   -q, --quiet            nur ausgeben, was nicht gelang
@@ -36,6 +40,7 @@ Beispiele:
   tarnwick-cli -n ~/Downloads          zeigen, was gelöscht würde
   tarnwick-cli --trash ~/Downloads     in den Papierkorb verschieben
   tarnwick-cli --undo                  den letzten Durchgang zurückholen
+  tarnwick-cli --plan-add ~/Downloads --daily 03:00   täglich um 3 Uhr bereinigen
 
 Rückgabewerte: 0 alles erledigt; 1 nicht alles gelöscht oder durchsucht; 2 falscher
 Aufruf oder Ordner nicht lesbar; 130 mit Strg+C abgebrochen.
