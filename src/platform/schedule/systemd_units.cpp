@@ -60,12 +60,15 @@ std::string ShellQuoted(const std::string& argument) {
 
 }  // namespace
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) of "literal" + a temporary.
 std::string OnCalendarOf(const ScheduleTime& time) {
-  const std::string clock = TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":00";
+  std::string calendar;
   if (time.kind == ScheduleTime::Kind::kWeekly) {
-    return std::string(kSystemdDays[static_cast<size_t>(time.weekday)]) + " *-*-* " + clock;
+    calendar.append(kSystemdDays[static_cast<size_t>(time.weekday)]).append(" ");
   }
-  return "*-*-* " + clock;
+  calendar.append("*-*-* ").append(TwoDigits(time.hour)).append(":");
+  calendar.append(TwoDigits(time.minute)).append(":00");
+  return calendar;
 }
 
 std::string ExecLine(const std::vector<std::string>& command) {
@@ -78,29 +81,34 @@ std::string ExecLine(const std::vector<std::string>& command) {
 }
 
 std::string ServiceUnit(const ScheduledRun& run) {
-  std::string unit = "[Unit]\nDescription=" + OneLine(run.description) +
-                     "\n\n[Service]\nType=oneshot\nExecStart=" + ExecLine(run.command) + "\n";
+  std::string unit;
+  unit.append("[Unit]\nDescription=").append(OneLine(run.description));
+  unit.append("\n\n[Service]\nType=oneshot\nExecStart=").append(ExecLine(run.command));
+  unit.append("\n");
   if (run.time.kind == ScheduleTime::Kind::kAtLogin) {
-    unit += "\n[Install]\nWantedBy=default.target\n";
+    unit.append("\n[Install]\nWantedBy=default.target\n");
   }
   return unit;
 }
 
 std::string TimerUnit(const ScheduledRun& run) {
-  return "[Unit]\nDescription=" + OneLine(run.description) +
-         "\n\n[Timer]\nOnCalendar=" + OnCalendarOf(run.time) +
-         "\nPersistent=true\nRandomizedDelaySec=5min\n\n[Install]\nWantedBy=timers.target\n";
+  std::string unit;
+  unit.append("[Unit]\nDescription=").append(OneLine(run.description));
+  unit.append("\n\n[Timer]\nOnCalendar=").append(OnCalendarOf(run.time));
+  unit.append("\nPersistent=true\nRandomizedDelaySec=5min\n\n[Install]\nWantedBy=timers.target\n");
+  return unit;
 }
 
 std::string CrontabLine(const ScheduledRun& run) {
   if (run.time.kind == ScheduleTime::Kind::kAtLogin) return {};
+  std::string line;
+  line.append(std::to_string(run.time.minute)).append(" ");
+  line.append(std::to_string(run.time.hour)).append(" * * ");
   // cron counts the days of the week from Sunday.
-  const std::string day = run.time.kind == ScheduleTime::Kind::kWeekly
-                              ? std::to_string((run.time.weekday + 1) % 7)
-                              : std::string("*");
-  std::string line = std::to_string(run.time.minute) + " " + std::to_string(run.time.hour) +
-                     " * * " + day;
-  for (const std::string& argument : run.command) line += " " + ShellQuoted(argument);
+  line.append(run.time.kind == ScheduleTime::Kind::kWeekly
+                  ? std::to_string((run.time.weekday + 1) % 7)
+                  : std::string("*"));
+  for (const std::string& argument : run.command) line.append(" ").append(ShellQuoted(argument));
   return line;
 }
 
