@@ -192,11 +192,9 @@ void FinishPlan(const Parsed& parsed, Options& options) {
     options.planTime = core::PlanTime{core::PlanTime::Kind::kAtLogin};
   }
   if (parsed.Given(kLimitOption)) {
-    const auto limit = PassNumber(parsed.limit);
-    if (!limit || *limit == 0 || *limit > UINT32_MAX) {
-      throw UsageError(texts::CliBadLimit(parsed.limit));
-    }
-    options.planLimit = static_cast<uint32_t>(*limit);
+    const auto limit = core::PlanLimitOf(parsed.limit);
+    if (!limit) throw UsageError(texts::CliBadLimit("--limit", parsed.limit));
+    options.planLimit = *limit;
   }
   options.addPlan = parsed.planAdd;
 }

@@ -7,39 +7,16 @@
 #include "cli/exit_status.h"
 #include "cli/json_report.h"
 #include "core/plans.h"
+#include "engine/plan_schedule.h"
 #include "engine/planned_run.h"
-#include "platform/instance/instance_name.h"
 #include "platform/notify/notifier.h"
 #include "platform/path/full_path.h"
-#include "platform/path/path_separator.h"
-#include "platform/process/executable_location.h"
-#include "platform/schedule/scheduler.h"
-#include "platform/schedule/systemd_units.h"
 #include "texts/texts.h"
 
 namespace tarnwick::cli {
 namespace {
 
 using Outcome = engine::PlannedRun::Outcome;
-
-// The scheduler's name for a plan: unique per settings file, as each has its own plans.
-std::string ScheduledName(const core::AppState& state, uint32_t number) {
-  return platform::InstanceName(platform::AbsolutePath(state.SettingsPath)) + "-plan-" +
-         std::to_string(number);
-}
-
-platform::ScheduledRun ScheduledRunOf(const core::AppState& state, const core::Plan& plan) {
-  const auto program = platform::CurrentExecutable();
-  platform::ScheduledRun run;
-  run.name = ScheduledName(state, plan.number);
-  run.description = "Tarnwick: Plan " + std::to_string(plan.number) + " (" + plan.folder + ")";
-  run.time = plan.time;
-  run.command = {program ? program->directory + platform::kPathSeparator + program->fileName
-                         : std::string("tarnwick-cli"),
-                 "--run-plan", std::to_string(plan.number), "--settings",
-                 platform::AbsolutePath(state.SettingsPath)};
-  return run;
-}
 
 int AddPlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
             std::ostream& out, std::ostream& err) {
@@ -57,23 +34,21 @@ int AddPlan(const Options& options, const core::AppState& state, PrintingObserve
     return kExitUsageOrRoot;
   }
   plan.identity = *identity;
-  bool added = false;
-  if (const std::error_code error = core::AddPlan(state, plan, added)) {
-    err << "tarnwick-cli: " << texts::PlansNotSaved(printer.Shown(state.SettingsPath), error)
-        << '\n';
+  const engine::PlanAddition addition = engine::AddPlan(state, plan);
+  if (addition.saveError) {
+    err << "tarnwick-cli: "
+        << texts::PlansNotSaved(printer.Shown(state.SettingsPath), addition.saveError) << '\n';
     return kExitIncomplete;
   }
-  if (!added) {
+  if (!addition.added) {
     if (!options.quiet) out << texts::PlanExists(plan, shown) << '\n';
     return kExitDone;
   }
-  const platform::ScheduledRun run = ScheduledRunOf(state, plan);
-  const std::error_code error = platform::SystemScheduler().Schedule(run);
   if (!options.quiet) out << texts::PlanAdded(plan, shown) << '\n';
-  if (error == platform::ScheduleError::kNoUserManager) {
-    err << texts::PlanWaitsForUserManager(platform::CrontabLine(run)) << '\n';
-  } else if (error) {
-    err << "tarnwick-cli: " << texts::PlanNotScheduled(error) << '\n';
+  if (addition.scheduleError == platform::ScheduleError::kNoUserManager) {
+    err << texts::PlanWaitsForUserManager(addition.cronLine) << '\n';
+  } else if (addition.scheduleError) {
+    err << "tarnwick-cli: " << texts::PlanNotScheduled(addition.scheduleError) << '\n';
     return kExitIncomplete;
   }
   return kExitDone;
@@ -103,7 +78,8 @@ int ListPlans(const Options& options, const core::AppState& state, PrintingObser
 int RemovePlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
                std::ostream& out, std::ostream& err) {
   const uint32_t number = *options.removePlan;
-  if (const std::error_code error = core::RemovePlan(state, number)) {
+  std::error_code unscheduled;
+  if (const std::error_code error = engine::RemovePlan(state, number, unscheduled)) {
     if (error == std::errc::no_such_file_or_directory) {
       err << "tarnwick-cli: " << texts::NoSuchPlan(number) << '\n';
       return kExitUsageOrRoot;
@@ -112,9 +88,8 @@ int RemovePlan(const Options& options, const core::AppState& state, PrintingObse
         << '\n';
     return kExitIncomplete;
   }
-  if (const std::error_code error =
-          platform::SystemScheduler().Unschedule(ScheduledName(state, number))) {
-    err << "tarnwick-cli: " << texts::PlanNotUnscheduled(number, error) << '\n';
+  if (unscheduled) {
+    err << "tarnwick-cli: " << texts::PlanNotUnscheduled(number, unscheduled) << '\n';
     return kExitIncomplete;
   }
   if (!options.quiet) out << texts::PlanRemoved(number) << '\n';

@@ -213,6 +213,12 @@ std::optional<PlanTime> WeeklyAt(std::string_view day, std::string_view clock) {
   return std::nullopt;
 }
 
+std::optional<uint32_t> PlanLimitOf(std::string_view text) {
+  const auto limit = NumberOf<uint32_t>(text);
+  if (!limit || *limit == 0) return std::nullopt;
+  return limit;
+}
+
 std::string PlanTimeText(const PlanTime& time) {
   switch (time.kind) {
     case PlanTime::Kind::kDaily: return "täglich " + Clock(time);

@@ -28,9 +28,8 @@ uint64_t PassNumberOf(const std::string& recordPath) {
   return number;
 }
 
-}  // namespace
-
-PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObserver* observer) {
+PlannedRun Run(const core::AppState& state, const core::Plan& plan, PassObserver* observer,
+               bool lookOnly) {
   PlannedRun run;
   core::NameList names, folders;
   if ((run.error = core::LoadLists(state, names, folders))) {
@@ -68,7 +67,7 @@ PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObse
   request.plan = plan.number;
   HelperObjects& helpers = BindHelperObjects();
   // Decided on what the walk itself opened, which is what the files are reached from.
-  request.choose = [&](const ResultList&, std::vector<size_t>& matches) {
+  request.choose = [&](const ResultList& results, std::vector<size_t>& matches) {
     if (platform::IdentityOfDirectory(helpers.directoryLister.Handle()) != plan.identity) {
       run.outcome = Outcome::kFolderReplaced;
       return false;
@@ -78,7 +77,11 @@ PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObse
       run.found = matches.size();
       return false;
     }
-    return true;
+    if (!lookOnly) return true;
+    run.outcome = Outcome::kLooked;
+    run.found = matches.size();
+    for (const size_t match : matches) run.wouldMove.push_back(results.List(match));
+    return false;
   };
   run.pass = RunRecordedPass(planned, request, helpers);
   if (run.pass.historyError) run.outcome = Outcome::kHistoryUnusable;
@@ -86,6 +89,16 @@ PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObse
     run.passNumber = PassNumberOf(run.pass.recordPath);
   }
   return run;
+}
+
+}  // namespace
+
+PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObserver* observer) {
+  return Run(state, plan, observer, false);
+}
+
+PlannedRun LookAtPlan(const core::AppState& state, const core::Plan& plan) {
+  return Run(state, plan, nullptr, true);
 }
 
 std::string OutcomeCode(Outcome outcome) {
@@ -98,6 +111,7 @@ std::string OutcomeCode(Outcome outcome) {
     case Outcome::kBusy: return "busy";
     case Outcome::kSettingsUnreadable: return "settings_unreadable";
     case Outcome::kHistoryUnusable: return "history_unusable";
+    case Outcome::kLooked: return "looked";
   }
   return "unknown";
 }

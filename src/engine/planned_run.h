@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/app_state.h"
 #include "core/plans.h"
@@ -23,16 +24,22 @@ struct PlannedRun {
     kBusy,            // another planned run, or a pass to the trash, of these settings runs
     kSettingsUnreadable,  // the list could not be read
     kHistoryUnusable,     // the kept passes' folder cannot be trusted: nothing can be kept
+    kLooked,              // only looked: `wouldMove` holds what it would move now
   };
   Outcome outcome = Outcome::kMoved;
   uint64_t found = 0;         // the matching files, with kOverLimit
   RecordedPass pass;          // the pass, with kMoved and kHistoryUnusable
   uint64_t passNumber = 0;    // the kept pass it made; 0 when none was kept
   std::error_code error;      // why, with kSettingsUnreadable
+  std::vector<std::string> wouldMove;  // with kLooked
 };
 
 // Runs `plan` over the list and the excluded folders as they are now.
 PlannedRun RunPlan(const core::AppState& state, const core::Plan& plan, PassObserver* observer);
+
+// What `plan` would move now, by the same guards, moving nothing: kLooked, or why it would move
+// nothing.
+PlannedRun LookAtPlan(const core::AppState& state, const core::Plan& plan);
 
 // How a run's outcome is kept with its plan: a stable code ("moved", "folder_gone", ...).
 std::string OutcomeCode(PlannedRun::Outcome outcome);

@@ -57,6 +57,23 @@ inline constexpr TwipsRect kPassesTakeBack{120, 3720, 1560, 375};
 inline constexpr TwipsRect kPassesFiles{1800, 3720, 1560, 375};
 inline constexpr TwipsRect kPassesClose{7320, 3720, 1560, 375};
 
+// The window of the plans: their list, the fields of a new plan, the buttons.
+inline constexpr TwipsRect kPlansWindow{0, 0, 9000, 4695};
+inline constexpr TwipsRect kPlansList{120, 120, 8760, 2880};
+inline constexpr TwipsRect kPlanKindLabel{120, 3165, 720, 255};
+inline constexpr TwipsRect kPlanKind{840, 3120, 2040, 315};
+inline constexpr TwipsRect kPlanDayLabel{3000, 3165, 480, 255};
+inline constexpr TwipsRect kPlanDay{3480, 3120, 1560, 315};
+inline constexpr TwipsRect kPlanClockLabel{5160, 3165, 840, 255};
+inline constexpr TwipsRect kPlanClock{6000, 3120, 720, 315};
+inline constexpr TwipsRect kPlanLimitLabel{120, 3585, 1800, 255};
+inline constexpr TwipsRect kPlanLimit{1920, 3540, 840, 315};
+inline constexpr TwipsRect kPlanAdd{120, 4200, 1560, 375};
+inline constexpr TwipsRect kPlanRemove{1800, 4200, 1440, 375};
+inline constexpr TwipsRect kPlanRun{3360, 4200, 1800, 375};
+inline constexpr TwipsRect kPlanPreview{5280, 4200, 1320, 375};
+inline constexpr TwipsRect kPlansClose{7320, 4200, 1560, 375};
+
 // Font sizes in points.
 inline constexpr double kNormalPoints = 8.25;
 inline constexpr double kLargePoints = 9.75;

@@ -12,6 +12,7 @@
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_progress.h"
 #include "gui/passes_window.h"
+#include "gui/plans_window.h"
 #include "gui/window_helpers.h"
 #include "platform/process/user_folders.h"
 #include "texts/texts.h"
@@ -181,8 +182,24 @@ void MainWindow::MenuItemClick(MenuItem item) {
     case MenuItem::kLookFirst: LookFirstItemClick(); return;
     case MenuItem::kTakeBack: TakeBackItemClick(); return;
     case MenuItem::kExcludedFolders: ExcludedFoldersItemClick(); return;
+    case MenuItem::kPlans: PlansItemClick(); return;
     case MenuItem::kPasses: PassesItemClick(); return;
   }
+}
+
+void MainWindow::PlansItemClick() {
+  if (passRunning_ || plansOpen_) return;
+  std::error_code error = core::SaveNameList(state_, names_);
+  if (!error) error = core::SaveExcludedFolders(state_, excludedFolders_);
+  if (error) {
+    std::string title;
+    ShowMessage(*view_, texts::SettingNotSaved(state_.SettingsPath, error), MessageKind::kWarning,
+                title, state_);
+  }
+  plansOpen_ = true;
+  PlansWindow window(state_, toolkit_, *view_);
+  window.ShowModal();
+  plansOpen_ = false;
 }
 
 void MainWindow::PassesItemClick() {

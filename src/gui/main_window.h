@@ -77,6 +77,9 @@ class MainWindow {
   void TakeBackItemClick();
   // "Durchgänge...": the window of the kept passes, each taken back whole or file by file.
   void PassesItemClick();
+  // "Regelmäßig bereinigen...": the window of the plans. The list is saved first: a plan runs
+  // with the stored list, which should be the one the window shows.
+  void PlansItemClick();
   // "Ausgenommene Ordner...": the window that lists the folders no pass enters, to add and
   // remove them.
   void ExcludedFoldersItemClick();
@@ -103,6 +106,7 @@ class MainWindow {
   bool addRunning_ = false;
   bool excludedFoldersOpen_ = false;
   bool passesOpen_ = false;
+  bool plansOpen_ = false;
   NameEntryDialog* nameEntry_ = nullptr;  // the open dialog of the running add action
   bool passRunning_ = false;
   bool closing_ = false;

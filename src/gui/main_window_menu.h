@@ -9,7 +9,7 @@
 
 namespace tarnwick::gui {
 
-enum class MenuItem { kTrash, kLookFirst, kExcludedFolders, kPasses, kTakeBack };
+enum class MenuItem { kTrash, kLookFirst, kExcludedFolders, kPlans, kPasses, kTakeBack };
 
 // The menus of the menu bar, in their order.
 enum class BarMenu { kOptions, kHistory };
@@ -30,10 +30,11 @@ struct MenuItemEntry {
 };
 
 // In the order the menu bar shows them.
-inline constexpr std::array<MenuItemEntry, 5> kMainWindowMenu{{
+inline constexpr std::array<MenuItemEntry, 6> kMainWindowMenu{{
     {MenuItem::kTrash, texts::kTrashMenuItem, true, BarMenu::kOptions},
     {MenuItem::kLookFirst, texts::kLookFirstMenuItem, true, BarMenu::kOptions},
     {MenuItem::kExcludedFolders, texts::kExcludedFoldersMenuItem, false, BarMenu::kOptions},
+    {MenuItem::kPlans, texts::kPlansMenuItem, false, BarMenu::kOptions},
     {MenuItem::kPasses, texts::kPassesMenuItem, false, BarMenu::kHistory},
     {MenuItem::kTakeBack, texts::kTakeBackMenuItem, false, BarMenu::kHistory},
 }};

@@ -23,6 +23,8 @@ class NameEntryDialogView;
 class PassFilesView;
 class PassFilesWindow;
 class PassesView;
+class PlansView;
+class PlansWindow;
 class PassesWindow;
 class PassProgress;
 class ProgressView;
@@ -81,6 +83,9 @@ class Toolkit {
   // A modal window over `owner` that lists the files of one kept pass.
   virtual std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
                                                                WindowView& owner) = 0;
+
+  // A modal window over `owner` that lists the plans and adds and removes them.
+  virtual std::unique_ptr<PlansView> CreatePlansWindow(PlansWindow& rules, WindowView& owner) = 0;
 
   // Handles the events that are pending, once, and returns.
   virtual void ProcessPendingEvents() = 0;

@@ -25,8 +25,8 @@ std::string CliBadPlanNumber(std::string_view option, std::string_view value) {
                "“."});
 }
 
-std::string CliBadLimit(std::string_view value) {
-  return Join({"--limit nimmt eine Zahl ab 1, nicht „", value, "“."});
+std::string CliBadLimit(std::string_view option, std::string_view value) {
+  return Join({option, ": „", value, "“ ist keine Anzahl von Dateien (eine Zahl ab 1)."});
 }
 
 std::string PlanSummary(const core::Plan& plan, std::string_view folder) {
@@ -104,8 +104,28 @@ std::string PlanRunText(const core::Plan& plan, const engine::PlannedRun& run,
       return Join({nothing, "Die Einstellungsdatei ist nicht lesbar (", Reason(run.error), ")."});
     case Outcome::kHistoryUnusable:
       return nothing + "Der Durchgang ließe sich nicht zurückholen.";
+    case Outcome::kLooked: return PlanPreviewText(plan, run);
   }
   return {};
+}
+
+std::string PlanPreviewText(const core::Plan& plan, const engine::PlannedRun& look) {
+  if (look.outcome != Outcome::kLooked) return PlanRunText(plan, look, plan.folder);
+  if (look.found == 0) return Join({PlanName(plan.number), " fände in ", plan.folder, " jetzt nichts."});
+  std::string text = Join({PlanName(plan.number), " würde jetzt ", Quoted(look.found), " Dateien aus ",
+                           plan.folder, " in den Papierkorb verschieben:"});
+  constexpr size_t kShown = 15;
+  for (size_t i = 0; i < look.wouldMove.size() && i < kShown; ++i) {
+    text += Join({"\n", look.wouldMove[i]});
+  }
+  if (look.wouldMove.size() > kShown) text += Join({"\n", AndMore(look.wouldMove.size() - kShown)});
+  return text;
+}
+
+std::string PlanRow(const core::Plan& plan, std::optional<std::time_t> next) {
+  const std::string upcoming = next ? Join({"nächster Lauf ", LocalDateTime(*next)})
+                                    : std::string("bei der nächsten Anmeldung");
+  return Join({PlanSummary(plan, plan.folder), "; ", upcoming, "; ", LastRunText(plan.lastRun)});
 }
 
 std::string LastRunText(const std::optional<core::PlanRun>& run) {

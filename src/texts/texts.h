@@ -6,6 +6,8 @@
 // tarnwick-cli alike.
 
 #include <cstdint>
+#include <ctime>
+#include <optional>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -225,7 +227,7 @@ inline constexpr const char* kCliPlanTimeNeeded =
 std::string CliBadClock(std::string_view option, std::string_view value);
 std::string CliBadWeekday(std::string_view value);
 std::string CliBadPlanNumber(std::string_view option, std::string_view value);
-std::string CliBadLimit(std::string_view value);
+std::string CliBadLimit(std::string_view option, std::string_view value);
 // "Plan 1: /home/u/Downloads, täglich 03:00, höchstens 500 Dateien".
 std::string PlanSummary(const core::Plan& plan, std::string_view folder);
 std::string PlanAdded(const core::Plan& plan, std::string_view folder);
@@ -240,6 +242,26 @@ std::string PlansNotSaved(std::string_view file, const std::error_code& error);
 // What a run of the plan did, or why it did nothing; the notification's text too.
 std::string PlanRunText(const core::Plan& plan, const engine::PlannedRun& run,
                         std::string_view folder);
+// What a plan would move now, the first of its files named; or why it would move nothing.
+std::string PlanPreviewText(const core::Plan& plan, const engine::PlannedRun& look);
+// A plan's row in the window: what it is, when it runs next (nothing: at login), its last run.
+std::string PlanRow(const core::Plan& plan, std::optional<std::time_t> next);
+// The window "Regelmäßig bereinigen", in the menu "Optionen".
+inline constexpr const char* kPlansMenuItem = "&Regelmäßig bereinigen...";
+inline constexpr const char* kPlansCaption = "Regelmäßig bereinigen";
+inline constexpr const char* kPlanAddButton = "&Hinzufügen...";
+inline constexpr const char* kPlanRemoveButton = "&Entfernen";
+inline constexpr const char* kPlanRunButton = "&Jetzt ausführen";
+inline constexpr const char* kPlanPreviewButton = "&Vorschau";
+inline constexpr const char* kPlanKindLabel = "&Wann:";
+inline constexpr const char* kPlanDayLabel = "&Tag:";
+inline constexpr const char* kPlanClockLabel = "&Uhrzeit:";
+inline constexpr const char* kPlanLimitLabel = "&Höchstens (Dateien):";
+inline constexpr const char* kPlanKinds[] = {"Täglich", "Wöchentlich", "Bei der Anmeldung"};
+inline constexpr const char* kPlanDays[] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                            "Freitag", "Samstag",  "Sonntag"};
+inline constexpr const char* kPlanDefaultClock = "03:00";
+inline constexpr const char* kChoosePlanFolderCaption = "Ordner wählen, der regelmäßig bereinigt wird";
 // What the plan's last run did, short: "zuletzt 09.12.2026, 03:00 Uhr: '12' Dateien ...".
 std::string LastRunText(const std::optional<core::PlanRun>& run);
 

@@ -13,9 +13,8 @@
 #include "cli/terminal_text.h"
 #include "core/app_state.h"
 #include "core/plans.h"
-#include "platform/notify/notifier.h"
-#include "platform/schedule/scheduler.h"
 #include "support/scoped_variable.h"
+#include "support/stand_in_scheduler.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -193,47 +192,13 @@ TEST_F(Cli, KeptPassesAreListedAndTakenBackByNumberOrNewestFirst) {
   EXPECT_TRUE(fs::exists(dir_ / "one/a/Setup.log"));
 }
 
-// What the system's scheduler and the desktop were asked for, for as long as they stand in.
-class StandInScheduler : public platform::Scheduler {
- public:
-  StandInScheduler() : replaced_(platform::ReplaceScheduler(this)) {}
-  ~StandInScheduler() override { platform::ReplaceScheduler(replaced_); }
-  std::error_code Schedule(const platform::ScheduledRun& run) override {
-    runs[run.name] = run;
-    return answer;
-  }
-  std::error_code Unschedule(const std::string& name) override {
-    runs.erase(name);
-    return {};
-  }
-  std::map<std::string, platform::ScheduledRun> runs;
-  std::error_code answer;
-
- private:
-  platform::Scheduler* replaced_;
-};
-
-class StandInNotifier : public platform::Notifier {
- public:
-  StandInNotifier() : replaced_(platform::ReplaceNotifier(this)) {}
-  ~StandInNotifier() override { platform::ReplaceNotifier(replaced_); }
-  std::error_code Notify(const std::string&, const std::string& body) override {
-    bodies.push_back(body);
-    return {};
-  }
-  std::vector<std::string> bodies;
-
- private:
-  platform::Notifier* replaced_;
-};
-
 // A plan as a person sets it up: given to the scheduler with the command that runs it; its run
 // moves to the trash, is kept as planned, told on the desktop and taken back by its number; a
 // folder replaced meanwhile is left alone.
 TEST_F(Cli, APlanRunsOnItsOwnAndItsPassComesBackByNumber) {
   const tarnwick::testing::ScopedVariable dataHome("XDG_DATA_HOME", dir_ / "data");
-  StandInScheduler scheduler;
-  StandInNotifier notifier;
+  tarnwick::testing::StandInScheduler scheduler;
+  tarnwick::testing::StandInNotifier notifier;
   Run({"--add", "Setup.log"});
   WriteFile(dir_ / "downloads/a/Setup.log", "a");
   ASSERT_EQ(Run({"--plan-add", dir_ / "downloads", "--daily", "03:00"}), kExitDone);

@@ -52,6 +52,14 @@ std::unique_ptr<gui::ExcludedFoldersView> FakeToolkit::CreateExcludedFoldersWind
   return view;
 }
 
+std::unique_ptr<gui::PlansView> FakeToolkit::CreatePlansWindow(gui::PlansWindow& rules,
+                                                                gui::WindowView&) {
+  auto view = std::make_unique<FakePlansWindow>(*this);
+  plans = &rules;
+  plansWindow = view.get();
+  return view;
+}
+
 std::unique_ptr<gui::PassesView> FakeToolkit::CreatePassesWindow(gui::PassesWindow& rules,
                                                                   gui::WindowView&) {
   auto view = std::make_unique<FakePassesWindow>(*this);

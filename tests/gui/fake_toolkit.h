@@ -18,6 +18,7 @@
 #include "gui/pass_files_window.h"
 #include "gui/pass_progress.h"
 #include "gui/passes_window.h"
+#include "gui/plans_window.h"
 
 namespace tarnwick::testing {
 
@@ -185,6 +186,33 @@ class FakePassFilesWindow : public FakeWindow<gui::PassFilesView> {
   int refreshes = 0;
 };
 
+class FakePlansWindow : public FakeWindow<gui::PlansView> {
+ public:
+  using FakeWindow::FakeWindow;
+  void SetRows(const std::vector<std::string>& list) override {
+    rows = list;
+    selected.reset();
+  }
+  std::optional<int> SelectedIndex() const override { return selected; }
+  void EnablePlanButtons(bool enabled) override { planButtonsEnabled = enabled; }
+  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+    return chosenFolder;
+  }
+  int KindIndex() const override { return kind; }
+  int DayIndex() const override { return day; }
+  std::string ClockText() const override { return clock; }
+  std::string LimitText() const override { return limit; }
+
+  std::vector<std::string> rows;
+  std::optional<int> selected;
+  bool planButtonsEnabled = true;
+  std::optional<std::string> chosenFolder;  // what the folder chooser answers; nothing: cancel
+  int kind = 0;
+  int day = 0;
+  std::string clock = "03:00";
+  std::string limit = "500";
+};
+
 class FakeToolkit : public gui::Toolkit {
  public:
   std::unique_ptr<gui::MainWindowView> CreateMainWindow(gui::MainWindow& rules) override;
@@ -202,6 +230,8 @@ class FakeToolkit : public gui::Toolkit {
                                                       gui::WindowView& owner) override;
   std::unique_ptr<gui::PassFilesView> CreatePassFilesWindow(gui::PassFilesWindow& rules,
                                                             gui::WindowView& owner) override;
+  std::unique_ptr<gui::PlansView> CreatePlansWindow(gui::PlansWindow& rules,
+                                                    gui::WindowView& owner) override;
 
   // Runs `onEvents` once.
   void ProcessPendingEvents() override;
@@ -235,6 +265,8 @@ class FakeToolkit : public gui::Toolkit {
   FakePassesWindow* passesWindow = nullptr;
   gui::PassFilesWindow* passFiles = nullptr;
   FakePassFilesWindow* passFilesWindow = nullptr;
+  gui::PlansWindow* plans = nullptr;
+  FakePlansWindow* plansWindow = nullptr;
   std::string progressTitle;
 };
 

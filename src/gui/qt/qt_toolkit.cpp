@@ -8,6 +8,7 @@
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
 #include "gui/qt/passes_widget.h"
+#include "gui/qt/plans_widget.h"
 #include "gui/qt/progress_window_widget.h"
 
 namespace tarnwick::gui::qt {
@@ -49,6 +50,10 @@ std::unique_ptr<ExcludedFoldersView> QtToolkit::CreateExcludedFoldersWindow(
 
 std::unique_ptr<PassesView> QtToolkit::CreatePassesWindow(PassesWindow& rules, WindowView& owner) {
   return std::make_unique<PassesWidget>(rules, Widget(owner));
+}
+
+std::unique_ptr<PlansView> QtToolkit::CreatePlansWindow(PlansWindow& rules, WindowView& owner) {
+  return std::make_unique<PlansWidget>(rules, Widget(owner));
 }
 
 std::unique_ptr<PassFilesView> QtToolkit::CreatePassFilesWindow(PassFilesWindow& rules,

@@ -21,6 +21,7 @@ class QtToolkit : public Toolkit {
   std::unique_ptr<PassesView> CreatePassesWindow(PassesWindow& rules, WindowView& owner) override;
   std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
                                                        WindowView& owner) override;
+  std::unique_ptr<PlansView> CreatePlansWindow(PlansWindow& rules, WindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

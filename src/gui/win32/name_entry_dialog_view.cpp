@@ -22,11 +22,7 @@ NameEntryDialogWin32::NameEntryDialogWin32(Win32Toolkit& toolkit, NameEntryDialo
   OnClose([&rules] { rules.FrameClosed(); });
 }
 
-std::string NameEntryDialogWin32::Text() const {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(nameText_)) + 1, L'\0');
-  text.resize(static_cast<size_t>(::GetWindowTextW(nameText_, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
+std::string NameEntryDialogWin32::Text() const { return TextOfControl(nameText_); }
 
 void NameEntryDialogWin32::SetText(const std::string& text) {
   ::SetWindowTextW(nameText_, Wide(text).c_str());

@@ -6,6 +6,7 @@
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
 #include "gui/win32/passes_view.h"
+#include "gui/win32/plans_view.h"
 #include "gui/win32/progress_window_view.h"
 
 namespace tarnwick::gui::win32 {
@@ -43,6 +44,11 @@ std::unique_ptr<FoundFilesView> Win32Toolkit::CreateFoundFilesWindow(FoundFilesW
 std::unique_ptr<ExcludedFoldersView> Win32Toolkit::CreateExcludedFoldersWindow(
     ExcludedFoldersWindow& rules, MainWindowView& owner) {
   return std::make_unique<ExcludedFoldersWin32>(*this, rules, HandleOf(owner));
+}
+
+std::unique_ptr<PlansView> Win32Toolkit::CreatePlansWindow(PlansWindow& rules,
+                                                           WindowView& owner) {
+  return std::make_unique<PlansWin32>(*this, rules, HandleOf(owner));
 }
 
 std::unique_ptr<PassesView> Win32Toolkit::CreatePassesWindow(PassesWindow& rules,

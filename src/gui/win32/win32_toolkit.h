@@ -22,6 +22,7 @@ class Win32Toolkit : public Toolkit {
   std::unique_ptr<PassesView> CreatePassesWindow(PassesWindow& rules, WindowView& owner) override;
   std::unique_ptr<PassFilesView> CreatePassFilesWindow(PassFilesWindow& rules,
                                                        WindowView& owner) override;
+  std::unique_ptr<PlansView> CreatePlansWindow(PlansWindow& rules, WindowView& owner) override;
 
   void ProcessPendingEvents() override;
   void WaitUntil(const std::function<bool()>& done) override;

@@ -200,6 +200,13 @@ TwipsSize TwipsOf(const Win32Window& window, LONG width, LONG height) {
   return {static_cast<float>(width) * twipsPerPixel, static_cast<float>(height) * twipsPerPixel};
 }
 
+std::string TextOfControl(HWND control) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
 void ShowMessageBox(HWND owner, const std::string& prompt, MessageKind kind,
                     const std::string& title) {
   UINT icon = MB_ICONINFORMATION;

@@ -109,6 +109,8 @@ TwipsSize TwipsOf(const Win32Window& window, LONG width, LONG height);
 void ShowMessageBox(HWND owner, const std::string& prompt, MessageKind kind,
                     const std::string& title);
 bool AskYesNo(HWND owner, const std::string& prompt, const std::string& title);
+// The text a control (an edit field, say) holds now.
+std::string TextOfControl(HWND control);
 
 template <typename View>
 TwipsSize Win32View<View>::ScreenSize() const {

@@ -17,9 +17,12 @@
 #include "gui/qt/main_window_widget.h"
 #include "gui/qt/name_entry_dialog_widget.h"
 #include "gui/qt/passes_widget.h"
+#include "gui/qt/plans_widget.h"
 #include "gui/qt/progress_window_widget.h"
 #include "gui/qt/qt_toolkit.h"
+#include "engine/plan_schedule.h"
 #include "support/scoped_variable.h"
+#include "support/stand_in_scheduler.h"
 #include "support/temp_dir.h"
 #include "support/temp_state.h"
 #include "window_test_support.h"
@@ -378,6 +381,42 @@ TEST(QtSupport, UiFontResolvesToARealSansSerifFamily) {
   const QFontInfo info(UiFont(8.25, true));
   EXPECT_TRUE(QFontDatabase::families().contains(info.family())) << info.family().toStdString();
   EXPECT_TRUE(info.bold());
+}
+
+// "Regelmäßig bereinigen" opens from the menu bar; its fields are named by their labels; a plan
+// selected is removed by keyboard, and the focus stays in the window.
+TEST_F(ViewsTest, ThePlansWindowRemovesTheSelectedPlanByKeyboard) {
+  const tarnwick::testing::StandInScheduler scheduler;
+  core::Plan plan;
+  plan.folder = dir_ / "root";
+  plan.identity = *platform::IdentityOfFolder(plan.folder);
+  plan.time = *core::DailyAt("03:00");
+  ASSERT_TRUE(engine::AddPlan(state_, plan).added);
+  QAction* item = Main().Action(MenuItem::kPlans);
+  EXPECT_EQ(item->text(), "&Regelmäßig bereinigen...");
+  Main().show();
+  bool seen = false;
+  WhenShown<PlansWidget>("PlansWindow", [&](PlansWidget* window) {
+    seen = true;
+    EXPECT_EQ(window->windowTitle(), "Regelmäßig bereinigen");
+    EXPECT_EQ(window->KindBox->accessibleName(), "Wann");
+    EXPECT_EQ(window->LimitEdit->text(), "500");
+    ASSERT_EQ(window->PlanList->count(), 1);
+    EXPECT_FALSE(window->RemoveButton->isEnabled());
+    QListWidget* list = window->PlanList;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_TRUE(window->RunButton->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->RemoveButton->setFocus();
+    QTest::keyClick(window->RemoveButton, Qt::Key_Space);
+    EXPECT_EQ(window->PlanList->count(), 0);
+    EXPECT_TRUE(window->PlanList->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  item->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(scheduler.runs.empty());
 }
 
 }  // namespace

@@ -20,10 +20,13 @@
 #include "gui/win32/main_window_view.h"
 #include "gui/win32/name_entry_dialog_view.h"
 #include "gui/win32/passes_view.h"
+#include "gui/win32/plans_view.h"
 #include "gui/win32/progress_window_view.h"
 #include "gui/win32/win32_toolkit.h"
 #include "platform/process/command_line.h"
+#include "engine/plan_schedule.h"
 #include "support/stand_in_shell_windows.h"
+#include "support/task_scheduler_windows.h"
 #include "support/temp_dir.h"
 #include "support/temp_state.h"
 
@@ -321,6 +324,43 @@ TEST_F(Win32ViewsTest, TheExcludedFoldersWindowRemovesByKeyboardAndEscapeLeavesI
   EXPECT_TRUE(::IsWindowEnabled(Main().handle()));
   EXPECT_EQ(::GetActiveWindow(), Main().handle());
   EXPECT_EQ(mainWindow_.excludedFolders().Entries(), std::vector<std::string>{"C:\\b"});
+}
+
+// A plan is a task of Wine's Task Scheduler; "Regelmäßig bereinigen" lists it, and "Entfernen",
+// pressed by keyboard, removes the plan and its task and leaves the focus on the list.
+TEST_F(Win32ViewsTest, ThePlansWindowRemovesAPlanAndItsTask) {
+  core::Plan plan;
+  plan.folder = dir_ / "root";
+  plan.identity = *platform::IdentityOfFolder(plan.folder);
+  plan.time = *core::DailyAt("03:00");
+  ASSERT_TRUE(engine::AddPlan(state_, plan).added);
+  const std::string task = engine::ScheduledRunOf(state_, plan).name;
+  EXPECT_EQ(tarnwick::testing::RegisteredPath(task), L"\\Tarnwick\\" + Wide(task));
+  EXPECT_EQ(MenuText(Main().handle(), MainWindowWin32::MenuCommand(MenuItem::kPlans)),
+            "&Regelmäßig bereinigen...");
+  Main().ShowWindow();
+  ::SetActiveWindow(Main().handle());
+  int rowsBefore = 0, rowsAfter = 0;
+  bool listFocused = false;
+  {
+    OnActivation window(L"TarnwickWindow", L"Regelmäßig bereinigen", [&](HWND shown) {
+      const HWND list = ::GetDlgItem(shown, PlansWin32::kPlanList);
+      rowsBefore = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+      ::SendMessageW(list, LB_SETCURSEL, 0, 0);
+      ::SendMessageW(shown, WM_COMMAND, MAKEWPARAM(PlansWin32::kPlanList, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+      ::SetFocus(::GetDlgItem(shown, PlansWin32::kRemove));
+      ::SendMessageW(shown, WM_COMMAND, IDOK, 0);  // Enter, on the focused button
+      rowsAfter = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+      listFocused = ::GetFocus() == list;
+      ::PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);  // Escape
+    });
+    ::SendMessageW(Main().handle(), WM_COMMAND, MainWindowWin32::MenuCommand(MenuItem::kPlans), 0);
+  }
+  EXPECT_EQ(rowsBefore, 1);
+  EXPECT_EQ(rowsAfter, 0);
+  EXPECT_TRUE(listFocused);
+  EXPECT_EQ(tarnwick::testing::RegisteredPath(task), L"");
 }
 
 // A pass to the stand-in shell's Recycle Bin is kept: "Durchgänge" lists it, "Dateien..."

@@ -10,11 +10,13 @@
 
 #include "platform/schedule/scheduler.h"
 #include "platform/windows/com_support.h"
+#include "support/task_scheduler_windows.h"
 
 namespace tarnwick::platform {
 namespace {
 
 using Kind = ScheduleTime::Kind;
+using tarnwick::testing::RegisteredPath;
 
 ScheduledRun PlanRun(ScheduleTime time) {
   return {"tarnwick-test-plan-1", "Tarnwick: Plan 1 (C:\\Users\\u\\Downloads)", time,
@@ -61,34 +63,6 @@ TEST(TaskDefinition, IsTheXmlTheTaskSchedulerRegisters) {
   EXPECT_NE(TaskDefinition(PlanRun({Kind::kAtLogin}), L"PC\\u&Co")
                 .find(L"<LogonTrigger>\n      <UserId>PC\\u&amp;Co</UserId>"),
             std::wstring::npos);
-}
-
-// The path of the task of that name as the Task Scheduler keeps it, read back through its own
-// interface; nothing when there is none.
-std::wstring RegisteredPath(const std::string& name) {
-  const ComForThisThread com;
-  ComPointer<ITaskService> service;
-  if (FAILED(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_ITaskService, reinterpret_cast<void**>(service.put())))) {
-    return {};
-  }
-  VARIANT none{};
-  ::VariantInit(&none);
-  service->Connect(none, none, none, none);
-  ComPointer<ITaskFolder> folder;
-  ComPointer<IRegisteredTask> task;
-  BSTR folderPath = ::SysAllocString(L"\\Tarnwick");
-  BSTR taskName = ::SysAllocString(Wide(name).c_str());
-  BSTR path = nullptr;
-  std::wstring text;
-  if (SUCCEEDED(service->GetFolder(folderPath, folder.put())) &&
-      SUCCEEDED(folder->GetTask(taskName, task.put())) && SUCCEEDED(task->get_Path(&path))) {
-    text = path;
-  }
-  ::SysFreeString(path);
-  ::SysFreeString(taskName);
-  ::SysFreeString(folderPath);
-  return text;
 }
 
 // Wine keeps such tasks, though it never starts them (and reads back little of their
