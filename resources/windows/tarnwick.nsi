@@ -74,9 +74,12 @@ Section "Tarnwick"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; Removes what the installer made, and nothing else: the list in %APPDATA%\Tarnwick stays.
+; Removes what the installer made, and nothing else: the list in %APPDATA%\Tarnwick stays. The
+; plans of the installed copy go first, with their tasks, which would start a program no longer
+; there.
 Section "Uninstall"
   SetShellVarContext current
+  ExecWait '"$INSTDIR\tarnwick-cli.exe" --plan-remove all --quiet'
   Delete "$INSTDIR\tarnwick.exe"
   Delete "$INSTDIR\tarnwick-cli.exe"
   Delete "$INSTDIR\LIESMICH.txt"

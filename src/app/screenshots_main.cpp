@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <span>
 
+#include "core/plans.h"
 #include "core/trash_history.h"
 #include "gui/excluded_folders_window.h"
 #include "gui/launch_window.h"
@@ -14,6 +15,7 @@
 #include "gui/name_entry_dialog.h"
 #include "gui/pass_files_window.h"
 #include "gui/passes_window.h"
+#include "gui/plans_window.h"
 #include "gui/qt/qt_toolkit.h"
 #include "gui/qt/progress_window_widget.h"
 #include "texts/texts.h"
@@ -51,6 +53,19 @@ bool KeepSamplePass(const tarnwick::core::AppState& state) {
   record.BeforeMove(std::span(moved));
   record.Finish();
   return !record.Error();
+}
+
+// Keeps two plans, one of which ran, for the window of the plans; nothing is scheduled.
+bool KeepSamplePlans(const tarnwick::core::AppState& state) {
+  using tarnwick::core::Plan;
+  Plan downloads{0, "/home/benutzer/Downloads", {2049, 131073},
+                 *tarnwick::core::DailyAt("03:00"), 500, std::nullopt};
+  Plan desktop{0, "/home/benutzer/Schreibtisch", {2049, 131074},
+               *tarnwick::core::WeeklyAt("Mo", "08:30"), 50, std::nullopt};
+  bool added = false;
+  return !tarnwick::core::AddPlan(state, downloads, added) &&
+         !tarnwick::core::AddPlan(state, desktop, added) &&
+         !tarnwick::core::NoteRun(state, 1, {1796220000, 1, 3, "moved"});
 }
 
 }  // namespace
@@ -100,6 +115,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "could not keep the sample pass\n");
     return 1;
   }
+  if (!KeepSamplePlans(state)) {
+    std::fprintf(stderr, "could not keep the sample plans\n");
+    return 1;
+  }
+  gui::PlansWindow plans(state, toolkit, mainWindow.view());
   gui::PassesWindow passes(state, toolkit, mainWindow.view());
   gui::PassFilesWindow passFiles(state, toolkit, passes.view(), 1);
 
@@ -109,6 +129,7 @@ int main(int argc, char** argv) {
   saved = Save(progressWindow, output + "/progress-window.png") && saved;
   saved = Save(Widget(excludedFolders.view()), output + "/excluded-folders-window.png") && saved;
   saved = Save(Widget(passes.view()), output + "/passes-window.png") && saved;
+  saved = Save(Widget(plans.view()), output + "/plans-window.png") && saved;
   saved = Save(Widget(passFiles.view()), output + "/pass-files-window.png") && saved;
   return saved ? 0 : 1;
 }

@@ -213,7 +213,11 @@ Options Finish(Parsed& parsed, const std::vector<std::string>& arguments) {
   options.takeBack = command == Command::kUndo;
   if (command == Command::kPlanAdd) FinishPlan(parsed, options);
   if (command == Command::kPlanRemove) {
-    options.removePlan = PlanNumber(kPlanRemoveOption, parsed.planRemove);
+    if (parsed.planRemove == "all" || parsed.planRemove == "alle") {
+      options.removeAllPlans = true;
+    } else {
+      options.removePlan = PlanNumber(kPlanRemoveOption, parsed.planRemove);
+    }
   }
   if (command == Command::kRunPlan) options.runPlan = PlanNumber(kRunPlanOption, parsed.runPlan);
   // "--undo=" reads as no number at all: a script's empty variable must not take back the

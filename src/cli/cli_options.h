@@ -43,13 +43,14 @@ struct Options {
   uint32_t planLimit = core::kDefaultPlanLimit;
   bool listPlans = false;
   std::optional<uint32_t> removePlan;
+  bool removeAllPlans = false;  // --plan-remove all: before uninstalling
   std::optional<uint32_t> runPlan;  // what the scheduler runs
 
   // Whether this run is a pass over a folder rather than a command on the lists.
   bool Passes() const {
     return !list && !settingsPath && add.empty() && remove.empty() && !takeBack && !listPasses &&
            !addExcluded && !removeExcluded && !listExcluded && !addPlan && !listPlans &&
-           !removePlan && !runPlan;
+           !removePlan && !removeAllPlans && !runPlan;
   }
 };
 

@@ -75,9 +75,8 @@ int ListPlans(const Options& options, const core::AppState& state, PrintingObser
   return damaged > 0 ? kExitIncomplete : kExitDone;
 }
 
-int RemovePlan(const Options& options, const core::AppState& state, PrintingObserver& printer,
-               std::ostream& out, std::ostream& err) {
-  const uint32_t number = *options.removePlan;
+int RemovePlan(uint32_t number, const Options& options, const core::AppState& state,
+               PrintingObserver& printer, std::ostream& out, std::ostream& err) {
   std::error_code unscheduled;
   if (const std::error_code error = engine::RemovePlan(state, number, unscheduled)) {
     if (error == std::errc::no_such_file_or_directory) {
@@ -141,7 +140,20 @@ std::optional<int> RunPlanCommand(const Options& options, const core::AppState& 
                                   std::ostream& err) {
   if (options.addPlan) return AddPlan(options, state, printer, out, err);
   if (options.listPlans) return ListPlans(options, state, printer, out, err);
-  if (options.removePlan) return RemovePlan(options, state, printer, out, err);
+  if (options.removePlan) return RemovePlan(*options.removePlan, options, state, printer, out, err);
+  if (options.removeAllPlans) {
+    std::vector<core::Plan> plans;
+    if (const std::error_code error = core::LoadPlans(state, plans)) {
+      err << "tarnwick-cli: "
+          << texts::SettingsUnreadable(printer.Shown(state.SettingsPath), error) << '\n';
+      return kExitUsageOrRoot;
+    }
+    int status = kExitDone;
+    for (const core::Plan& plan : plans) {
+      status = std::max(status, RemovePlan(plan.number, options, state, printer, out, err));
+    }
+    return status;
+  }
   if (options.runPlan) return RunPlan(options, state, printer, out, err);
   return std::nullopt;
 }

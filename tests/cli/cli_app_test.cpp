@@ -238,6 +238,8 @@ TEST_F(Cli, APlanRunsOnItsOwnAndItsPassComesBackByNumber) {
   EXPECT_EQ(Run({"--plan-remove", "1"}), kExitDone);
   EXPECT_EQ(scheduler.runs.size(), 1u);
   EXPECT_EQ(Run({"--plan-remove", "1"}), kExitUsageOrRoot);
+  EXPECT_EQ(Run({"--plan-remove", "all"}), kExitDone);  // as the Windows uninstaller does
+  EXPECT_TRUE(scheduler.runs.empty());
   for (const std::vector<std::string>& wrong :
        {std::vector<std::string>{"--plan-add", dir_ / "old"},
         {"--plan-add", dir_ / "old", "--daily", "03:00", "--at-login"},
