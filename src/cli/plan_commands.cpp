@@ -99,10 +99,13 @@ int StatusOf(const engine::PlannedRun& run) {
   switch (run.outcome) {
     case Outcome::kMoved:
       return run.pass.report && !run.pass.report->Complete() ? kExitIncomplete : kExitDone;
-    case Outcome::kListEmpty: return kExitDone;
+    case Outcome::kListEmpty:
+      return kExitDone;
     case Outcome::kOverLimit:
-    case Outcome::kBusy: return kExitIncomplete;
-    default: return kExitUsageOrRoot;
+    case Outcome::kBusy:
+      return kExitIncomplete;
+    default:
+      return kExitUsageOrRoot;
   }
 }
 
@@ -136,16 +139,15 @@ int RunPlan(const Options& options, const core::AppState& state, PrintingObserve
 }  // namespace
 
 std::optional<int> RunPlanCommand(const Options& options, const core::AppState& state,
-                                  PrintingObserver& printer, std::ostream& out,
-                                  std::ostream& err) {
+                                  PrintingObserver& printer, std::ostream& out, std::ostream& err) {
   if (options.addPlan) return AddPlan(options, state, printer, out, err);
   if (options.listPlans) return ListPlans(options, state, printer, out, err);
   if (options.removePlan) return RemovePlan(*options.removePlan, options, state, printer, out, err);
   if (options.removeAllPlans) {
     std::vector<core::Plan> plans;
     if (const std::error_code error = core::LoadPlans(state, plans)) {
-      err << "tarnwick-cli: "
-          << texts::SettingsUnreadable(printer.Shown(state.SettingsPath), error) << '\n';
+      err << "tarnwick-cli: " << texts::SettingsUnreadable(printer.Shown(state.SettingsPath), error)
+          << '\n';
       return kExitUsageOrRoot;
     }
     int status = kExitDone;

@@ -70,11 +70,13 @@ std::vector<std::string_view> Split(std::string_view text) {
 // How the settings file keeps a time: "taeglich 03:00", "woechentlich Mo 03:00", "anmeldung".
 std::string StoredTime(const PlanTime& time) {
   switch (time.kind) {
-    case PlanTime::Kind::kDaily: return "taeglich " + Clock(time);
+    case PlanTime::Kind::kDaily:
+      return "taeglich " + Clock(time);
     case PlanTime::Kind::kWeekly:
       return std::string("woechentlich ") + kDays[size_t(time.weekday)].shortGerman + " " +
              Clock(time);
-    case PlanTime::Kind::kAtLogin: return "anmeldung";
+    case PlanTime::Kind::kAtLogin:
+      return "anmeldung";
   }
   return {};
 }
@@ -142,7 +144,8 @@ std::optional<Plan> PlanOfStored(std::string_view value) {
 std::vector<Plan> StoredPlans(const platform::ProfileDocument& document, const AppState& state,
                               size_t* damaged) {
   std::vector<Plan> plans;
-  const auto count = NumberOf<uint16_t>(ReadSettingsValue(document, state.AppTitle, kCountKey, "0"));
+  const auto count =
+      NumberOf<uint16_t>(ReadSettingsValue(document, state.AppTitle, kCountKey, "0"));
   for (size_t slot = 0; slot < count.value_or(0); ++slot) {
     const auto plan = PlanOfStored(ReadSettingsValue(document, state.AppTitle, PlanKey(slot), ""));
     if (plan) {
@@ -201,8 +204,8 @@ std::optional<PlanTime> WeeklyAt(std::string_view day, std::string_view clock) {
   auto time = DailyAt(clock);
   if (!time) return std::nullopt;
   for (size_t i = 0; i < kDays.size(); ++i) {
-    for (const char* name : {kDays[i].shortGerman, kDays[i].german, kDays[i].shortEnglish,
-                             kDays[i].english}) {
+    for (const char* name :
+         {kDays[i].shortGerman, kDays[i].german, kDays[i].shortEnglish, kDays[i].english}) {
       if (SameLetters(day, name)) {
         time->kind = PlanTime::Kind::kWeekly;
         time->weekday = static_cast<int>(i);
@@ -221,11 +224,13 @@ std::optional<uint32_t> PlanLimitOf(std::string_view text) {
 
 std::string PlanTimeText(const PlanTime& time) {
   switch (time.kind) {
-    case PlanTime::Kind::kDaily: return "täglich " + Clock(time);
+    case PlanTime::Kind::kDaily:
+      return "täglich " + Clock(time);
     case PlanTime::Kind::kWeekly:
       return std::string("wöchentlich ") + kDays[size_t(time.weekday)].shortGerman + " " +
              Clock(time);
-    case PlanTime::Kind::kAtLogin: return "bei der Anmeldung";
+    case PlanTime::Kind::kAtLogin:
+      return "bei der Anmeldung";
   }
   return {};
 }
@@ -261,7 +266,8 @@ std::error_code AddPlan(const AppState& state, Plan& plan, bool& added) {
 
 std::error_code RemovePlan(const AppState& state, uint32_t number) {
   return ChangePlans(state, [number](std::vector<Plan>& plans) -> std::error_code {
-    const auto removed = std::erase_if(plans, [number](const Plan& p) { return p.number == number; });
+    const auto removed =
+        std::erase_if(plans, [number](const Plan& p) { return p.number == number; });
     return removed == 0 ? std::make_error_code(std::errc::no_such_file_or_directory)
                         : std::error_code();
   });

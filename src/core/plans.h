@@ -42,8 +42,8 @@ struct PlanRun {
 
 struct Plan {
   uint32_t number = 0;
-  std::string folder;                // as the user gave it, made absolute
-  platform::FileIdentity identity;   // who the folder was when the plan was made
+  std::string folder;               // as the user gave it, made absolute
+  platform::FileIdentity identity;  // who the folder was when the plan was made
   PlanTime time;
   uint32_t limit = kDefaultPlanLimit;
   std::optional<PlanRun> lastRun;

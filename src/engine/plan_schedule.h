@@ -18,10 +18,10 @@ namespace tarnwick::engine {
 platform::ScheduledRun ScheduledRunOf(const core::AppState& state, const core::Plan& plan);
 
 struct PlanAddition {
-  bool added = false;          // false: the same plan was there already (`plan` became it)
-  std::error_code saveError;   // the settings file did not take it: nothing was scheduled
+  bool added = false;             // false: the same plan was there already (`plan` became it)
+  std::error_code saveError;      // the settings file did not take it: nothing was scheduled
   std::error_code scheduleError;  // stored, but the scheduler did not take it (see ScheduleError)
-  std::string cronLine;        // with ScheduleError::kNoUserManager, the crontab line that would
+  std::string cronLine;           // with ScheduleError::kNoUserManager, the crontab line that would
 };
 
 // Stores `plan` under a number of its own and gives it to the system's scheduler.

@@ -103,15 +103,24 @@ PlannedRun LookAtPlan(const core::AppState& state, const core::Plan& plan) {
 
 std::string OutcomeCode(Outcome outcome) {
   switch (outcome) {
-    case Outcome::kMoved: return "moved";
-    case Outcome::kFolderGone: return "folder_gone";
-    case Outcome::kFolderReplaced: return "folder_replaced";
-    case Outcome::kListEmpty: return "list_empty";
-    case Outcome::kOverLimit: return "over_limit";
-    case Outcome::kBusy: return "busy";
-    case Outcome::kSettingsUnreadable: return "settings_unreadable";
-    case Outcome::kHistoryUnusable: return "history_unusable";
-    case Outcome::kLooked: return "looked";
+    case Outcome::kMoved:
+      return "moved";
+    case Outcome::kFolderGone:
+      return "folder_gone";
+    case Outcome::kFolderReplaced:
+      return "folder_replaced";
+    case Outcome::kListEmpty:
+      return "list_empty";
+    case Outcome::kOverLimit:
+      return "over_limit";
+    case Outcome::kBusy:
+      return "busy";
+    case Outcome::kSettingsUnreadable:
+      return "settings_unreadable";
+    case Outcome::kHistoryUnusable:
+      return "history_unusable";
+    case Outcome::kLooked:
+      return "looked";
   }
   return "unknown";
 }

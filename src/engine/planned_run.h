@@ -16,21 +16,21 @@ namespace tarnwick::engine {
 
 struct PlannedRun {
   enum class Outcome {
-    kMoved,           // the pass ran (it may have found nothing)
-    kFolderGone,      // the plan's folder is not there
-    kFolderReplaced,  // another folder (or a link, or a mount) stands at its path now
-    kListEmpty,       // no name is listed
-    kOverLimit,       // it would move more files than the plan allows: it moved none
-    kBusy,            // another planned run, or a pass to the trash, of these settings runs
+    kMoved,               // the pass ran (it may have found nothing)
+    kFolderGone,          // the plan's folder is not there
+    kFolderReplaced,      // another folder (or a link, or a mount) stands at its path now
+    kListEmpty,           // no name is listed
+    kOverLimit,           // it would move more files than the plan allows: it moved none
+    kBusy,                // another planned run, or a pass to the trash, of these settings runs
     kSettingsUnreadable,  // the list could not be read
     kHistoryUnusable,     // the kept passes' folder cannot be trusted: nothing can be kept
     kLooked,              // only looked: `wouldMove` holds what it would move now
   };
   Outcome outcome = Outcome::kMoved;
-  uint64_t found = 0;         // the matching files, with kOverLimit
-  RecordedPass pass;          // the pass, with kMoved and kHistoryUnusable
-  uint64_t passNumber = 0;    // the kept pass it made; 0 when none was kept
-  std::error_code error;      // why, with kSettingsUnreadable
+  uint64_t found = 0;                  // the matching files, with kOverLimit
+  RecordedPass pass;                   // the pass, with kMoved and kHistoryUnusable
+  uint64_t passNumber = 0;             // the kept pass it made; 0 when none was kept
+  std::error_code error;               // why, with kSettingsUnreadable
   std::vector<std::string> wouldMove;  // with kLooked
 };
 

@@ -56,7 +56,9 @@ std::optional<core::Plan> PlansWindow::PlanFromFields() {
   core::Plan plan;
   const std::string clock = view_->ClockText();
   switch (view_->KindIndex()) {
-    case 0: plan.time = core::DailyAt(clock).value_or(core::PlanTime{}); break;
+    case 0:
+      plan.time = core::DailyAt(clock).value_or(core::PlanTime{});
+      break;
     case 1: {
       auto weekly = core::DailyAt(clock);
       if (weekly) {
@@ -66,7 +68,8 @@ std::optional<core::Plan> PlansWindow::PlanFromFields() {
       plan.time = weekly.value_or(core::PlanTime{});
       break;
     }
-    default: plan.time = core::PlanTime{core::PlanTime::Kind::kAtLogin};
+    default:
+      plan.time = core::PlanTime{core::PlanTime::Kind::kAtLogin};
   }
   if (plan.time.kind != core::PlanTime::Kind::kAtLogin && !core::DailyAt(clock)) {
     Say(texts::CliBadClock("Uhrzeit", clock), MessageKind::kWarning);
@@ -85,12 +88,13 @@ std::optional<core::Plan> PlansWindow::PlanFromFields() {
 void PlansWindow::AddClick() {
   auto plan = PlanFromFields();
   if (!plan) return;
-  const auto folder = view_->ChooseFolder(texts::kChoosePlanFolderCaption,
-                                          platform::UserHomeFolder());
+  const auto folder =
+      view_->ChooseFolder(texts::kChoosePlanFolderCaption, platform::UserHomeFolder());
   if (!folder || closed_) return;
   const auto identity = platform::IdentityOfFolder(*folder);
   if (!identity) {  // gone since it was chosen
-    Say(texts::CliRootUnreadable(*folder, std::make_error_code(std::errc::no_such_file_or_directory)),
+    Say(texts::CliRootUnreadable(*folder,
+                                 std::make_error_code(std::errc::no_such_file_or_directory)),
         MessageKind::kWarning);
     return;
   }

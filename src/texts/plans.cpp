@@ -21,8 +21,7 @@ std::string CliBadWeekday(std::string_view value) {
 }
 
 std::string CliBadPlanNumber(std::string_view option, std::string_view value) {
-  return Join({option, " nimmt die Nummer eines Plans (--plans listet sie), nicht „", value,
-               "“."});
+  return Join({option, " nimmt die Nummer eines Plans (--plans listet sie), nicht „", value, "“."});
 }
 
 std::string CliBadLimit(std::string_view option, std::string_view value) {
@@ -31,7 +30,8 @@ std::string CliBadLimit(std::string_view option, std::string_view value) {
 
 std::string PlanSummary(const core::Plan& plan, std::string_view folder) {
   return Join({PlanName(plan.number), ": ", folder, ", ", core::PlanTimeText(plan.time),
-               ", höchstens ", std::to_string(plan.limit), plan.limit == 1 ? " Datei" : " Dateien"});
+               ", höchstens ", std::to_string(plan.limit),
+               plan.limit == 1 ? " Datei" : " Dateien"});
 }
 
 std::string PlanAdded(const core::Plan& plan, std::string_view folder) {
@@ -47,23 +47,24 @@ std::string PlanWaitsForUserManager(std::string_view crontabLine) {
       "Hinweis: Die Zeitplan-Dateien liegen bereit, aber kein systemd-Benutzerdienst hat sie "
       "übernommen (läuft keiner?); er liest sie, sobald er startet.";
   if (!crontabLine.empty()) {
-    text += Join({" Ohne ihn startet diese Zeile der crontab den Plan (crontab -e):\n",
-                  crontabLine});
+    text +=
+        Join({" Ohne ihn startet diese Zeile der crontab den Plan (crontab -e):\n", crontabLine});
   }
   return text;
 }
 
 std::string PlanNotScheduled(const std::error_code& error) {
-  return Join({"Der Plan ist gespeichert, aber der Zeitplaner des Systems hat ihn nicht "
-               "angenommen: ",
-               Reason(error), "."});
+  return Join(
+      {"Der Plan ist gespeichert, aber der Zeitplaner des Systems hat ihn nicht "
+       "angenommen: ",
+       Reason(error), "."});
 }
 
 std::string PlanRemoved(uint32_t number) { return Join({PlanName(number), " entfernt."}); }
 
 std::string PlanNotUnscheduled(uint32_t number, const std::error_code& error) {
-  return Join({PlanName(number), " ist entfernt, aber der Zeitplaner des Systems behielt ihn: ",
-               Reason(error), "."});
+  return Join({PlanName(number),
+               " ist entfernt, aber der Zeitplaner des Systems behielt ihn: ", Reason(error), "."});
 }
 
 std::string NoSuchPlan(uint32_t number) {
@@ -93,27 +94,31 @@ std::string PlanRunText(const core::Plan& plan, const engine::PlannedRun& run,
       return Join({nothing, "An der Stelle von ", folder,
                    " steht jetzt ein anderer Ordner (ersetzt, ein Verweis oder ein eingehängtes "
                    "Dateisystem)."});
-    case Outcome::kListEmpty: return nothing + "Die Liste ist leer.";
+    case Outcome::kListEmpty:
+      return nothing + "Die Liste ist leer.";
     case Outcome::kOverLimit:
       return Join({nothing, Quoted(run.found), " Dateien gefunden, mehr als die erlaubten ",
                    std::to_string(plan.limit), "."});
     case Outcome::kBusy:
-      return nothing + "Ein anderer Durchgang dieser Einstellungen läuft gerade; dieser Lauf "
-                       "wurde ausgelassen.";
+      return nothing +
+             "Ein anderer Durchgang dieser Einstellungen läuft gerade; dieser Lauf "
+             "wurde ausgelassen.";
     case Outcome::kSettingsUnreadable:
       return Join({nothing, "Die Einstellungsdatei ist nicht lesbar (", Reason(run.error), ")."});
     case Outcome::kHistoryUnusable:
       return nothing + "Der Durchgang ließe sich nicht zurückholen.";
-    case Outcome::kLooked: return PlanPreviewText(plan, run);
+    case Outcome::kLooked:
+      return PlanPreviewText(plan, run);
   }
   return {};
 }
 
 std::string PlanPreviewText(const core::Plan& plan, const engine::PlannedRun& look) {
   if (look.outcome != Outcome::kLooked) return PlanRunText(plan, look, plan.folder);
-  if (look.found == 0) return Join({PlanName(plan.number), " fände in ", plan.folder, " jetzt nichts."});
-  std::string text = Join({PlanName(plan.number), " würde jetzt ", Quoted(look.found), " Dateien aus ",
-                           plan.folder, " in den Papierkorb verschieben:"});
+  if (look.found == 0)
+    return Join({PlanName(plan.number), " fände in ", plan.folder, " jetzt nichts."});
+  std::string text = Join({PlanName(plan.number), " würde jetzt ", Quoted(look.found),
+                           " Dateien aus ", plan.folder, " in den Papierkorb verschieben:"});
   constexpr size_t kShown = 15;
   for (size_t i = 0; i < look.wouldMove.size() && i < kShown; ++i) {
     text += Join({"\n", look.wouldMove[i]});
@@ -133,8 +138,8 @@ std::string LastRunText(const std::optional<core::PlanRun>& run) {
   const std::string when = LocalDateTime(run->when);
   if (run->outcome == "moved") {
     if (run->pass == 0) return Join({"zuletzt ", when, ": nichts gefunden"});
-    return Join({"zuletzt ", when, ": ", Quoted(run->moved), " Dateien in den Papierkorb (Durchgang ",
-                 std::to_string(run->pass), ")"});
+    return Join({"zuletzt ", when, ": ", Quoted(run->moved),
+                 " Dateien in den Papierkorb (Durchgang ", std::to_string(run->pass), ")"});
   }
   const char* why = "nichts verschoben";
   if (run->outcome == "folder_gone") why = "nichts verschoben, der Ordner fehlte";

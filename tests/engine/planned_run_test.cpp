@@ -69,19 +69,23 @@ TEST_F(PlannedRunTest, MovesOnlyWhatThePlanWasMadeForAndNoMore) {
       {"as planned", nothing, Outcome::kMoved, true},
       {"the folder gone", [](PlannedRunTest& t) { fs::rename(t.dir_ / "plan", t.dir_ / "old"); },
        Outcome::kFolderGone, false},
-      {"another folder in its place", [](PlannedRunTest& t) {
+      {"another folder in its place",
+       [](PlannedRunTest& t) {
          fs::rename(t.dir_ / "plan", t.dir_ / "old");
          WriteFile(t.dir_ / "plan/Setup.log", "new");
-       }, Outcome::kFolderReplaced, false},
-      {"a link in its place", [](PlannedRunTest& t) {
+       },
+       Outcome::kFolderReplaced, false},
+      {"a link in its place",
+       [](PlannedRunTest& t) {
          fs::rename(t.dir_ / "plan", t.dir_ / "old");
          fs::create_directory_symlink(t.dir_ / "elsewhere", t.dir_ / "plan");
-       }, Outcome::kFolderReplaced, false},
-      {"the list empty", [](PlannedRunTest& t) {
-         WriteFile(t.state_.SettingsPath, "[Kelvane Tarnwick]\nFiles=0\n");
-       }, Outcome::kListEmpty, false},
-      {"more files than allowed", [](PlannedRunTest& t) { t.plan_.limit = 1; },
-       Outcome::kOverLimit, false},
+       },
+       Outcome::kFolderReplaced, false},
+      {"the list empty",
+       [](PlannedRunTest& t) { WriteFile(t.state_.SettingsPath, "[Kelvane Tarnwick]\nFiles=0\n"); },
+       Outcome::kListEmpty, false},
+      {"more files than allowed", [](PlannedRunTest& t) { t.plan_.limit = 1; }, Outcome::kOverLimit,
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -58,7 +58,8 @@ TEST_F(PlansWindowTest, APlanIsAddedFromItsFieldsRunLookedAtAndRemoved) {
     shown.clock = "3 Uhr";
     rules.AddClick();
     ASSERT_EQ(toolkit_.messages.size(), 1u);
-    EXPECT_EQ(toolkit_.messages[0].prompt, "Uhrzeit: „3 Uhr“ ist keine Uhrzeit (HH:MM, etwa 03:00).");
+    EXPECT_EQ(toolkit_.messages[0].prompt,
+              "Uhrzeit: „3 Uhr“ ist keine Uhrzeit (HH:MM, etwa 03:00).");
     shown.clock = "04:15";
     shown.kind = 1;
     shown.day = 2;

@@ -45,9 +45,11 @@ PlansWidget::PlansWidget(PlansWindow& rules, QWidget& owner)
   for (const char* kind : texts::kPlanKinds) KindBox->addItem(QString::fromUtf8(kind));
   for (const char* day : texts::kPlanDays) DayBox->addItem(QString::fromUtf8(day));
   const std::pair<QWidget*, const char*> names[] = {
-      {KindBox, "KindBox"},       {DayBox, "DayBox"},         {ClockEdit, "ClockEdit"},
-      {LimitEdit, "LimitEdit"},   {AddButton, "AddButton"},   {RemoveButton, "RemoveButton"},
-      {RunButton, "RunButton"},   {PreviewButton, "PreviewButton"}, {CloseButton, "CloseButton"}};
+      {KindBox, "KindBox"},        {DayBox, "DayBox"},
+      {ClockEdit, "ClockEdit"},    {LimitEdit, "LimitEdit"},
+      {AddButton, "AddButton"},    {RemoveButton, "RemoveButton"},
+      {RunButton, "RunButton"},    {PreviewButton, "PreviewButton"},
+      {CloseButton, "CloseButton"}};
   for (const auto& [widget, name] : names) widget->setObjectName(name);
   KindBox->setGeometry(PixelRect(layout::kPlanKind));
   DayBox->setGeometry(PixelRect(layout::kPlanDay));

@@ -5,8 +5,7 @@
 
 namespace tarnwick::gui::win32 {
 
-PlansWin32::PlansWin32(Win32Toolkit& toolkit, PlansWindow& rules, HWND owner)
-    : Win32View(toolkit) {
+PlansWin32::PlansWin32(Win32Toolkit& toolkit, PlansWindow& rules, HWND owner) : Win32View(toolkit) {
   Create(texts::kPlansCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, owner, layout::kPlansWindow);
   const HFONT normal = Font(layout::kNormalPoints, false);
   NameNextControl(texts::kPlansCaption);
@@ -45,7 +44,8 @@ PlansWin32::PlansWin32(Win32Toolkit& toolkit, PlansWindow& rules, HWND owner)
     AddControl(L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, 0, place.first, place.second, normal);
   }
   MakeModalOver(owner);
-  OnCommand(kPlanList, [&rules] { rules.ListClick(); }, LBN_SELCHANGE);
+  OnCommand(
+      kPlanList, [&rules] { rules.ListClick(); }, LBN_SELCHANGE);
   OnCommand(kAdd, [&rules] { rules.AddClick(); });
   OnCommand(kRemove, [&rules] { rules.RemoveClick(); });
   OnCommand(kRun, [&rules] { rules.RunClick(); });

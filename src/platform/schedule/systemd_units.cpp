@@ -26,10 +26,18 @@ std::string Quoted(const std::string& argument) {
   std::string quoted = "\"";
   for (const unsigned char c : argument) {
     switch (c) {
-      case '"': quoted += "\\\""; break;
-      case '\\': quoted += "\\\\"; break;
-      case '%': quoted += "%%"; break;
-      case '$': quoted += "$$"; break;
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      case '%':
+        quoted += "%%";
+        break;
+      case '$':
+        quoted += "$$";
+        break;
       default:
         if (c < 0x20 || c == 0x7F) {
           char escaped[5];

@@ -15,11 +15,20 @@ std::wstring Escaped(const std::wstring& text) {
   std::wstring escaped;
   for (const wchar_t c : text) {
     switch (c) {
-      case L'&': escaped += L"&amp;"; break;
-      case L'<': escaped += L"&lt;"; break;
-      case L'>': escaped += L"&gt;"; break;
-      case L'"': escaped += L"&quot;"; break;
-      default: escaped += c;
+      case L'&':
+        escaped += L"&amp;";
+        break;
+      case L'<':
+        escaped += L"&lt;";
+        break;
+      case L'>':
+        escaped += L"&gt;";
+        break;
+      case L'"':
+        escaped += L"&quot;";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;
@@ -48,20 +57,23 @@ std::wstring QuotedArgument(const std::wstring& argument) {
 
 std::wstring Trigger(const ScheduleTime& time, const std::wstring& user) {
   if (time.kind == ScheduleTime::Kind::kAtLogin) {
-    return L"    <LogonTrigger>\n      <UserId>" + Escaped(user) + L"</UserId>\n    </LogonTrigger>\n";
+    return L"    <LogonTrigger>\n      <UserId>" + Escaped(user) +
+           L"</UserId>\n    </LogonTrigger>\n";
   }
   wchar_t start[32];
   std::swprintf(start, 32, L"2026-01-05T%02d:%02d:00", time.hour, time.minute);
-  std::wstring trigger = L"    <CalendarTrigger>\n      <StartBoundary>" + std::wstring(start) +
-                         L"</StartBoundary>\n";
+  std::wstring trigger =
+      L"    <CalendarTrigger>\n      <StartBoundary>" + std::wstring(start) + L"</StartBoundary>\n";
   if (time.kind == ScheduleTime::Kind::kWeekly) {
-    trigger += L"      <ScheduleByWeek>\n        <WeeksInterval>1</WeeksInterval>\n"
-               L"        <DaysOfWeek><" +
-               std::wstring(kTaskDays[static_cast<size_t>(time.weekday)]) +
-               L" /></DaysOfWeek>\n      </ScheduleByWeek>\n";
+    trigger +=
+        L"      <ScheduleByWeek>\n        <WeeksInterval>1</WeeksInterval>\n"
+        L"        <DaysOfWeek><" +
+        std::wstring(kTaskDays[static_cast<size_t>(time.weekday)]) +
+        L" /></DaysOfWeek>\n      </ScheduleByWeek>\n";
   } else {
-    trigger += L"      <ScheduleByDay>\n        <DaysInterval>1</DaysInterval>\n"
-               L"      </ScheduleByDay>\n";
+    trigger +=
+        L"      <ScheduleByDay>\n        <DaysInterval>1</DaysInterval>\n"
+        L"      </ScheduleByDay>\n";
   }
   return trigger + L"    </CalendarTrigger>\n";
 }
@@ -83,10 +95,14 @@ std::wstring TaskDefinition(const ScheduledRun& run, const std::wstring& user) {
   const std::wstring program = run.command.empty() ? std::wstring() : Wide(run.command.front());
   return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
          L"<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">\n"
-         L"  <RegistrationInfo>\n    <Description>" + Escaped(Wide(run.description)) +
+         L"  <RegistrationInfo>\n    <Description>" +
+         Escaped(Wide(run.description)) +
          L"</Description>\n  </RegistrationInfo>\n"
-         L"  <Triggers>\n" + Trigger(run.time, user) + L"  </Triggers>\n"
-         L"  <Principals>\n    <Principal id=\"Author\">\n      <UserId>" + Escaped(user) +
+         L"  <Triggers>\n" +
+         Trigger(run.time, user) +
+         L"  </Triggers>\n"
+         L"  <Principals>\n    <Principal id=\"Author\">\n      <UserId>" +
+         Escaped(user) +
          L"</UserId>\n      <LogonType>InteractiveToken</LogonType>\n"
          L"      <RunLevel>LeastPrivilege</RunLevel>\n    </Principal>\n  </Principals>\n"
          L"  <Settings>\n    <MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>\n"
@@ -94,8 +110,9 @@ std::wstring TaskDefinition(const ScheduledRun& run, const std::wstring& user) {
          L"    <StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>\n"
          L"    <StartWhenAvailable>true</StartWhenAvailable>\n"
          L"    <ExecutionTimeLimit>PT1H</ExecutionTimeLimit>\n  </Settings>\n"
-         L"  <Actions Context=\"Author\">\n    <Exec>\n      <Command>" + Escaped(program) +
-         L"</Command>\n      <Arguments>" + Escaped(WindowsCommandLine(arguments)) +
+         L"  <Actions Context=\"Author\">\n    <Exec>\n      <Command>" +
+         Escaped(program) + L"</Command>\n      <Arguments>" +
+         Escaped(WindowsCommandLine(arguments)) +
          L"</Arguments>\n    </Exec>\n  </Actions>\n</Task>\n";
 }
 

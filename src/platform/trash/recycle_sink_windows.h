@@ -3,13 +3,14 @@
 // the item's place in the bin.
 #pragma once
 
+#include "platform/trash/file_operation_windows.h"  // windows.h first
+
 #include <atomic>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "platform/trash/file_operation_windows.h"  // windows.h first
 #include "platform/trash/trash.h"
 
 namespace tarnwick::platform {

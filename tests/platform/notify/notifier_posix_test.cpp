@@ -1,5 +1,3 @@
-#include "platform/notify/notifier.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <systemd/sd-bus.h>
@@ -9,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/notify/notifier.h"
 #include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 

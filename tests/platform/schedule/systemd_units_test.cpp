@@ -16,7 +16,9 @@ using tarnwick::testing::WriteFile;
 using Kind = ScheduleTime::Kind;
 
 ScheduledRun PlanRun(ScheduleTime time) {
-  return {"tarnwick-0123-plan-1", "Tarnwick: Plan 1 (/home/u/Downloads)", time,
+  return {"tarnwick-0123-plan-1",
+          "Tarnwick: Plan 1 (/home/u/Downloads)",
+          time,
           {"/usr/bin/tarnwick-cli", "--run-plan", "1", "--settings", "/home/u/.config/t.ini"}};
 }
 
@@ -30,8 +32,8 @@ TEST(SystemdUnits, AreTheTextTheUserManagerReads) {
             "[Unit]\nDescription=Tarnwick: Plan 1 (/home/u/Downloads)\n\n"
             "[Service]\nType=oneshot\nExecStart=\"/usr/bin/tarnwick-cli\" \"--run-plan\" \"1\" "
             "\"--settings\" \"/home/u/.config/t.ini\"\n");
-  EXPECT_TRUE(ServiceUnit(PlanRun({Kind::kAtLogin})).ends_with(
-      "\n[Install]\nWantedBy=default.target\n"));
+  EXPECT_TRUE(
+      ServiceUnit(PlanRun({Kind::kAtLogin})).ends_with("\n[Install]\nWantedBy=default.target\n"));
 }
 
 TEST(SystemdUnits, ExpandNothingInTheCommandAndCronIsOfferedTheSame) {
@@ -51,8 +53,8 @@ TEST(SystemdUnits, PassSystemdsOwnCheck) {
   }
   TempDir dir;
   ::mkdir((dir / "runtime").c_str(), 0700);
-  for (const ScheduleTime time : {ScheduleTime{Kind::kDaily, 0, 3, 0},
-                                  ScheduleTime{Kind::kWeekly, 2, 12, 30}}) {
+  for (const ScheduleTime time :
+       {ScheduleTime{Kind::kDaily, 0, 3, 0}, ScheduleTime{Kind::kWeekly, 2, 12, 30}}) {
     ScheduledRun run = PlanRun(time);
     run.command[0] = "/bin/true";
     WriteFile(dir / (run.name + ".service"), ServiceUnit(run));
