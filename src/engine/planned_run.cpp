@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "core/name_list_store.h"
+#include "core/settings_file.h"
 #include "core/trash_history.h"
+#include "platform/file/private_folder.h"
 #include "platform/instance/single_instance.h"
 
 namespace tarnwick::engine {
@@ -38,6 +40,10 @@ PlannedRun Run(const core::AppState& state, const core::Plan& plan, PassObserver
   }
   if (names.Count() == 0) {
     run.outcome = Outcome::kListEmpty;
+    return run;
+  }
+  if ((run.error = platform::WhyFileNotPrivate(core::SettingsFileToRead(state)))) {
+    run.outcome = Outcome::kSettingsNotPrivate;
     return run;
   }
   const auto identity = platform::IdentityOfFolder(plan.folder);
@@ -117,6 +123,8 @@ std::string OutcomeCode(Outcome outcome) {
       return "busy";
     case Outcome::kSettingsUnreadable:
       return "settings_unreadable";
+    case Outcome::kSettingsNotPrivate:
+      return "settings_not_private";
     case Outcome::kHistoryUnusable:
       return "history_unusable";
     case Outcome::kLooked:

@@ -23,6 +23,8 @@ struct PlannedRun {
     kOverLimit,           // it would move more files than the plan allows: it moved none
     kBusy,                // another planned run, or a pass to the trash, of these settings runs
     kSettingsUnreadable,  // the list could not be read
+    kSettingsNotPrivate,  // the settings file is another's, or others may change it: a run on
+                          // its own does not act on what someone else may have written
     kHistoryUnusable,     // the kept passes' folder cannot be trusted: nothing can be kept
     kLooked,              // only looked: `wouldMove` holds what it would move now
   };

@@ -105,6 +105,9 @@ std::string PlanRunText(const core::Plan& plan, const engine::PlannedRun& run,
              "wurde ausgelassen.";
     case Outcome::kSettingsUnreadable:
       return Join({nothing, "Die Einstellungsdatei ist nicht lesbar (", Reason(run.error), ")."});
+    case Outcome::kSettingsNotPrivate:
+      return Join({nothing, "Die Einstellungsdatei wird für einen Lauf ohne Sie nicht verwendet (",
+                   Reason(run.error), ")."});
     case Outcome::kHistoryUnusable:
       return nothing + "Der Durchgang ließe sich nicht zurückholen.";
     case Outcome::kLooked:

@@ -86,6 +86,11 @@ TEST_F(PlannedRunTest, MovesOnlyWhatThePlanWasMadeForAndNoMore) {
        Outcome::kListEmpty, false},
       {"more files than allowed", [](PlannedRunTest& t) { t.plan_.limit = 1; }, Outcome::kOverLimit,
        false},
+      {"a settings file others may change",
+       [](PlannedRunTest& t) {
+         fs::permissions(t.state_.SettingsPath, fs::perms::others_write, fs::perm_options::add);
+       },
+       Outcome::kSettingsNotPrivate, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -27,6 +27,11 @@ inline std::error_code make_error_code(PrivacyError error) {
 std::error_code OpenPrivateFolder(const std::string& path, DirectoryHandle& folder,
                                   bool make = true);
 
+// Why the file at `path` is not the user's own to act on without them: a link at its name,
+// another's, or one that others may change; nothing when it is. A file that is not there says
+// so (std::errc::no_such_file_or_directory).
+std::error_code WhyFileNotPrivate(const std::string& path);
+
 }  // namespace tarnwick::platform
 
 namespace std {

@@ -36,4 +36,11 @@ std::error_code OpenPrivateFolder(const std::string& path, DirectoryHandle& fold
   return {};
 }
 
+std::error_code WhyFileNotPrivate(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) return LastError();
+  if (S_ISLNK(info.st_mode)) return make_error_code(PrivacyError::kLink);
+  return WhyNotPrivate(info);
+}
+
 }  // namespace tarnwick::platform

@@ -83,4 +83,19 @@ std::error_code OpenPrivateFolder(const std::string& path, DirectoryHandle& fold
   return {};
 }
 
+std::error_code WhyFileNotPrivate(const std::string& path) {
+  const ScopedHandle file(::CreateFileW(ExtendedPath(path).c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+  if (!file.IsValid()) return LastWindowsError();
+  FILE_ATTRIBUTE_TAG_INFO info{};
+  if (!::GetFileInformationByHandleEx(file.get(), FileAttributeTagInfo, &info, sizeof info)) {
+    return LastWindowsError();
+  }
+  if (info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return make_error_code(PrivacyError::kLink);
+  return WhyNotPrivate(file.get());
+}
+
 }  // namespace tarnwick::platform
