@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ctime>
 #include <functional>
 
 #include "core/name_list_store.h"
+#include "engine/plan_schedule.h"
 #include "core/trash_history.h"
 #include "platform/instance/single_instance.h"
 #include "platform/trash/trash_record.h"
@@ -121,6 +123,28 @@ TEST_F(PlannedRunTest, StandsDownWhileAnotherRunOfTheseSettingsHoldsTheLock) {
   ASSERT_EQ(other.outcome(), platform::SingleInstanceLock::Outcome::kAcquired);
   EXPECT_EQ(RunPlan(state_, plan_, nullptr).outcome, Outcome::kBusy);
   EXPECT_TRUE(fs::exists(dir_ / "plan/a/Setup.log"));
+}
+
+// The next run of a plan, by a clock the test sets: later today, or on the next day it is due.
+TEST(NextRun, IsTheNextTimeThePlanIsDue) {
+  const ScopedVariable zone("TZ", "UTC");
+  ::tzset();
+  const std::time_t wednesdayNoon = 1796817600;  // Wed 2026-12-09 12:00 UTC
+  const struct {
+    core::PlanTime time;
+    std::optional<std::time_t> next;
+  } cases[] = {
+      {*core::DailyAt("13:30"), wednesdayNoon + 5400},
+      {*core::DailyAt("12:00"), wednesdayNoon + 86400},
+      {*core::DailyAt("03:00"), wednesdayNoon + 15 * 3600},
+      {*core::WeeklyAt("Mi", "18:00"), wednesdayNoon + 6 * 3600},
+      {*core::WeeklyAt("Mi", "11:00"), wednesdayNoon + 7 * 86400 - 3600},
+      {*core::WeeklyAt("Mo", "00:00"), wednesdayNoon + 4 * 86400 + 12 * 3600},
+      {core::PlanTime{core::PlanTime::Kind::kAtLogin}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(NextRun(c.time, wednesdayNoon), c.next) << core::PlanTimeText(c.time);
+  }
 }
 
 }  // namespace
