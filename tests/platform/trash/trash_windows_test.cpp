@@ -97,7 +97,8 @@ TEST(Trash, OnlyWhatTheShellRecycledCountsAsMoved) {
 }
 
 // The Recycle Bin's settings for the volume of `dir`, as its Properties dialog keeps them, for
-// as long as it lives.
+// as long as it lives. They are this process's own: its HKEY_CURRENT_USER is a key of its own
+// meanwhile, so that tests running beside it in the same prefix see the user's real settings.
 class BinSettings {
  public:
   explicit BinSettings(const TempDir& dir) {
@@ -107,14 +108,24 @@ class BinSettings {
     const std::wstring name = volume;
     key_ = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\BitBucket\\Volume\\" +
            name.substr(name.find(L'{'), name.find(L'}') - name.find(L'{') + 1);
+    own_ = L"Software\\Tarnwick-Test-" + std::to_wstring(::GetCurrentProcessId());
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, own_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &user_, nullptr);
+    EXPECT_EQ(::RegOverridePredefKey(HKEY_CURRENT_USER, user_), ERROR_SUCCESS);
   }
-  ~BinSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+  ~BinSettings() {
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    ::RegCloseKey(user_);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, own_.c_str());
+  }
   void Set(const wchar_t* value, DWORD number) const {
     ::RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), value, REG_DWORD, &number, sizeof number);
   }
 
  private:
   std::wstring key_;
+  std::wstring own_;
+  HKEY user_ = nullptr;
 };
 
 // Before the shell is asked, the volume's own settings decide: a file goes only where the bin
