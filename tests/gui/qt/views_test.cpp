@@ -196,6 +196,8 @@ TEST_F(ViewsTest, TheExcludedFoldersWindowOpensFromTheMenusAndRemovesTheSelected
   bool seen = false;
   WhenShown<ExcludedFoldersWidget>("ExcludedFoldersWindow", [&](ExcludedFoldersWidget* window) {
     seen = true;
+    // Shown is not yet active: the focus lands only once the window is.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(window->windowTitle(), "Ausgenommene Ordner");
     EXPECT_EQ(window->FolderList->accessibleName(), "Ausgenommene Ordner");
     ASSERT_EQ(window->FolderList->count(), 2);
