@@ -70,7 +70,7 @@ _tarnwick_cli() {
     mapfile -t COMPREPLY < <(compgen -W "--dry-run --trash --no-trash --yes --only --exclude
       --root --list --add --remove --excluded --exclude-add --exclude-remove --passes --undo
       --settings --settings-path --verbose --quiet --json --no-paths --null --help --version
-      --plan-add --daily --weekly --at-login --limit --plans --plan-remove --run-plan" \
+      --plan-add --daily --weekly --at-login --limit --crontab --plans --plan-remove --run-plan" \
       -- "$current")
   else
     # The folder to search.

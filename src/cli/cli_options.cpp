@@ -87,6 +87,7 @@ void Register(CLI::App& app, Parsed& parsed) {
   r[&kWeeklyOption] = app.add_option(kWeeklyOption.names, parsed.weekly)->expected(2);
   r[&kAtLoginOption] = app.add_flag(kAtLoginOption.names, parsed.atLogin);
   r[&kLimitOption] = app.add_option(kLimitOption.names, parsed.limit);
+  r[&kCrontabOption] = app.add_flag(kCrontabOption.names, o.crontab);
   r[&kPlansOption] = app.add_flag(kPlansOption.names, o.listPlans);
   r[&kPlanRemoveOption] = app.add_option(kPlanRemoveOption.names, parsed.planRemove);
   r[&kRunPlanOption] = app.add_option(kRunPlanOption.names, parsed.runPlan);

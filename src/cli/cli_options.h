@@ -41,6 +41,7 @@ struct Options {
   std::optional<std::string> addPlan;  // a folder to clean on its own, with one of:
   std::optional<core::PlanTime> planTime;  // --daily, --weekly or --at-login
   uint32_t planLimit = core::kDefaultPlanLimit;
+  bool crontab = false;  // without a user manager, the plan's line goes into the crontab
   bool listPlans = false;
   std::optional<uint32_t> removePlan;
   bool removeAllPlans = false;  // --plan-remove all: before uninstalling

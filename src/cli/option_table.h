@@ -80,6 +80,7 @@ inline const OptionSpec kDailyOption{"--daily,--taeglich", true, {Command::kPlan
 inline const OptionSpec kWeeklyOption{"--weekly,--woechentlich", false, {Command::kPlanAdd}};
 inline const OptionSpec kAtLoginOption{"--at-login,--bei-anmeldung", false, {Command::kPlanAdd}};
 inline const OptionSpec kLimitOption{"--limit,--hoechstens", true, {Command::kPlanAdd}};
+inline const OptionSpec kCrontabOption{"--crontab", false, {Command::kPlanAdd}};
 inline const OptionSpec kPlansOption{"--plans,--plaene", false, {Command::kPlans}};
 inline const OptionSpec kPlanRemoveOption{
     "--plan-remove,--plan-entfernen", true, {Command::kPlanRemove}};
@@ -92,7 +93,7 @@ inline const std::vector<const OptionSpec*> kOptions = {
     &kExcludeOption,       &kListOption,     &kAddOption,    &kRemoveOption,
     &kSettingsPathOption,  &kUndoOption,     &kPassesOption, &kExcludeAddOption,
     &kExcludeRemoveOption, &kExcludedOption, &kPlanAddOption, &kDailyOption,
-    &kWeeklyOption,        &kAtLoginOption,  &kLimitOption,  &kPlansOption,
+    &kWeeklyOption,        &kAtLoginOption,  &kLimitOption,  &kCrontabOption, &kPlansOption,
     &kPlanRemoveOption,    &kRunPlanOption};
 
 // The commands, each with the option that asks for it.

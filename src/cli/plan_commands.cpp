@@ -34,7 +34,7 @@ int AddPlan(const Options& options, const core::AppState& state, PrintingObserve
     return kExitUsageOrRoot;
   }
   plan.identity = *identity;
-  const engine::PlanAddition addition = engine::AddPlan(state, plan);
+  const engine::PlanAddition addition = engine::AddPlan(state, plan, options.crontab);
   if (addition.saveError) {
     err << "tarnwick-cli: "
         << texts::PlansNotSaved(printer.Shown(state.SettingsPath), addition.saveError) << '\n';
@@ -47,6 +47,8 @@ int AddPlan(const Options& options, const core::AppState& state, PrintingObserve
   if (!options.quiet) out << texts::PlanAdded(plan, shown) << '\n';
   if (addition.scheduleError == platform::ScheduleError::kNoUserManager) {
     err << texts::PlanWaitsForUserManager(addition.cronLine) << '\n';
+  } else if (addition.scheduleError == platform::ScheduleError::kInCrontab) {
+    err << texts::kPlanInCrontab << '\n';
   } else if (addition.scheduleError) {
     err << "tarnwick-cli: " << texts::PlanNotScheduled(addition.scheduleError) << '\n';
     return kExitIncomplete;

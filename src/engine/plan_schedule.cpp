@@ -38,11 +38,12 @@ platform::ScheduledRun ScheduledRunOf(const core::AppState& state, const core::P
   return run;
 }
 
-PlanAddition AddPlan(const core::AppState& state, core::Plan& plan) {
+PlanAddition AddPlan(const core::AppState& state, core::Plan& plan, bool cron) {
   PlanAddition addition;
   addition.saveError = core::AddPlan(state, plan, addition.added);
   if (addition.saveError || !addition.added) return addition;
-  const platform::ScheduledRun run = ScheduledRunOf(state, plan);
+  platform::ScheduledRun run = ScheduledRunOf(state, plan);
+  run.cronWithoutUserManager = cron;
   addition.scheduleError = platform::SystemScheduler().Schedule(run);
   if (addition.scheduleError == platform::ScheduleError::kNoUserManager) {
     addition.cronLine = platform::CrontabLine(run);

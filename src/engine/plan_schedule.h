@@ -24,8 +24,9 @@ struct PlanAddition {
   std::string cronLine;           // with ScheduleError::kNoUserManager, the crontab line that would
 };
 
-// Stores `plan` under a number of its own and gives it to the system's scheduler.
-PlanAddition AddPlan(const core::AppState& state, core::Plan& plan);
+// Stores `plan` under a number of its own and gives it to the system's scheduler; `cron`: where
+// no user manager takes it up, its line goes into the user's crontab.
+PlanAddition AddPlan(const core::AppState& state, core::Plan& plan, bool cron = false);
 
 // Removes the plan of that number and takes it from the scheduler; `unscheduleError` says what
 // the scheduler kept. std::errc::no_such_file_or_directory when there is no such plan.

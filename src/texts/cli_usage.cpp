@@ -27,6 +27,7 @@ Papierkorb und Zurückholen:
       --undo [NR]        den letzten Durchgang (oder Durchgang NR) zurückholen
 Regelmäßig bereinigen, immer in den Papierkorb:
       --plan-add ORDNER --daily HH:MM | --weekly TAG HH:MM | --at-login  [--limit N]
+                         (--crontab: ohne systemd-Benutzerdienst in die crontab)
       --plans            die Pläne         --plan-remove NR   einen Plan entfernen
       --run-plan NR      einen Plan jetzt ausführen, wie es der Zeitplaner tut
 Ausgabe:

@@ -48,7 +48,9 @@ std::string PlanWaitsForUserManager(std::string_view crontabLine) {
       "übernommen (läuft keiner?); er liest sie, sobald er startet.";
   if (!crontabLine.empty()) {
     text +=
-        Join({" Ohne ihn startet diese Zeile der crontab den Plan (crontab -e):\n", crontabLine});
+        Join({" Ohne ihn startet diese Zeile der crontab den Plan (crontab -e, oder --plan-add mit "
+              "--crontab):\n",
+              crontabLine});
   }
   return text;
 }

@@ -234,6 +234,9 @@ std::string PlanAdded(const core::Plan& plan, std::string_view folder);
 std::string PlanExists(const core::Plan& plan, std::string_view folder);
 // The plan's units are written, but no user manager took them up; how cron could run it.
 std::string PlanWaitsForUserManager(std::string_view crontabLine);
+inline constexpr const char* kPlanInCrontab =
+    "Hinweis: Kein systemd-Benutzerdienst hat den Plan übernommen (läuft keiner?); er steht "
+    "jetzt in Ihrer crontab, zwischen den Zeilen „# tarnwick … (Anfang)“ und „(Ende)“.";
 std::string PlanNotScheduled(const std::error_code& error);
 std::string PlanRemoved(uint32_t number);
 std::string PlanNotUnscheduled(uint32_t number, const std::error_code& error);

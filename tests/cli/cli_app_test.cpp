@@ -234,9 +234,13 @@ TEST_F(Cli, APlanRunsOnItsOwnAndItsPassComesBackByNumber) {
   scheduler.answer = make_error_code(platform::ScheduleError::kNoUserManager);
   EXPECT_EQ(Run({"--plan-add", dir_ / "old", "--weekly", "sa", "10:00", "--limit", "9"}),
             kExitDone);
-  EXPECT_NE(err_.str().find("crontab -e):\n0 10 * * 6 "), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("--crontab):\n0 10 * * 6 "), std::string::npos) << err_.str();
+  EXPECT_FALSE(scheduler.runs.rbegin()->second.cronWithoutUserManager);
+  EXPECT_EQ(Run({"--plan-add", dir_ / "old", "--daily", "10:00", "--crontab"}), kExitDone);
+  EXPECT_EQ(scheduler.runs.size(), 3u);
+  EXPECT_TRUE(scheduler.runs.rbegin()->second.cronWithoutUserManager);
   EXPECT_EQ(Run({"--plan-remove", "1"}), kExitDone);
-  EXPECT_EQ(scheduler.runs.size(), 1u);
+  EXPECT_EQ(scheduler.runs.size(), 2u);
   EXPECT_EQ(Run({"--plan-remove", "1"}), kExitUsageOrRoot);
   EXPECT_EQ(Run({"--plan-remove", "all"}), kExitDone);  // as the Windows uninstaller does
   EXPECT_TRUE(scheduler.runs.empty());

@@ -8,8 +8,10 @@ namespace {
 class ScheduleErrorCategory : public std::error_category {
  public:
   const char* name() const noexcept override { return "tarnwick.schedule"; }
-  std::string message(int) const override {
-    return "written, but no user manager runs to start it";
+  std::string message(int error) const override {
+    return error == static_cast<int>(ScheduleError::kInCrontab)
+               ? "no user manager runs: the run is in the user's crontab"
+               : "written, but no user manager runs to start it";
   }
 };
 

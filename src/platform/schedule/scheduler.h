@@ -24,11 +24,14 @@ struct ScheduledRun {
   std::string description;  // what the system shows of it
   ScheduleTime time;
   std::vector<std::string> command;  // the program (an absolute path) and its arguments
+  // Where no user manager takes it up, its line goes into the user's crontab (asked for only).
+  bool cronWithoutUserManager = false;
 };
 
 // Why a run was not scheduled, beyond the system's own errors.
 enum class ScheduleError {
   kNoUserManager = 1,  // its definition is written, but no user manager runs to start it
+  kInCrontab,          // no user manager runs: its line is in the user's crontab instead
 };
 const std::error_category& ScheduleCategory();
 inline std::error_code make_error_code(ScheduleError error) {

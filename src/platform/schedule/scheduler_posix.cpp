@@ -1,20 +1,15 @@
 // systemd's user units: written into the user's unit folder, taken up by the user manager
 // through systemctl. Written first, so that a user manager that does not run now finds them
 // when it starts.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/process/run_program.h"
+#include "platform/schedule/crontab.h"
 #include "platform/schedule/scheduler.h"
 #include "platform/schedule/systemd_units.h"
-
-extern char** environ;
 
 namespace tarnwick::platform {
 namespace {
@@ -42,24 +37,11 @@ std::error_code WriteUnit(const fs::path& path, const std::string& text) {
   return error;
 }
 
-// Runs `systemctl --user` with `arguments`, its output let go; whether it succeeded.
+// Runs `systemctl --user` with `arguments`; whether it succeeded.
 bool Systemctl(std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), {"systemctl", "--user", "--quiet"});
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, "systemctl", &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return false;
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const auto run = RunProgram(std::move(arguments), "");
+  return run && run->status == 0;
 }
 
 class SystemdScheduler : public Scheduler {
@@ -78,7 +60,10 @@ class SystemdScheduler : public Scheduler {
     const bool taken = Systemctl({"daemon-reload"}) &&
                        Systemctl(atLogin ? std::vector<std::string>{"enable", unit}
                                          : std::vector<std::string>{"enable", "--now", unit});
-    return taken ? std::error_code() : make_error_code(ScheduleError::kNoUserManager);
+    if (taken) return {};
+    if (!run.cronWithoutUserManager) return make_error_code(ScheduleError::kNoUserManager);
+    if (const std::error_code error = ChangeCrontab(run.name, CrontabLine(run))) return error;
+    return make_error_code(ScheduleError::kInCrontab);
   }
 
   std::error_code Unschedule(const std::string& name) override {
@@ -90,6 +75,9 @@ class SystemdScheduler : public Scheduler {
       if (error) return error;
     }
     Systemctl({"daemon-reload"});
+    // A crontab line written for it, where no user manager ran, goes too; without crontab
+    // there is none.
+    ChangeCrontab(name, "");
     return {};
   }
 };
