@@ -4,8 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
+#include "platform/file/held_file.h"
+#include "platform/file/private_folder.h"
 #include "platform/process/run_program.h"
 #include "platform/schedule/crontab.h"
 #include "platform/schedule/scheduler.h"
@@ -24,17 +25,18 @@ std::string UnitFolder() {
   return std::string(home != nullptr ? home : "") + "/.config/systemd/user";
 }
 
-// Writes `text` as the file at `path` in one replacement.
-std::error_code WriteUnit(const fs::path& path, const std::string& text) {
-  const fs::path partial = path.string() + ".neu";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out.flush()) return std::make_error_code(std::errc::io_error);
+// Writes `text` as the unit file `name` of the open unit folder in one replacement, through the
+// folder's handle: a link put at its name is refused, never followed.
+std::error_code WriteUnit(const DirectoryHandle& folder, const std::string& name,
+                          const std::string& text) {
+  HeldFile unit;
+  std::error_code error = unit.Open(folder, name);
+  if (error == std::errc::no_such_file_or_directory) {
+    if ((error = unit.Create(folder, name))) return error;
+    if ((error = unit.Append(text))) return error;
+    return unit.Sync();
   }
-  std::error_code error;
-  fs::rename(partial, path, error);
-  return error;
+  return error ? error : unit.Replace(text);
 }
 
 // Runs `systemctl --user` with `arguments`; whether it succeeded.
@@ -47,13 +49,15 @@ bool Systemctl(std::vector<std::string> arguments) {
 class SystemdScheduler : public Scheduler {
  public:
   std::error_code Schedule(const ScheduledRun& run) override {
-    const fs::path folder = UnitFolder();
+    // The folder is the user's own: a unit there runs a command as the user.
+    const fs::path path = UnitFolder();
     std::error_code error;
-    fs::create_directories(folder, error);
-    if (error) return error;
+    fs::create_directories(path.parent_path(), error);
+    DirectoryHandle folder;
+    if (error || (error = OpenPrivateFolder(path, folder))) return error;
     const bool atLogin = run.time.kind == ScheduleTime::Kind::kAtLogin;
-    if ((error = WriteUnit(folder / (run.name + ".service"), ServiceUnit(run)))) return error;
-    if (!atLogin && (error = WriteUnit(folder / (run.name + ".timer"), TimerUnit(run)))) {
+    if ((error = WriteUnit(folder, run.name + ".service", ServiceUnit(run)))) return error;
+    if (!atLogin && (error = WriteUnit(folder, run.name + ".timer", TimerUnit(run)))) {
       return error;
     }
     const std::string unit = run.name + (atLogin ? ".service" : ".timer");
@@ -62,17 +66,18 @@ class SystemdScheduler : public Scheduler {
                                          : std::vector<std::string>{"enable", "--now", unit});
     if (taken) return {};
     if (!run.cronWithoutUserManager) return make_error_code(ScheduleError::kNoUserManager);
-    if (const std::error_code error = ChangeCrontab(run.name, CrontabLine(run))) return error;
+    if ((error = ChangeCrontab(run.name, CrontabLine(run)))) return error;
     return make_error_code(ScheduleError::kInCrontab);
   }
 
   std::error_code Unschedule(const std::string& name) override {
     Systemctl({"disable", "--now", name + ".timer", name + ".service"});
-    const fs::path folder = UnitFolder();
-    std::error_code error;
+    DirectoryHandle folder;
+    const std::error_code opened = OpenPrivateFolder(UnitFolder(), folder, false);
+    if (opened && opened != std::errc::no_such_file_or_directory) return opened;
     for (const char* kind : {".timer", ".service"}) {
-      fs::remove(folder / (name + kind), error);
-      if (error) return error;
+      const std::error_code error = opened ? opened : RemoveFileEntry(folder, name + kind);
+      if (error && error != std::errc::no_such_file_or_directory) return error;
     }
     Systemctl({"daemon-reload"});
     // A crontab line written for it, where no user manager ran, goes too; without crontab
