@@ -31,9 +31,13 @@ std::string WithCrontabBlock(std::string_view crontab, const std::string& name,
 }
 
 std::error_code ChangeCrontab(const std::string& name, const std::string& line) {
-  // Without a crontab yet, "crontab -l" fails: that is an empty one.
   const auto listed = RunProgram({"crontab", "-l"}, "");
   if (!listed) return std::make_error_code(std::errc::no_such_file_or_directory);
+  // Only a user without a crontab yet has an empty one; any other failure to read it leaves it
+  // alone, lest writing replace what could not be read.
+  if (listed->status != 0 && listed->errors.find("no crontab") == std::string::npos) {
+    return std::make_error_code(std::errc::io_error);
+  }
   const std::string current = listed->status == 0 ? listed->output : std::string();
   const std::string changed = WithCrontabBlock(current, name, line);
   if (changed == current) return {};
