@@ -41,36 +41,42 @@ std::optional<uint32_t> Policy(const wchar_t* name) {
 
 }  // namespace
 
-RecycleBinOfFolder RecycleBinOf(const std::wstring& folderPath) {
-  RecycleBinOfFolder bin;
+VolumeOfFolder VolumeOf(const std::wstring& folderPath) {
+  VolumeOfFolder volume;
   std::array<wchar_t, MAX_PATH + 1> root{};
   if (!::GetVolumePathNameW(folderPath.c_str(), root.data(), static_cast<DWORD>(root.size()))) {
-    return bin;
+    return volume;
   }
-  std::array<wchar_t, 64> volume{};
-  if (::GetVolumeNameForVolumeMountPointW(root.data(), volume.data(),
-                                          static_cast<DWORD>(volume.size()))) {
-    bin.volume = volume.data();
+  volume.root = root.data();
+  std::array<wchar_t, 64> name{};
+  if (::GetVolumeNameForVolumeMountPointW(root.data(), name.data(),
+                                          static_cast<DWORD>(name.size()))) {
+    volume.name = name.data();
   }
-  RecycleBinState& state = bin.state;
-  state.fixedDrive = ::GetDriveTypeW(root.data()) == DRIVE_FIXED;
+  return volume;
+}
+
+RecycleBinState RecycleBinOf(const VolumeOfFolder& volume) {
+  RecycleBinState state;
+  if (volume.root.empty()) return state;
+  state.fixedDrive = ::GetDriveTypeW(volume.root.c_str()) == DRIVE_FIXED;
   SHQUERYRBINFO contents{};
   contents.cbSize = sizeof contents;
-  state.present = SUCCEEDED(::SHQueryRecycleBinW(root.data(), &contents));
+  state.present = SUCCEEDED(::SHQueryRecycleBinW(volume.root.c_str(), &contents));
   state.used = static_cast<uint64_t>(std::max<__int64>(contents.i64Size, 0));
   // "\\?\Volume{GUID}\" names the volume's settings by its GUID.
-  const size_t open = bin.volume.find(L'{'), close = bin.volume.find(L'}');
+  const size_t open = volume.name.find(L'{'), close = volume.name.find(L'}');
   std::optional<uint32_t> nuke, megabytes;
   if (open != std::wstring::npos && close != std::wstring::npos) {
-    const std::wstring key = kVolumeSettings + bin.volume.substr(open, close - open + 1);
+    const std::wstring key = kVolumeSettings + volume.name.substr(open, close - open + 1);
     nuke = RegistryNumber(HKEY_CURRENT_USER, key, L"NukeOnDelete");
     megabytes = RegistryNumber(HKEY_CURRENT_USER, key, L"MaxCapacity");
   }
   state.switchedOff = nuke.value_or(0) != 0 || Policy(L"NoRecycleFiles").value_or(0) != 0;
   ULARGE_INTEGER total{};
-  ::GetDiskFreeSpaceExW(root.data(), nullptr, &total, nullptr);
+  ::GetDiskFreeSpaceExW(volume.root.c_str(), nullptr, &total, nullptr);
   state.capacity = RecycleBinCapacity(Policy(L"RecycleBinSize"), megabytes, total.QuadPart);
-  return bin;
+  return state;
 }
 
 HANDLE OpenItself(const std::string& path, DWORD access) {

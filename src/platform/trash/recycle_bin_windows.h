@@ -11,13 +11,16 @@
 
 namespace tarnwick::platform {
 
-// The Recycle Bin that takes the files of the folder at `folderPath`, and the volume it serves
-// (its GUID name), which tells batches of the same bin apart.
-struct RecycleBinOfFolder {
-  std::wstring volume;
-  RecycleBinState state;
+// The volume that holds the folder at `folderPath`: its GUID name, which tells bins apart, and
+// its root ("C:\\", or the folder it is mounted in), to ask the system about.
+struct VolumeOfFolder {
+  std::wstring name;
+  std::wstring root;
 };
-RecycleBinOfFolder RecycleBinOf(const std::wstring& folderPath);
+VolumeOfFolder VolumeOf(const std::wstring& folderPath);
+
+// The Recycle Bin of that volume as the system describes it now.
+RecycleBinState RecycleBinOf(const VolumeOfFolder& volume);
 
 // The file at `path` opened itself, even when it is a link or junction, for `access`.
 HANDLE OpenItself(const std::string& path, DWORD access);

@@ -131,11 +131,12 @@ FileOperationMaker ReplaceFileOperationMaker(FileOperationMaker maker) {
 
 std::vector<FileIdentity> TrashFolders(const std::string&) { return {}; }
 
-// The bytes admitted to each volume's bin by batches still under way, which the bin does not
-// count yet: batches of several threads together never overfill it.
+// Each volume's Recycle Bin as the pass first found it, asked once a volume rather than once a
+// folder, with the bytes this pass has admitted there since counted in: batches of several
+// threads together never overfill it.
 struct Trash::Places {
   std::mutex mutex;
-  std::map<std::wstring, uint64_t> underWay;
+  std::map<std::wstring, RecycleBinState> bins;
 };
 
 Trash::Trash(TrashRecorder& recorder) : places_(std::make_unique<Places>()), recorder_(recorder) {}
@@ -180,21 +181,35 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
   }
 
   const ComForThisThread com;
-  const RecycleBinOfFolder bin = RecycleBinOf(folderPath);
-  uint64_t admitted = 0;
+  const VolumeOfFolder volume = VolumeOf(folderPath);
+  std::vector<size_t> admitted;
   {
     const std::lock_guard<std::mutex> lock(places_->mutex);
-    RecycleBinState state = bin.state;
-    state.used += places_->underWay[bin.volume];
-    const std::vector<std::error_code> verdicts = AdmitToRecycleBin(state, sizes, admitted);
-    for (size_t c = 0; c < candidates.size(); ++c) {
-      if (verdicts[c]) items[candidates[c]].outcome = verdicts[c];
+    auto bin = places_->bins.find(volume.name);
+    if (bin == places_->bins.end()) {
+      bin = places_->bins.emplace(volume.name, RecycleBinOf(volume)).first;
     }
-    places_->underWay[bin.volume] += admitted;
+    uint64_t admittedBytes = 0;
+    const std::vector<std::error_code> verdicts =
+        AdmitToRecycleBin(bin->second, sizes, admittedBytes);
+    for (size_t c = 0; c < candidates.size(); ++c) {
+      if (verdicts[c]) {
+        items[candidates[c]].outcome = verdicts[c];
+      } else {
+        admitted.push_back(c);
+      }
+    }
+    bin->second.used += admittedBytes;
   }
-  const auto release = [this, &bin, admitted] {
+  // The room of the files admitted that did not go is the bin's again.
+  const auto giveBackRoom = [&] {
+    uint64_t unused = 0;
+    for (const size_t c : admitted) {
+      const auto& outcome = items[candidates[c]].outcome;
+      if (!outcome || *outcome) unused += sizes[c];
+    }
     const std::lock_guard<std::mutex> lock(places_->mutex);
-    places_->underWay[bin.volume] -= admitted;
+    places_->bins[volume.name].used -= unused;
   };
 
   // Their lines go ahead of them, without the place the bin gives them, which taking back
@@ -207,7 +222,7 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
     for (RecycleItem& item : items) {
       if (!item.outcome) item.outcome = make_error_code(TrashError::kNotRecorded);
     }
-    release();
+    giveBackRoom();
     return settle({});
   }
 
@@ -237,7 +252,7 @@ std::vector<std::error_code> Trash::Move(const DirectoryHandle& folder,
     }
   }
   RecordAfterMove(moved);
-  release();
+  giveBackRoom();
   return settle(unsettled);
 }
 

@@ -167,6 +167,27 @@ TEST(Trash, AFileGoesOnlyWhereTheBinKeepsIt) {
     ReplaceFileOperationMaker(shell);
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(Exists(dir / names[i]), bool(c.outcomes[i]));
   }
+  // One pass over two folders: what went from the first counts against the room of the second.
+  TempDir dir;
+  const BinSettings settings(dir);
+  settings.Set(L"MaxCapacity", 1);
+  ASSERT_TRUE(MakeDirectory(dir / "bin"));
+  const FileOperationMaker shell = ReplaceFileOperationMaker([&](IFileOperation** operation) {
+    *operation = new StandInOperation({Fate::kRecycle}, S_OK, -1, Wide(dir / "bin"));
+    return S_OK;
+  });
+  testing::MemoryRecorder recorder;
+  Trash trash(recorder);
+  const std::string name[] = {"0.log"};
+  std::vector<std::error_code> outcomes;
+  for (const char* folder : {"a", "b"}) {
+    WriteFile(dir / (std::string(folder) + "\\0.log"), std::string(600 * kKiB, 'x'));
+    DirectoryHandle handle;
+    ASSERT_FALSE(OpenDirectory(dir / folder, handle));
+    outcomes.push_back(trash.Move(handle, dir / folder, name)[0]);
+  }
+  ReplaceFileOperationMaker(shell);
+  EXPECT_EQ(outcomes, (std::vector<std::error_code>{moved, full}));
 }
 
 // The shell is handed only files, under paths it cannot read as another's: it drops a dot at
