@@ -216,6 +216,8 @@ std::optional<PlanTime> WeeklyAt(std::string_view day, std::string_view clock) {
   return std::nullopt;
 }
 
+const char* WeekdayName(int weekday) { return kDays.at(static_cast<size_t>(weekday)).german; }
+
 std::optional<uint32_t> PlanLimitOf(std::string_view text) {
   const auto limit = NumberOf<uint32_t>(text);
   if (!limit || *limit == 0) return std::nullopt;

@@ -26,6 +26,8 @@ using PlanTime = platform::ScheduleTime;
 std::optional<PlanTime> DailyAt(std::string_view clock);
 // A day ("Mo", "Montag", "mon", "monday", any case) and "HH:MM".
 std::optional<PlanTime> WeeklyAt(std::string_view day, std::string_view clock);
+// The day of a weekly plan, 0 for Monday to 6 for Sunday, by its German name ("Montag").
+const char* WeekdayName(int weekday);
 // A plan's limit as typed: a whole number from 1.
 std::optional<uint32_t> PlanLimitOf(std::string_view text);
 // "täglich 03:00", "wöchentlich Mo 03:00", "bei der Anmeldung".

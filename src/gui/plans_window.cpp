@@ -54,26 +54,20 @@ void PlansWindow::ListClick() { view_->EnablePlanButtons(SelectedPlan().has_valu
 
 std::optional<core::Plan> PlansWindow::PlanFromFields() {
   core::Plan plan;
-  const std::string clock = view_->ClockText();
-  switch (view_->KindIndex()) {
-    case 0:
-      plan.time = core::DailyAt(clock).value_or(core::PlanTime{});
-      break;
-    case 1: {
-      auto weekly = core::DailyAt(clock);
-      if (weekly) {
-        weekly->kind = core::PlanTime::Kind::kWeekly;
-        weekly->weekday = view_->DayIndex();
-      }
-      plan.time = weekly.value_or(core::PlanTime{});
-      break;
+  // The fields' kinds are in the order of core::PlanTime::Kind.
+  const auto kind = static_cast<core::PlanTime::Kind>(view_->KindIndex());
+  if (kind == core::PlanTime::Kind::kAtLogin) {
+    plan.time.kind = kind;
+  } else {
+    const std::string clock = view_->ClockText();
+    const auto time = core::DailyAt(clock);
+    if (!time) {
+      Say(texts::CliBadClock("Uhrzeit", clock), MessageKind::kWarning);
+      return std::nullopt;
     }
-    default:
-      plan.time = core::PlanTime{core::PlanTime::Kind::kAtLogin};
-  }
-  if (plan.time.kind != core::PlanTime::Kind::kAtLogin && !core::DailyAt(clock)) {
-    Say(texts::CliBadClock("Uhrzeit", clock), MessageKind::kWarning);
-    return std::nullopt;
+    plan.time = *time;
+    plan.time.kind = kind;
+    if (kind == core::PlanTime::Kind::kWeekly) plan.time.weekday = view_->DayIndex();
   }
   const std::string limit = view_->LimitText();
   const auto number = core::PlanLimitOf(limit);

@@ -260,9 +260,8 @@ inline constexpr const char* kPlanKindLabel = "&Wann:";
 inline constexpr const char* kPlanDayLabel = "&Tag:";
 inline constexpr const char* kPlanClockLabel = "&Uhrzeit:";
 inline constexpr const char* kPlanLimitLabel = "&Höchstens (Dateien):";
+// In the order of core::PlanTime::Kind; the days are core::WeekdayName's.
 inline constexpr const char* kPlanKinds[] = {"Täglich", "Wöchentlich", "Bei der Anmeldung"};
-inline constexpr const char* kPlanDays[] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                            "Freitag", "Samstag",  "Sonntag"};
 inline constexpr const char* kPlanDefaultClock = "03:00";
 inline constexpr const char* kChoosePlanFolderCaption = "Ordner wählen, der regelmäßig bereinigt wird";
 // What the plan's last run did, short: "zuletzt 09.12.2026, 03:00 Uhr: '12' Dateien ...".

@@ -43,7 +43,7 @@ PlansWidget::PlansWidget(PlansWindow& rules, QWidget& owner)
   PlanList->setSelectionMode(QAbstractItemView::SingleSelection);
   PlanList->setAccessibleName(QString::fromUtf8(texts::kPlansCaption));
   for (const char* kind : texts::kPlanKinds) KindBox->addItem(QString::fromUtf8(kind));
-  for (const char* day : texts::kPlanDays) DayBox->addItem(QString::fromUtf8(day));
+  for (int day = 0; day < 7; ++day) DayBox->addItem(QString::fromUtf8(core::WeekdayName(day)));
   const std::pair<QWidget*, const char*> names[] = {
       {KindBox, "KindBox"},        {DayBox, "DayBox"},
       {ClockEdit, "ClockEdit"},    {LimitEdit, "LimitEdit"},

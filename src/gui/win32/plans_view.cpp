@@ -29,8 +29,9 @@ PlansWin32::PlansWin32(Win32Toolkit& toolkit, PlansWindow& rules, HWND owner) : 
   for (const char* text : texts::kPlanKinds) {
     ::SendMessageW(kind, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
   }
-  for (const char* text : texts::kPlanDays) {
-    ::SendMessageW(day, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+  for (int weekday = 0; weekday < 7; ++weekday) {
+    ::SendMessageW(day, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(Wide(core::WeekdayName(weekday)).c_str()));
   }
   ::SendMessageW(kind, CB_SETCURSEL, 0, 0);
   ::SendMessageW(day, CB_SETCURSEL, 0, 0);
